@@ -1,0 +1,29 @@
+#include "app/StatusIndicator.h"
+
+#include <array>
+
+namespace {
+struct Lamp {
+    const char* name;
+    int bitmap;
+};
+constexpr std::array<Lamp, 6> kLamps{{{"LED_DKGRN", 139},
+                                      {"LED_RED", 140},
+                                      {"LED_YELLOW", 141},
+                                      {"LED_LTGRN", 142},
+                                      {"LED_GRAY", 143},
+                                      {"LED_CYAN", 144}}};
+}  // namespace
+
+int statusIndicatorBitmap(const QString& name) {
+    for (const Lamp& lamp : kLamps)
+        if (name.contains(QLatin1String(lamp.name))) return lamp.bitmap;
+    return 143;
+}
+
+QString statusIndicatorLamp(const QString& name) {
+    const int bitmap = statusIndicatorBitmap(name);
+    for (const Lamp& lamp : kLamps)
+        if (lamp.bitmap == bitmap) return QLatin1String(lamp.name);
+    return QStringLiteral("LED_GRAY");
+}

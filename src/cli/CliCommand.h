@@ -1,0 +1,33 @@
+#pragma once
+// The command line's commands. Each command file registers itself with one
+// static CliCommandRegistration, so adding a command touches only its own file.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "app/Seams.h"
+
+struct CliContext {
+    QStringList args;     // the arguments after the command name, global flags removed
+    bool assumeYes = false;
+    Services services;
+};
+
+struct CliCommand {
+    QString name;
+    QString usage;    // one line: "decode [--raster-only] IN OUT.ppm"
+    QString summary;  // what it does, in a few words
+    std::function<int(CliContext&)> run;
+};
+
+class CliCommandRegistration {
+public:
+    explicit CliCommandRegistration(CliCommand command);
+};
+
+const std::vector<CliCommand>& cliCommands();
+
+// Writes a line to stderr (messages) or stdout (results).
+void cliError(const QString& text);
+void cliOut(const QString& text);

@@ -1,0 +1,169 @@
+#pragma once
+// Test stand-ins for the seams: scripted answers in, everything shown recorded.
+
+#include <QDateTime>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "app/ProgressWindow.h"
+#include "app/Seams.h"
+#include "output/PrinterBackend.h"
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    bool plain = false;
+    MessageKind kind = MessageKind::Information;
+    MessageIcon icon = MessageIcon::None;
+    QStringList buttons;
+};
+
+class ScriptedNotifier : public Notifier {
+public:
+    // Answers to hand out in order; when they run out a question gets No and a
+    // plain box its first button.
+    std::deque<Answer> answers;
+    std::deque<int> plainAnswers;  // button indexes for plain boxes
+    std::vector<ShownMessage> shown;
+
+    Answer message(const QString& title, const QString& text, MessageKind kind) override {
+        shown.push_back({title, text, false, kind, MessageIcon::None, {}});
+        if (kind != MessageKind::WarningQuestion) return Answer::Ok;
+        if (answers.empty()) return Answer::No;
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    int plain(const QString& title, const QString& text, MessageIcon icon, const QStringList& buttons) override {
+        shown.push_back({title, text, true, MessageKind::Information, icon, buttons});
+        if (!plainAnswers.empty()) {
+            int i = plainAnswers.front();
+            plainAnswers.pop_front();
+            return i;
+        }
+        if (!answers.empty() && buttons.contains(QStringLiteral("Yes"))) {
+            Answer a = answers.front();
+            answers.pop_front();
+            return buttons.indexOf(a == Answer::Yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+        }
+        const int no = buttons.indexOf(QStringLiteral("No"));
+        return no >= 0 ? no : 0;
+    }
+    QStringList texts() const {
+        QStringList t;
+        for (const auto& m : shown) t << m.text;
+        return t;
+    }
+};
+
+class ScriptedFileChooser : public FileChooser {
+public:
+    std::deque<QStringList> results;  // one entry per dialog; empty = Cancel
+    std::vector<FileDialogRequest> requests;
+    QString openFile(const FileDialogRequest& r) override { return next(r).value(0); }
+    QStringList openFiles(const FileDialogRequest& r) override { return next(r); }
+    QString saveFile(const FileDialogRequest& r) override { return next(r).value(0); }
+
+private:
+    QStringList next(const FileDialogRequest& r) {
+        requests.push_back(r);
+        if (results.empty()) return {};
+        QStringList l = results.front();
+        results.pop_front();
+        return l;
+    }
+};
+
+class RecordingStatusSink : public StatusSink {
+public:
+    QStringList panes[3];
+    QStringList indicators;
+    std::vector<int> progress;
+    QStringList titles;
+    void setPaneText(int pane, const QString& text) override {
+        if (pane >= 0 && pane < 3) panes[pane] << text;
+    }
+    void setIndicator(const QString& name) override { indicators << name; }
+    void setProgress(int position) override { progress.push_back(position); }
+    void setWindowTitle(const QString& title) override { titles << title; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDateTime when = QDateTime(QDate(2024, 7, 14), QTime(15, 30, 0));
+    QDateTime now() const override { return when; }
+};
+
+class RecordingLauncher : public Launcher {
+public:
+    QStringList opened;
+    bool openLocalFile(const QString& path) override {
+        opened << path;
+        return true;
+    }
+};
+
+class FakePrinterBackend : public PrinterBackend {
+public:
+    QString name;
+    QString defaultPrinterName() override { return name; }
+};
+
+// What the progress windows of one test showed, kept after the windows are gone.
+struct ProgressLog {
+    QStringList captions;
+    QStringList texts;
+    std::vector<int> positions;
+    int pumps = 0;
+    std::vector<int> cancelAtPump;  // 1-based pump numbers at which Escape arrives
+    int created = 0;
+    int destroyed = 0;
+};
+
+class RecordingProgressWindow : public ProgressWindow {
+public:
+    explicit RecordingProgressWindow(ProgressLog* log) : log_(log) {}
+
+protected:
+    void doCreate(const QString& caption, bool) override {
+        ++log_->created;
+        log_->captions << caption;
+    }
+    void doSetCaption(const QString& caption) override { log_->captions << caption; }
+    void doSetText(const QString& text) override { log_->texts << text; }
+    void doSetBar(int, int, int, int position) override { log_->positions.push_back(position); }
+    void doSetVisible(bool) override {}
+    bool doPump(bool cancelOnEscape) override {
+        ++log_->pumps;
+        for (int p : log_->cancelAtPump)
+            if (p == log_->pumps) return cancelOnEscape;
+        return false;
+    }
+    void doDestroy() override { ++log_->destroyed; }
+
+private:
+    ProgressLog* log_;
+};
+
+class RecordingProgressFactory : public ProgressFactory {
+public:
+    ProgressLog log;
+    std::unique_ptr<ProgressWindow> makeProgressWindow() override {
+        return std::make_unique<RecordingProgressWindow>(&log);
+    }
+};
+
+// All fakes of one test, wired into a Services bundle.
+struct FakeServices {
+    ScriptedNotifier notifier;
+    ScriptedFileChooser files;
+    RecordingStatusSink status;
+    FakePrinterBackend printer;
+    FixedClock clock;
+    RecordingProgressFactory progress;
+    RecordingLauncher launcher;
+    Services services(SettingsStore* store) {
+        return Services{&notifier, &files, &status, &printer, &clock, &progress, &launcher, store};
+    }
+};

@@ -1,0 +1,25 @@
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void TempDirTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    store_ = std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("config/Tarnwick/Snapvale.conf")));
+}
+
+QString TempDirTest::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString p = dir_.filePath(name);
+    QDir().mkpath(QFileInfo(p).absolutePath());
+    QFile f(p);
+    if (!f.open(QIODevice::WriteOnly)) return QString();
+    f.write(bytes);
+    return p;
+}
+
+QByteArray readFileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+    return f.readAll();
+}
