@@ -1,0 +1,64 @@
+#pragma once
+// The photo object handed around the program: a decoded raster (CxImage) when the
+// file's extension names one of our raster formats and its decoder took it, else
+// a picture from the system picture path (every installed Qt image plugin).
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+#include "image/CxImage.h"
+
+class QPainter;
+
+class PhotoImage {
+public:
+    PhotoImage();
+    ~PhotoImage();
+    PhotoImage(const PhotoImage&) = delete;
+    PhotoImage& operator=(const PhotoImage&) = delete;
+
+    // Non-zero on success: the raster path first (by extension), then the system path.
+    int LoadFile(const QString& path);
+    // As LoadFile, but never the system picture path.
+    int LoadFileRasterOnly(const QString& path);
+
+    // Pixel size. A system picture's size is its physical size converted with the
+    // device's logical resolution (96 dpi unless a device says otherwise).
+    void GetPixelSize(int& width, int& height, int deviceDpiX = 96, int deviceDpiY = 96) const;
+
+    bool DrawInto(QPainter* painter, int left, int top, int right, int bottom) const;
+    // FitRect from the pixel size, offset to the rectangle, drawn with DrawSmooth.
+    bool DrawFitted(QPainter* painter, const QRect& rect) const;
+    bool DrawSmooth(QPainter* painter, int left, int top, int right, int bottom) const;
+    // A rectangle relative to rect's own top-left corner.
+    static QRect FitRect(const QRect& rect, int width, int height, bool centred);
+
+    bool IsRasterLoaded() const { return rasterLoaded_; }
+    bool IsSystemLoaded() const { return systemLoaded_; }
+    bool IsEmpty() const { return !rasterLoaded_ && !systemLoaded_; }
+    CxImage* Raster() { return rasterLoaded_ ? raster_.get() : nullptr; }
+    const CxImage* Raster() const { return rasterLoaded_ ? raster_.get() : nullptr; }
+    // The system picture, or a null image.
+    const QImage& SystemPicture() const { return systemPicture_; }
+    // Format name of what was loaded ("JPEG", "PNG", ... for the raster path; the
+    // Qt reader's format for the system path).
+    QString FormatName() const { return formatName_; }
+    // The last error text of the failed raster decode, or of the system path.
+    QString LastError() const { return lastError_; }
+    void Release();
+
+private:
+    std::unique_ptr<CxImage> raster_;
+    bool rasterLoaded_ = false;
+    QImage systemPicture_;
+    bool systemLoaded_ = false;
+    QSize systemPhysicalHimetric_;  // hundredths of a millimetre
+    QString formatName_;
+    QString lastError_;
+};
+
+// The raster format code for a path's extension (text after the last '.', lower-cased),
+// or CXIMAGE_FORMAT_UNKNOWN when the raster path does not take it.
+int rasterFormatForPath(const QString& path);
