@@ -116,6 +116,9 @@ struct AppSettings {
     int EmbossPhoto = 0;
     int LightenPhoto = 0;
     int DarkenPhoto = 0;
+    // "Edge Only" and "Repair Photos" have no stored value at all.
+    int EdgePhoto = 0;
+    int RepairPhoto = 0;
 
     // Fills the record from the store in the program's load order.
     void load(SettingsStore& store);
