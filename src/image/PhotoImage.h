@@ -23,6 +23,9 @@ public:
     int LoadFile(const QString& path);
     // As LoadFile, but never the system picture path.
     int LoadFileRasterOnly(const QString& path);
+    // Makes a picture built in memory (a decoded resource, a thumbnail) this photo's
+    // raster. False, and nothing changed, when the image holds no picture.
+    bool AdoptRaster(CxImage&& image);
 
     // Pixel size. A system picture's size is its physical size converted with the
     // device's logical resolution (96 dpi unless a device says otherwise).
@@ -32,7 +35,8 @@ public:
     // FitRect from the pixel size, offset to the rectangle, drawn with DrawSmooth.
     bool DrawFitted(QPainter* painter, const QRect& rect) const;
     bool DrawSmooth(QPainter* painter, int left, int top, int right, int bottom) const;
-    // A rectangle relative to rect's own top-left corner.
+    // A rectangle relative to rect's own top-left corner (right and bottom are
+    // x() + width() and y() + height()). Empty when either size is not positive.
     static QRect FitRect(const QRect& rect, int width, int height, bool centred);
 
     bool IsRasterLoaded() const { return rasterLoaded_; }
@@ -62,3 +66,11 @@ private:
 // The raster format code for a path's extension (text after the last '.', lower-cased),
 // or CXIMAGE_FORMAT_UNKNOWN when the raster path does not take it.
 int rasterFormatForPath(const QString& path);
+
+// a * b / c rounded to the nearest integer (halves away from zero); 0 when c is 0.
+int mulDivRound(int a, int b, int c);
+
+// The picture resampled to width x height by area averaging: every output pixel is
+// the coverage-weighted mean of the source pixels under it. Works in premultiplied
+// ARGB so transparent edges do not darken. A null image for empty sizes.
+QImage scaleAreaAverage(const QImage& source, int width, int height);
