@@ -1,0 +1,156 @@
+#include "imagelist/HtmlExport.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "app/AppServices.h"
+#include "app/ProgressWindow.h"
+#include "app/Seams.h"
+#include "image/PhotoImage.h"
+#include "imagelist/ImageList.h"
+#include "imagelist/WaitCursor.h"
+
+QString htmlExportPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/snapvalelist.htm");
+}
+
+QString htmlVersionText() {
+    return versionLine() + QStringLiteral(" - photo print layouts made with Snapvale");
+}
+
+QString htmlPageHead() {
+    return QStringLiteral(
+        "<html>\n<head>\n<meta HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\n"
+        "<title>Snapvale Image List Details</title>\n</head>\n"
+        "<body LINK=\"#0000ff\" VLINK=\"#800080\" BGCOLOR=\"#ffffff\">\n"
+        "<font FACE=\"Arial,Helvetica\" SIZE=\"2\">\n"
+        "<p><!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\"><!--DocHeaderStart--></p>\n"
+        "</font><div align=\"center\"><center>\n"
+        "<table border=\"1\" width=\"95%\">\n"
+        "  <tr>\n"
+        "    <td width=\"100%\" colspan=\"5\"><p align=\"center\"><font color=\"#000080\"><font\n"
+        "    face=\"Arial,Helvetica\" size=\"5\"><b>Snapvale</b></font><font    FACE=\"Arial,Helvetica\" "
+        "SIZE=\"2\"><br></font>");
+}
+
+QString htmlTableHeader(const QString& versionText) {
+    return QStringLiteral(
+               "<table border=\"1\" cellpadding=\"0\" cellspacing=\"0\" width=\"100%\"><tr><td "
+               "width=\"100%\" "
+               "colspan=\"8\"><p align=\"center\">Snapvale Photo Image List</td></tr><tr><td width=\"100%\" "
+               "colspan=\"8\"><p align=\"center\"><small>%1</small></td></tr><tr><td "
+               "width=\"8%\"><small>Image "
+               "#</small></td><td width=\"30%\"><small>Image File Name</small></td><td width=\"13%\"><p "
+               "align=\"center\"><small>Photo Size</small></td><td width=\"12%\"><p "
+               "align=\"center\"><small>Wallet "
+               "2 x 3 in</small></td><td width=\"8%\"><p align=\"center\"><small>4 x 6 in</small></td><td "
+               "width=\"8%\"><p align=\"center\"><small>5 x 7 in</small></td><td width=\"9%\"><p "
+               "align=\"center\"><small>8 x 10 in</small></td><td width=\"12%\"><p "
+               "align=\"center\"><small>Custom "
+               "Size</small></td></tr>")
+        .arg(versionText.toHtmlEscaped());
+}
+
+QString htmlTableRow(int number, const QString& path, const QString& sizeText) {
+    // A file name is text, never markup: & < > and " are escaped.
+    return QStringLiteral(
+               "<tr><td width=\"8%\"><small>%1</small></td><td width=\"30%\"><small>%2</small></td><td "
+               "width=\"13%\"><p align=\"center\"><small>%3</small></td><td width=\"12%\">&nbsp;</td><td "
+               "width=\"8%\">&nbsp;</td><td width=\"8%\">&nbsp;</td><td width=\"9%\">&nbsp;</td><td "
+               "width=\"12%\">&nbsp;</td></tr>")
+        .arg(QString::number(number), path.toHtmlEscaped(), sizeText.toHtmlEscaped());
+}
+
+QString htmlPageTail() {
+    return QStringLiteral(
+        "</table>\n</center></div><font FACE=\"Arial,Helvetica\" SIZE=\"2\">\n</body>\n</font>\n</html>\n");
+}
+
+bool ExportImageListHtml(const ImageList& list, const Services& services, const QString& outputPath) {
+    WaitCursor wait;
+    const QString versionText = htmlVersionText();
+    const QString path = outputPath.isEmpty() ? htmlExportPath() : outputPath;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool writeOk = true;
+    auto put = [&](const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        if (writeOk && file.write(bytes) != bytes.size()) writeOk = false;
+    };
+
+    std::unique_ptr<ProgressWindow> progress = services.progress ? services.progress->makeProgressWindow()
+                                                                 : std::make_unique<SilentProgressWindow>();
+    progress->create(QStringLiteral("Photo Image List Web Page Progress"), true);
+    progress->setRange(0, 100, 1);
+    progress->setText(QStringLiteral("Creating web page at location: \n%1").arg(path));
+
+    put(htmlPageHead());
+    put(htmlTableHeader(versionText));
+
+    bool result = true;
+    const int total = list.count();
+    for (int n = 1; n <= total; ++n) {
+        const QString& photo = list.entries()[static_cast<std::size_t>(n - 1)];
+        const QString name = photo.mid(photo.lastIndexOf(QLatin1Char('/')) + 1);
+        QString sizeText;
+        {
+            PhotoImage image;
+            if (image.LoadFile(photo)) {
+                progress->setText(
+                    QStringLiteral(
+                        "Web page location: %1\n\nCreating HTML table record %2 of %3 for photo: \n%4")
+                        .arg(path, QString::number(n), QString::number(total), name));
+                int width = 0;
+                int height = 0;
+                image.GetPixelSize(width, height);
+                sizeText = QStringLiteral("[%1 x %2]").arg(width).arg(height);
+            } else {
+                progress->setText(
+                    QStringLiteral(
+                        "Web page location: %1\n\nHTML table record **error** %2 of %3 for photo: \n%4")
+                        .arg(path, QString::number(n), QString::number(total), name));
+                sizeText = QStringLiteral("[Load Error!]");
+            }
+        }
+        progress->setPosition(static_cast<int>(std::trunc(n * 100.0 / total)));
+        put(htmlTableRow(n, photo, sizeText));
+
+        progress->pump(true);
+        if (progress->cancelled()) {
+            const Answer a = services.notifier
+                                 ? services.notifier->message(
+                                       QStringLiteral("Photo Image List Web Page Progress Interrupt"),
+                                       QStringLiteral("Do you want to stop web page creation?"),
+                                       MessageKind::WarningQuestion)
+                                 : Answer::Yes;
+            if (a == Answer::Yes) {
+                result = false;
+                break;
+            }
+            progress->clearCancelled();
+        }
+    }
+
+    put(htmlPageTail());
+    // A page that did not reach the disk completely is a failure, never a success.
+    if (!writeOk) {
+        file.cancelWriting();
+        result = false;
+    }
+    if (!file.commit()) result = false;
+    progress->destroy();
+
+    if (result && services.notifier) {
+        const int button = services.notifier->plain(
+            QStringLiteral("Photo Image List Webpage Finished"),
+            QStringLiteral("The photo image webpage has been successfully created."),
+            MessageIcon::Information, {QStringLiteral("OK"), QStringLiteral("Launch Browser")});
+        if (button == 1 && services.launcher) services.launcher->openLocalFile(path);
+    }
+    return result;
+}

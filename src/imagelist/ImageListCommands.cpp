@@ -1,0 +1,305 @@
+#include "imagelist/ImageListCommands.h"
+
+#include <QFileInfo>
+
+#include "album/AlbumFile.h"
+#include "app/AppServices.h"
+#include "app/AppSettings.h"
+#include "app/SettingsStore.h"
+#include "imagelist/DirectoryScan.h"
+#include "imagelist/HtmlExport.h"
+#include "imagelist/ImageList.h"
+
+namespace {
+const QString kListEmptyTitle = QStringLiteral("Snapvale List Empty");
+const QString kAlbumFilter = QStringLiteral("Photo Album Files(*.pho) | *.pho");
+const QString kAlbumSaveFilter = QStringLiteral("Photo Album Files|*.pho|All Files|*.*||");
+}  // namespace
+
+ImageListCommands::ImageListCommands(ImageList& list, AppSettings& settings, const Services& services,
+                                     Hooks hooks)
+    : list_(list), settings_(settings), services_(services), hooks_(std::move(hooks)) {}
+
+bool ImageListCommands::handles(int id) {
+    using namespace ImageListCommandId;
+    return id == OpenDirectory || id == AddFiles || id == ImportAlbum || id == ExportToAlbum || id == Erase ||
+           id == NextPage || id == PreviousPage || id == Redraw || id == ExportHtml;
+}
+
+bool ImageListCommands::run(int id) {
+    using namespace ImageListCommandId;
+    switch (id) {
+        case OpenDirectory:
+            openDirectory();
+            break;
+        case AddFiles:
+            addFiles();
+            break;
+        case ImportAlbum:
+            importAlbum();
+            break;
+        case ExportToAlbum:
+            exportToAlbum();
+            break;
+        case Erase:
+            erase();
+            break;
+        case NextPage:
+            nextPage();
+            break;
+        case PreviousPage:
+            previousPage();
+            break;
+        case Redraw:
+            redraw();
+            break;
+        case ExportHtml:
+            exportHtml();
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+void ImageListCommands::invalidatePage() {
+    if (hooks_.invalidatePage) hooks_.invalidatePage();
+}
+
+void ImageListCommands::updateCommandStates() {
+    if (hooks_.updateCommandStates) hooks_.updateCommandStates();
+}
+
+void ImageListCommands::forgetPositions() {
+    settings_.StartSeqPic.clear();
+    list_.selectedStartPhoto.clear();
+    list_.currentPhoto.clear();
+}
+
+Answer ImageListCommands::ask(const QString& title, const QString& text) {
+    return services_.notifier ? services_.notifier->message(title, text, MessageKind::WarningQuestion)
+                              : Answer::No;
+}
+
+void ImageListCommands::inform(const QString& title, const QString& text) {
+    if (services_.notifier) services_.notifier->message(title, text, MessageKind::Information);
+}
+
+void ImageListCommands::openDirectory() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Directory And Start At Selected Image");
+    request.defaultExtension = QStringLiteral("jpg");
+    request.initialPath = settings_.StartSeqPic;
+    request.filter = photoFileFilter();
+    request.preview = settings_.PreviewCheck != 0;
+    const QString chosen = services_.files ? services_.files->openFile(request) : QString();
+    if (chosen.isEmpty()) {
+        updateCommandStates();
+        return;
+    }
+
+    settings_.StartSeqPic = chosen;
+    list_.selectedStartPhoto = chosen;
+    list_.currentPhoto = chosen;
+    settings_.BitmapPath = chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1);
+    settings_.ImportedAlbum.clear();
+    if (services_.store) {
+        services_.store->writeString(QStringLiteral("Config"), QStringLiteral("BitmapPath"),
+                                     settings_.BitmapPath);
+        services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
+                                     QString());
+    }
+
+    buildFromDirectory();
+    list_.seek(list_.selectedStartPhoto);
+    list_.takeNext();
+    invalidatePage();
+    updateCommandStates();
+}
+
+void ImageListCommands::addFiles() {
+    if (!list_.isEmpty() && services_.notifier &&
+        services_.notifier->plainYesNo(
+            QStringLiteral("Do you want to erase your current image list first?")) == Answer::Yes) {
+        list_.clear();
+        forgetPositions();
+    }
+
+    FileDialogRequest request;
+    request.title = QStringLiteral("Add Additional Image Files To Image List");
+    request.defaultExtension = QStringLiteral("jpg");
+    request.initialPath = settings_.StartSeqPic;
+    request.filter = photoFileFilter();
+    request.preview = settings_.PreviewCheck != 0;
+    const QStringList chosen = services_.files ? services_.files->openFiles(request) : QStringList();
+    if (!chosen.isEmpty()) {
+        // The cursor stays at its position; the sort may move another path under it.
+        for (const QString& path : chosen) list_.append(path);
+        list_.sort();
+        invalidatePage();
+    }
+
+    updateCommandStates();
+    if (list_.isEmpty()) redraw();
+}
+
+void ImageListCommands::importAlbum() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Import Photo Album File");
+    request.defaultExtension = QStringLiteral("pho");
+    request.initialPath = settings_.ImportedAlbum;
+    request.filter = kAlbumFilter;
+    request.preview = true;
+    const QString chosen = services_.files ? services_.files->openFile(request) : QString();
+    if (!chosen.isEmpty()) {
+        settings_.ImportedAlbum = chosen;
+        if (services_.store)
+            services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
+                                         chosen);
+        loadAlbum(false);
+    }
+    updateCommandStates();
+}
+
+void ImageListCommands::loadAlbum(bool keepResumePhoto) {
+    list_.clear();
+    Album album;
+    QString lastUpdate;
+    if (!settings_.ImportedAlbum.isEmpty())
+        ReadAlbumFile(settings_.ImportedAlbum, album, lastUpdate, services_.notifier);
+    for (const QString& path : album.files) list_.append(path);
+    if (list_.isEmpty()) return;
+
+    const QString resume = settings_.StartSeqPic;
+    forgetPositions();
+    if (keepResumePhoto) settings_.StartSeqPic = resume;
+    list_.setCursor(0);
+    list_.takeNext();
+    invalidatePage();
+}
+
+void ImageListCommands::buildFromDirectory() {
+    if (!services_.store) {
+        list_.clear();
+        return;
+    }
+    BuildFromDirectory(list_, settings_.BitmapPath, settings_.StartSeqPic, *services_.store,
+                       services_.status);
+    if (firstBuild_) {
+        firstBuild_ = false;
+        if (settings_.WelcomeTipStatus != 1 && hooks_.showWelcomeTips) hooks_.showWelcomeTips();
+    }
+}
+
+void ImageListCommands::rebuildIfEmptyAndPlace() {
+    bool rebuilt = false;
+    if (list_.isEmpty()) {
+        rebuilt = true;
+        // The album is the one the last run used, so its resume photo still counts.
+        loadAlbum(true);
+        if (list_.isEmpty()) buildFromDirectory();
+    }
+    list_.seekResume(settings_.StartSeqPic);
+    // A freshly made list begins its first page at the cursor; a current photo
+    // left by the album load would otherwise be drawn first, out of place.
+    if (rebuilt) list_.currentPhoto.clear();
+}
+
+void ImageListCommands::startUp() {
+    rebuildIfEmptyAndPlace();
+    updateCommandStates();
+}
+
+void ImageListCommands::exportToAlbum() {
+    if (list_.isEmpty()) {
+        inform(kListEmptyTitle, QStringLiteral("Your image list is empty!"));
+        updateCommandStates();
+        return;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Photo Image List As Photo Album");
+    request.filter = kAlbumSaveFilter;
+    request.overwritePrompt = true;
+    QString name = services_.files ? services_.files->saveFile(request) : QString();
+    if (name.isEmpty()) {
+        updateCommandStates();
+        return;
+    }
+    // Only a full stop in the file name itself counts: on this system folder
+    // names such as "john.doe" or ".local" often hold one.
+    if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QStringLiteral(".pho");
+
+    Album album;
+    for (const QString& path : list_.entries()) album.files.append(path);
+    const QDateTime when = services_.clock ? services_.clock->now() : QDateTime::currentDateTime();
+    if (!WriteAlbumFile(name, album, when)) {
+        // The list still comes from where it came from; the album named nothing.
+        if (services_.notifier)
+            services_.notifier->message(QStringLiteral("Snapvale Error: Album Not Saved"),
+                                        QStringLiteral("Unable to write the photo album file:\n%1").arg(name),
+                                        MessageKind::Error);
+        updateCommandStates();
+        return;
+    }
+    settings_.ImportedAlbum = name;
+    if (services_.store)
+        services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"), name);
+    updateCommandStates();
+}
+
+void ImageListCommands::erase() {
+    if (list_.isEmpty()) {
+        inform(kListEmptyTitle, QStringLiteral("Your image list is already empty!"));
+    } else if (ask(QStringLiteral("Snapvale Delete Image List?"),
+                   QStringLiteral("Do you want to remove ALL image files from the current image list?")) ==
+               Answer::Yes) {
+        list_.clear();
+        forgetPositions();
+        invalidatePage();
+        if (services_.status) services_.status->setIndicator(QStringLiteral("LED_DKGRN"));
+    }
+    updateCommandStates();
+}
+
+void ImageListCommands::nextPage() {
+    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    if (list_.direction() == ImageList::Direction::Backward) {
+        list_.setDirection(ImageList::Direction::Forward);
+        list_.takeNext();
+        list_.takeNext();
+    }
+    if (settings_.UseSingleImage == 1) list_.takeNext();
+    invalidatePage();
+    updateCommandStates();
+}
+
+void ImageListCommands::previousPage() {
+    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    if (list_.direction() == ImageList::Direction::Forward) {
+        list_.setDirection(ImageList::Direction::Backward);
+        list_.takeNext();
+        list_.takeNext();
+    }
+    if (settings_.UseSingleImage == 1) list_.takeNext();
+    invalidatePage();
+    updateCommandStates();
+}
+
+void ImageListCommands::redraw() {
+    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    list_.currentPhoto = list_.pageFirstPhoto;
+    list_.seek(list_.pageFirstPhoto);
+    list_.takeNext();
+    invalidatePage();
+    updateCommandStates();
+}
+
+bool ImageListCommands::exportHtml() {
+    const bool ok = ExportImageListHtml(list_, services_);
+    updateCommandStates();
+    return ok;
+}
+
+QString ImageListCommands::endOfRunPhoto() const {
+    return list_.currentPhoto;
+}

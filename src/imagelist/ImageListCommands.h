@@ -1,0 +1,105 @@
+#pragma once
+// The image list's commands, without any window: they talk to the person through
+// the seams (file dialogs, messages, status bar, progress window, launcher) and
+// to the main view through hooks.
+//
+// Wiring in the main window (a few lines):
+//
+//     ImageListCommands::Hooks hooks;
+//     hooks.invalidatePage = [view] { view->dropKeptPageAndRepaint(); };
+//     hooks.updateCommandStates = [this] { updateCommandStates(); };
+//     hooks.leaveZoom = [view] { view->leaveZoom(); };
+//     hooks.showWelcomeTips = [this] { showWelcomeTips(/*checkBox=*/false); };
+//     commands_ = std::make_unique<ImageListCommands>(view->imageList(), view->settings(), services, hooks);
+//     commands_->startUp();                     // after the view exists: album, else folder, then resume
+//     ...
+//     if (ImageListCommands::handles(id)) commands_->run(id);   // in the command router
+//     ...
+//     settings.writeViewEnd(store, commands_->endOfRunPhoto()); // when the view goes away
+//
+// The list and the settings belong to the main view; this object only keeps
+// references to them and must not outlive them.
+
+#include <QString>
+#include <functional>
+
+#include "app/Seams.h"
+
+class ImageList;
+struct AppSettings;
+
+// Command numbers of the menus and the toolbar.
+namespace ImageListCommandId {
+inline constexpr int OpenDirectory = 57601;
+inline constexpr int AddFiles = 32771;
+inline constexpr int ImportAlbum = 32830;
+inline constexpr int ExportToAlbum = 32775;
+inline constexpr int Erase = 32774;
+inline constexpr int NextPage = 32772;
+inline constexpr int PreviousPage = 32773;
+inline constexpr int Redraw = 1196;
+inline constexpr int ExportHtml = 32791;
+}  // namespace ImageListCommandId
+
+class ImageListCommands {
+public:
+    struct Hooks {
+        // Drop the kept page and repaint; the next paint renders afresh.
+        std::function<void()> invalidatePage;
+        // Enable or disable the toolbar buttons after the list changed.
+        std::function<void()> updateCommandStates;
+        // Leave the view's 100 % zoom mode.
+        std::function<void()> leaveZoom;
+        // Show the welcome tips window with its check box cleared.
+        std::function<void()> showWelcomeTips;
+    };
+
+    // services needs notifier, files, status, progress, launcher, store and clock;
+    // a missing one is skipped (no dialog means Cancel, no question means No).
+    ImageListCommands(ImageList& list, AppSettings& settings, const Services& services, Hooks hooks = {});
+
+    static bool handles(int commandId);
+    // Carries out one of the commands above; false for a number it does not handle.
+    bool run(int commandId);
+
+    void openDirectory();  // 57601
+    void addFiles();       // 32771
+    void importAlbum();    // 32830
+    void exportToAlbum();  // 32775
+    void erase();          // 32774
+    void nextPage();       // 32772
+    void previousPage();   // 32773
+    void redraw();         // 1196
+    bool exportHtml();     // 32791, true when the page was written completely
+
+    // Start-up: when the list is empty, the album named by ImportedAlbum, else the
+    // folder BitmapPath; then the list is placed at StartSeqPic so the first page
+    // begins at the photo where the last run ended. Updates the command states.
+    void startUp();
+    // The same rebuild and placing, for the wizard's end.
+    void rebuildIfEmptyAndPlace();
+
+    // Clears the list and fills it from the album at settings.ImportedAlbum, in
+    // the album's order. When photos came in, the first one becomes current; with
+    // keepResumePhoto false (an import) the resume photo is forgotten.
+    void loadAlbum(bool keepResumePhoto = false);
+    // Builds the list from settings.BitmapPath, placed at the resume photo. The
+    // first build of this object shows the welcome tips unless they are switched off.
+    void buildFromDirectory();
+
+    // What the program writes as StartSeqPic when it ends: the current photo.
+    QString endOfRunPhoto() const;
+
+private:
+    void invalidatePage();
+    void updateCommandStates();
+    void forgetPositions();
+    Answer ask(const QString& title, const QString& text);
+    void inform(const QString& title, const QString& text);
+
+    ImageList& list_;
+    AppSettings& settings_;
+    Services services_;
+    Hooks hooks_;
+    bool firstBuild_ = true;
+};
