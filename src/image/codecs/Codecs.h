@@ -14,18 +14,24 @@ struct DecodeOptions {
     int jpegScaleDenominator = 1;
     // JPEG only: turn the pixels as the EXIF orientation says.
     bool applyExifOrientation = false;
+    // JPEG, PNG, TIFF: refuse pictures of more pixels than this before decoding
+    // (0: only the raster's own ceiling). The fuzz targets keep it small.
+    std::uint64_t maxPixels = 0;
 };
 
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, CxImage& image);
 bool DecodeGif(const std::uint8_t* data, std::size_t size, CxImage& image);
 bool DecodeTga(const std::uint8_t* data, std::size_t size, CxImage& image);
 bool DecodePcx(const std::uint8_t* data, std::size_t size, CxImage& image);
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image, const DecodeOptions& options = {});
-bool DecodePng(const std::uint8_t* data, std::size_t size, CxImage& image);
-bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image);
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image,
+                const DecodeOptions& options = {});
+bool DecodePng(const std::uint8_t* data, std::size_t size, CxImage& image, const DecodeOptions& options = {});
+bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image,
+                const DecodeOptions& options = {});
 
-// The camera information of a JPEG's EXIF block (APP1). Returns false with one of the
-// decoder's EXIF texts in error when the block is malformed.
+// The camera information of a JPEG's EXIF block. `data` is the APP1 payload that
+// starts with "Exif\0\0". Returns false with one of the decoder's EXIF texts in
+// error when the block is malformed; what was read before the fault stays in info.
 struct ExifInfo {
     int orientation = 0;  // 0 when absent
     char cameraMake[40] = {};
@@ -35,3 +41,8 @@ struct ExifInfo {
     int height = 0;
 };
 bool ParseExif(const std::uint8_t* data, std::size_t size, ExifInfo& info, const char** error);
+
+// Finds the EXIF block among a JPEG file's sections (up to the image data) and parses
+// it. True when the sections are sound and the block, if any, parsed; info stays at
+// its defaults without a block.
+bool ReadJpegExif(const std::uint8_t* data, std::size_t size, ExifInfo& info, const char** error);
