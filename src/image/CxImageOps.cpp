@@ -44,6 +44,17 @@ bool cancelled(CxImage& self) {
 // Rows of the output are handled in bands so the reads of one source row stay in cache.
 constexpr int kTurnBand = 32;
 
+// Output rows y0..y1-1 of output column nx, taken from one source row of W pixels
+// of BP bytes: read right to left for a clockwise turn, left to right otherwise.
+template <int BP>
+void turnBand(const std::uint8_t* srcRow, std::uint8_t* const* dstRows, int y0, int y1, int nx,
+              bool clockwise, int W) {
+    const std::ptrdiff_t step = clockwise ? -BP : BP;
+    const std::uint8_t* s = srcRow + std::ptrdiff_t(clockwise ? W - 1 - y0 : y0) * BP;
+    const std::size_t at = std::size_t(nx) * BP;
+    for (int ny = y0; ny < y1; ++ny, s += step) std::memcpy(dstRows[ny] + at, s, BP);
+}
+
 bool turn(CxImage& self, CxImage* destination, bool clockwise) {
     if (!self.IsValid()) return false;
     const int W = self.GetWidth(), H = self.GetHeight();
@@ -68,22 +79,15 @@ bool turn(CxImage& self, CxImage* destination, bool clockwise) {
         const int y1 = std::min(W, y0 + kTurnBand);
         for (int nx = 0; nx < H; ++nx) {
             const int oy = oldRow(nx);
-            if (bpp >= 8) {
-                const int bp = bpp / 8;
-                const std::uint8_t* src = self.GetBits(oy);
-                for (int ny = y0; ny < y1; ++ny) {
-                    const std::uint8_t* s = src + std::size_t(oldCol(ny)) * bp;
-                    std::uint8_t* d = dstRows[std::size_t(ny)] + std::size_t(nx) * bp;
-                    for (int b = 0; b < bp; ++b) d[b] = s[b];
-                }
+            if (bpp == 24) {
+                turnBand<3>(self.GetBits(oy), dstRows.data(), y0, y1, nx, clockwise, W);
+            } else if (bpp == 8) {
+                turnBand<1>(self.GetBits(oy), dstRows.data(), y0, y1, nx, clockwise, W);
             } else {
                 for (int ny = y0; ny < y1; ++ny)
                     out.SetPixelIndex(nx, ny, self.GetPixelIndex(oldCol(ny), oy));
             }
-            if (alpha) {
-                const std::uint8_t* src = self.AlphaRow(oy);
-                for (int ny = y0; ny < y1; ++ny) dstAlpha[std::size_t(ny)][nx] = src[oldCol(ny)];
-            }
+            if (alpha) turnBand<1>(self.AlphaRow(oy), dstAlpha.data(), y0, y1, nx, clockwise, W);
         }
         self.SetProgress(int(std::int64_t(y1) * 100 / W));
     }
