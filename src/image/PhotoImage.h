@@ -20,6 +20,7 @@ public:
     PhotoImage& operator=(const PhotoImage&) = delete;
 
     // Non-zero on success: the raster path first (by extension), then the system path.
+    // A failed load leaves whatever the photo held before.
     int LoadFile(const QString& path);
     // As LoadFile, but never the system picture path.
     int LoadFileRasterOnly(const QString& path);
@@ -31,9 +32,15 @@ public:
     // device's logical resolution (96 dpi unless a device says otherwise).
     void GetPixelSize(int& width, int& height, int deviceDpiX = 96, int deviceDpiY = 96) const;
 
+    // Plain stretch into the rectangle (right and bottom exclusive): rows and columns
+    // are picked, never blended. A system picture given an all-zero rectangle is
+    // drawn at its natural size on the device. False for an empty photo.
     bool DrawInto(QPainter* painter, int left, int top, int right, int bottom) const;
     // FitRect from the pixel size, offset to the rectangle, drawn with DrawSmooth.
     bool DrawFitted(QPainter* painter, const QRect& rect) const;
+    // DrawInto, except that a photo of more than 786,432 pixels drawn into a
+    // rectangle narrower or lower than 600 pixels is halved with the plain stretch
+    // and then area-averaged into the rectangle.
     bool DrawSmooth(QPainter* painter, int left, int top, int right, int bottom) const;
     // A rectangle relative to rect's own top-left corner (right and bottom are
     // x() + width() and y() + height()). Empty when either size is not positive.
