@@ -1,10 +1,80 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <cstdio>
+
+#include "app/AppServices.h"
+#include "app/CSnapvaleApp.h"
+
+namespace {
+void setUpParser(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Lays photos out on printed pages."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("Build the image list from the photos in this folder."),
+                                 QStringLiteral("[FOLDER]"));
+}
+}  // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("snapvale"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.52.15"));
+
+    // The arguments are looked at before any window system is needed, so --help
+    // and --version work without a display.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    setUpParser(parser);
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "snapvale: %s\n%s", qPrintable(parser.errorText()),
+                     qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("Snapvale %s\n", qPrintable(versionLine()));
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        std::fprintf(stderr, "snapvale: give at most one folder\n%s", qPrintable(parser.helpText()));
+        return 2;
+    }
+    QString folder;
+    if (!positional.isEmpty()) {
+        const QFileInfo info(positional.first());
+        if (info.isDir()) {
+            folder = info.absoluteFilePath();
+        } else if (info.isFile()) {
+            // A photo given instead of a folder: its folder.
+            folder = info.absolutePath();
+        } else {
+            std::fprintf(stderr, "snapvale: no such folder: %s\n", qPrintable(positional.first()));
+            return 2;
+        }
+    }
+
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Snapvale"));
-    w.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Snapvale"));
+    QApplication::setDesktopFileName(QStringLiteral("snapvale"));
+    const QIcon icon(QStringLiteral(":/icons/snapvale.png"));
+    if (!icon.availableSizes().isEmpty()) QApplication::setWindowIcon(icon);
+    // Without a desktop theme the stock GNOME icons still give the toolbar its pictures.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+
+    CSnapvaleApp::Options options;
+    options.startFolder = folder;
+    CSnapvaleApp program(options);
+    if (!program.claimSingleCopy()) return 1;
+    program.start();
+    return program.exec();
 }

@@ -1,0 +1,403 @@
+#include "app/CSnapvaleDlg.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/AppServices.h"
+#include "app/AppSettings.h"
+#include "app/CSnapvaleView.h"
+#include "app/CommandTable.h"
+#include "app/GuiSeams.h"
+#include "app/SettingsStore.h"
+#include "app/StatusPanes.h"
+#include "output/PrinterBackend.h"
+#include "ui/AboutWindow.h"
+#include "ui/ProgressDialog.h"
+
+namespace {
+const QString kCropOffWarning = QStringLiteral(
+    "** Warning ** - your crop settings are turned OFF.\nYour photos may not fit any template you select "
+    "withous "
+    "gaps\non the tops or sides of each photo!");
+
+QIcon toolbarIcon(const CommandInfo& info) {
+    const QString resource = QStringLiteral(":/toolbar/%1.png").arg(info.id);
+    const QIcon fallback = QFile::exists(resource) ? QIcon(resource) : QIcon();
+    if (!info.iconName) return fallback;
+    return QIcon::fromTheme(QString::fromLatin1(info.iconName), fallback);
+}
+
+// Shortcuts the desktop leads people to expect, besides the one the menu names.
+QList<QKeySequence> extraShortcuts(int id) {
+    switch (id) {
+        case cmd::SaveCanvas:
+            return {QKeySequence::Save};
+        case cmd::Print:
+            return {QKeySequence::Print};
+        case cmd::Exit:
+            return {QKeySequence::Quit};
+        case cmd::HelpContents:
+            return {QKeySequence::HelpContents};
+        case cmd::Redraw:
+            return {QKeySequence::Refresh};
+        case cmd::NextPage:
+            return {QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
+        case cmd::PreviousPage:
+            return {QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+        default:
+            return {};
+    }
+}
+}  // namespace
+
+CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
+    : QMainWindow(parent), store_(*options.store) {
+    setWindowTitle(QStringLiteral("Snapvale"));
+    const QIcon icon(QStringLiteral(":/icons/snapvale.png"));
+    if (!icon.availableSizes().isEmpty()) setWindowIcon(icon);
+
+    // The seams this window hands to the rest of the program.
+    Notifier* notifier = options.notifier;
+    if (!notifier) {
+        auto own = std::make_unique<MessageBoxNotifier>();
+        own->setOwner(this);
+        notifier = own.get();
+        ownNotifier_ = std::move(own);
+    }
+    FileChooser* files = options.files;
+    if (!files) {
+        auto own = std::make_unique<FileDialogChooser>();
+        own->setOwner(this);
+        files = own.get();
+        ownFiles_ = std::move(own);
+    }
+    Launcher* launcher = options.launcher;
+    if (!launcher) {
+        ownLauncher_ = std::make_unique<DesktopLauncher>();
+        launcher = ownLauncher_.get();
+    }
+    PrinterBackend* printer = options.printer;
+    if (!printer) {
+        ownPrinter_ = std::make_unique<CupsPrinterBackend>();
+        printer = ownPrinter_.get();
+    }
+    clock_ = std::make_unique<SystemClock>();
+    progress_ = std::make_unique<GuiProgressFactory>(this, &store_);
+
+    // 1. Placement.
+    restorePlacement();
+
+    // 2. Toolbar and menus; 3. status bar; 4. the lamp.
+    buildActions();
+    buildMenus();
+    buildToolbar();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    panes_ = new StatusPanes(central);
+    statusSink_ = std::make_unique<StatusPanesSink>(panes_, this);
+    panes_->setIndicator(QStringLiteral("LED_CYAN"));
+    connect(panes_, &StatusPanes::indicatorClicked, this, [this] { runCommand(cmd::StatusIndicator); });
+
+    services_ = Services{notifier,     files,           statusSink_.get(), printer,
+                         clock_.get(), progress_.get(), launcher,          &store_};
+
+    // 5. The main view, which loads the settings.
+    view_ = new CSnapvaleView(store_, options.startFolder, central);
+    view_->setPopupMenu(popup_);
+    column->addWidget(view_, 1);
+    column->addWidget(panes_);
+    setCentralWidget(central);
+    connect(view_, &CSnapvaleView::pageDrawn, this, &CSnapvaleDlg::firstPageDrawn, Qt::QueuedConnection);
+    connect(view_, &CSnapvaleView::zoomModeLeft, this, &CSnapvaleDlg::updateCommandStates);
+    connect(view_, &CSnapvaleView::imageListChanged, this, &CSnapvaleDlg::updateCommandStates);
+
+    QString productDir =
+        store_.readString(QStringLiteral("Install"), QStringLiteral("ProductDir"), QString());
+    if (productDir.isEmpty()) productDir = installedDataDir();
+    helpDir_ = options.helpDir.isEmpty() ? helpDirectory(productDir) : options.helpDir;
+    helpAvailable_ = helpAvailable(helpDir_);
+
+    // 8. Command states; 9. the crop warning.
+    updateCommandStates();
+    panes_->relayout(width());
+    if (view_->settings().AutoCropOn == 0) services_.notifier->plainOk(kCropOffWarning);
+}
+
+CSnapvaleDlg::~CSnapvaleDlg() {
+    writeEndSettings();
+}
+
+void CSnapvaleDlg::restorePlacement() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const WindowPlacement p = readWindowPlacement(store_, area.width(), area.height());
+    resize(qMax(p.width, 200), qMax(p.height, 150));
+    move(p.left, p.top);
+}
+
+void CSnapvaleDlg::savePlacement() {
+    // The corner is the frame's, as move() takes it; the size is the inner one, as
+    // resize() takes it, so a restored window keeps exactly its size.
+    WindowPlacement p;
+    p.left = frameGeometry().left();
+    p.top = frameGeometry().top();
+    p.width = width();
+    p.height = height();
+    writeWindowPlacement(store_, p);
+}
+
+void CSnapvaleDlg::buildActions() {
+    for (const CommandInfo& info : commandTable()) {
+        auto* a = new QAction(this);
+        a->setData(info.id);
+        a->setText(info.menuText ? menuLabel(info)
+                                 : QString::fromUtf8(info.shortLabel ? info.shortLabel : ""));
+        if (info.stringText) {
+            a->setToolTip(QString::fromUtf8(info.stringText));
+            a->setStatusTip(QString::fromUtf8(info.stringText));
+        }
+        QList<QKeySequence> keys;
+        const QString shortcut = menuShortcut(info);
+        if (!shortcut.isEmpty()) keys << QKeySequence(shortcut, QKeySequence::PortableText);
+        keys << extraShortcuts(info.id);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        const int id = info.id;
+        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+        // In the window too, so shortcuts of commands without a menu item work.
+        addAction(a);
+        actions_.insert(info.id, a);
+    }
+}
+
+void CSnapvaleDlg::buildMenus() {
+    struct MenuSpec {
+        const char* title;
+        unsigned place;
+    };
+    const MenuSpec menus[] = {
+        {"&File", InFileMenu}, {"&Edit", InEditMenu}, {"&Tools", InToolsMenu}, {"&Help", InHelpMenu}};
+    // Groups of the File menu, for a little order in a long menu.
+    const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
+    for (const MenuSpec& spec : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(spec.title));
+        for (const CommandInfo& info : commandTable()) {
+            if (!(info.places & spec.place)) continue;
+            if (spec.place == InFileMenu && fileGroupStarts.contains(info.id)) menu->addSeparator();
+            menu->addAction(actions_.value(info.id));
+        }
+    }
+    popup_ = new QMenu(QStringLiteral("Main View"), this);
+    for (int id : popupLayout()) {
+        if (id == kSeparator)
+            popup_->addSeparator();
+        else
+            popup_->addAction(actions_.value(id));
+    }
+}
+
+void CSnapvaleDlg::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("mainToolBar"));
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->setMovable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int id : toolbarLayout()) {
+        if (id == kSeparator) {
+            toolbar_->addSeparator()->setData(kSeparator);
+            continue;
+        }
+        if (id == kWideSeparator) {
+            auto* wide = new QFrame(toolbar_);
+            wide->setFrameShape(QFrame::VLine);
+            wide->setFrameShadow(QFrame::Sunken);
+            wide->setFixedWidth(10 + 2 * wide->lineWidth());
+            toolbar_->addWidget(wide)->setData(kWideSeparator);
+            continue;
+        }
+        const CommandInfo* info = findCommand(id);
+        auto* a = new QAction(toolbarIcon(*info), QString::fromUtf8(info->shortLabel), toolbar_);
+        a->setData(id);
+        a->setToolTip(toolbarTooltip(QString::fromUtf8(info->stringText)));
+        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+        toolbar_->addAction(a);
+        toolbarActions_.insert(id, a);
+    }
+}
+
+void CSnapvaleDlg::registerCommandHandler(int id, CommandHandler handler) {
+    if (handler)
+        handlers_.insert(id, std::move(handler));
+    else
+        handlers_.remove(id);
+}
+
+void CSnapvaleDlg::runCommand(int id) {
+    if (isLayoutSetupCommand(id) && !layoutSetupChecks()) {
+        updateCommandStates();
+        return;
+    }
+    if (id == cmd::Wizard) store_.writeInt(QStringLiteral("Option"), QStringLiteral("StartupWithWizard"), 1);
+
+    if (const auto it = handlers_.constFind(id); it != handlers_.constEnd()) {
+        // A copy: the handler may register another one meanwhile.
+        const CommandHandler handler = it.value();
+        handler();
+    } else {
+        switch (id) {
+            case cmd::Exit:
+                exitCommand();
+                return;
+            case cmd::About:
+                showAboutWindow();
+                break;
+            case cmd::HelpContents:
+            case cmd::HelpIndex:
+            case cmd::HelpFromDialog:
+                openHelp();
+                break;
+            case cmd::AddFilesMenu:
+                // The menu item does what the toolbar's Add button does.
+                runCommand(cmd::AddFiles);
+                return;
+            default:
+                notAvailableYet();
+                break;
+        }
+    }
+    updateCommandStates();
+}
+
+bool CSnapvaleDlg::layoutSetupChecks() {
+    view_->leaveZoomMode();
+    AppSettings& s = view_->settings();
+    if (s.TopBottomMargin > 0 || s.LeftRightMargin > 0) {
+        const QString question = QString::asprintf(
+            "Your current printer margin settings are: TopBottom -> %.1f and LeftRight -> %.1f.\nThese "
+            "values MUST "
+            "be set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.",
+            double(s.TopBottomMargin), double(s.LeftRightMargin));
+        if (services_.notifier->plainYesNo(question) != Answer::Yes) return false;
+        s.TopBottomMargin = 0.0f;
+        s.LeftRightMargin = 0.0f;
+        store_.writeString(QStringLiteral("Config"), QStringLiteral("TopBottomMargin"),
+                           settings_codec::decimalToText(s.TopBottomMargin));
+        store_.writeString(QStringLiteral("Config"), QStringLiteral("LeftRightMargin"),
+                           settings_codec::decimalToText(s.LeftRightMargin));
+    }
+    if (view_->imageListEmpty()) {
+        services_.notifier->message(QStringLiteral("Snapvale List Empty"),
+                                    QStringLiteral("Your image list is empty!"), MessageKind::Information);
+        return false;
+    }
+    return true;
+}
+
+void CSnapvaleDlg::notAvailableYet() {
+    services_.status->setPaneText(0, QStringLiteral("This command is not available yet."));
+}
+
+void CSnapvaleDlg::openHelp() {
+    openHelpTopic(helpDir_, QStringLiteral("/Intro.htm"), *services_.notifier, *services_.launcher);
+}
+
+void CSnapvaleDlg::showAboutWindow() {
+    if (!about_) about_ = new AboutWindow(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void CSnapvaleDlg::firstPageDrawn() {
+    if (firstPageDrawn_) return;
+    firstPageDrawn_ = true;
+    if (about_) about_->hide();
+    if (view_->settings().StartupWithWizard == 1) runCommand(cmd::Wizard);
+}
+
+void CSnapvaleDlg::updateCommandStates() {
+    const bool listNotEmpty = !view_->imageListEmpty();
+    for (auto it = toolbarActions_.constBegin(); it != toolbarActions_.constEnd(); ++it)
+        it.value()->setEnabled(toolbarCommandEnabled(it.key(), listNotEmpty, helpAvailable_));
+}
+
+void CSnapvaleDlg::exitCommand() {
+    savePlacement();
+    closeAtOnce(ClosedByExit);
+}
+
+void CSnapvaleDlg::closeAtOnce(CloseCode code) {
+    closeApproved_ = true;
+    closeCode_ = code;
+    if (!close()) closeApproved_ = false;
+}
+
+void CSnapvaleDlg::closeEvent(QCloseEvent* event) {
+    if (!closeApproved_) {
+        const Answer answer = services_.notifier->message(QStringLiteral("Snapvale Warning: Program Exit?"),
+                                                          QStringLiteral("Do you want to exit Snapvale?"),
+                                                          MessageKind::WarningQuestion);
+        if (answer != Answer::Yes) {
+            event->ignore();
+            return;
+        }
+        closeCode_ = ClosedByBox;
+        savePlacement();
+    }
+    writeEndSettings();
+    if (about_) about_->hide();
+    event->accept();
+}
+
+void CSnapvaleDlg::keyPressEvent(QKeyEvent* event) {
+    // As in every dialog of the program, Enter and Escape end the window at once.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                closeAtOnce(ClosedByEnter);
+                return;
+            case Qt::Key_Escape:
+                closeAtOnce(ClosedByEscape);
+                return;
+            default:
+                break;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void CSnapvaleDlg::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (panes_) panes_->relayout(width());
+    if (view_) {
+        view_->leaveZoomMode();
+        view_->viewport()->update();
+    }
+}
+
+void CSnapvaleDlg::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (view_) view_->viewport()->update();
+    updateCommandStates();
+}
+
+void CSnapvaleDlg::writeEndSettings() {
+    if (endWritten_) return;
+    endWritten_ = true;
+    view_->settings().writeWindowEnd(store_);
+    view_->writeEndSettings();
+}

@@ -1,0 +1,119 @@
+#pragma once
+// The main window: menus, toolbar, the main view and the status bar, and the one
+// table that routes every command number to its handler.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "app/Seams.h"
+#include "ui/AboutWindow.h"
+
+class CSnapvaleView;
+class QAction;
+class QMenu;
+class QToolBar;
+class SettingsStore;
+class StatusPanes;
+
+class CSnapvaleDlg : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        SettingsStore* store = nullptr;  // required; outlives the window
+        // Seams left null get the desktop's own (message boxes, file dialogs, the browser, CUPS).
+        Notifier* notifier = nullptr;
+        FileChooser* files = nullptr;
+        Launcher* launcher = nullptr;
+        PrinterBackend* printer = nullptr;
+        QString startFolder;  // the command-line folder, empty when none
+        QString helpDir;      // empty: <ProductDir>/html
+    };
+    explicit CSnapvaleDlg(const Options& options, QWidget* parent = nullptr);
+    ~CSnapvaleDlg() override;
+
+    // How the window was ended: Exit gives -1, Enter 1, Escape 2, the close box 0.
+    enum CloseCode { ClosedByExit = -1, ClosedByBox = 0, ClosedByEnter = 1, ClosedByEscape = 2 };
+    int closeCode() const { return closeCode_; }
+
+    using CommandHandler = std::function<void()>;
+    // Plugs the work of a command in. For the layout setup commands (and the status
+    // lamp) the handler runs after the window's own checks (margins, empty list);
+    // for the wizard after StartupWithWizard has been set. Commands without a
+    // handler say that they are not available yet.
+    void registerCommandHandler(int id, CommandHandler handler);
+    bool hasCommandHandler(int id) const { return handlers_.contains(id); }
+    void runCommand(int id);
+
+    // Enables the toolbar buttons by the image list and the help folder.
+    void updateCommandStates();
+    // The view has drawn its first page: the start-up About window goes, and the
+    // wizard opens when so set. Only the first call does anything.
+    void firstPageDrawn();
+    bool firstPageWasDrawn() const { return firstPageDrawn_; }
+
+    void showAboutWindow();
+    AboutWindow* aboutWindow() const { return about_; }
+
+    // The command's action in the menus (one for every command).
+    QAction* action(int id) const { return actions_.value(id); }
+    // The command's toolbar button, or null.
+    QAction* toolbarAction(int id) const { return toolbarActions_.value(id); }
+    QToolBar* mainToolBar() const { return toolbar_; }
+    QMenu* popupMenu() const { return popup_; }
+    StatusPanes* statusPanes() const { return panes_; }
+    CSnapvaleView* view() const { return view_; }
+    Services& services() { return services_; }
+
+    QString helpDir() const { return helpDir_; }
+    bool helpIsAvailable() const { return helpAvailable_; }
+
+    // Writes Window/Width, Height, TopLeftX and TopLeftY from the window's place.
+    void savePlacement();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolbar();
+    void restorePlacement();
+    bool layoutSetupChecks();
+    void exitCommand();
+    void closeAtOnce(CloseCode code);
+    void openHelp();
+    void notAvailableYet();
+    void writeEndSettings();
+
+    SettingsStore& store_;
+    std::unique_ptr<Notifier> ownNotifier_;
+    std::unique_ptr<FileChooser> ownFiles_;
+    std::unique_ptr<Launcher> ownLauncher_;
+    std::unique_ptr<PrinterBackend> ownPrinter_;
+    std::unique_ptr<StatusSink> statusSink_;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<ProgressFactory> progress_;
+    Services services_;
+
+    QHash<int, QAction*> actions_;
+    QHash<int, QAction*> toolbarActions_;
+    QHash<int, CommandHandler> handlers_;
+    QToolBar* toolbar_ = nullptr;
+    QMenu* popup_ = nullptr;
+    StatusPanes* panes_ = nullptr;
+    CSnapvaleView* view_ = nullptr;
+    QPointer<AboutWindow> about_;
+
+    QString helpDir_;
+    bool helpAvailable_ = false;
+    bool closeApproved_ = false;
+    int closeCode_ = ClosedByBox;
+    bool endWritten_ = false;
+    bool firstPageDrawn_ = false;
+};

@@ -1,0 +1,135 @@
+#include "app/CSnapvaleView.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "app/SettingsStore.h"
+
+namespace {
+// The page shown while there is nothing rendered: a drawn placeholder over the
+// whole canvas, painted only where the screen needs it.
+class PlaceholderPage final : public QWidget {
+public:
+    explicit PlaceholderPage(CSnapvaleView* view) : QWidget(view), view_(view) {
+        setAttribute(Qt::WA_OpaquePaintEvent, true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter p(this);
+        const QRect page = rect();
+        p.setClipRegion(event->region());
+        p.fillRect(page, QColor(0xf4, 0xf4, 0xf0));
+
+        // A frame a little inside the page, like a print border.
+        const int inset = qMax(8, page.width() / 40);
+        const QRect inner = page.adjusted(inset, inset, -inset, -inset);
+        p.setPen(QPen(QColor(0xb0, 0xb0, 0xa8), 2, Qt::DashLine));
+        p.drawRect(inner);
+
+        // A stylised photo in the middle of the page.
+        const int side = qMin(inner.width(), inner.height()) / 3;
+        const QRect photo(inner.center().x() - side / 2, inner.top() + inner.height() / 4, side,
+                          side * 3 / 4);
+        p.setPen(QPen(QColor(0x90, 0x90, 0x88), 3));
+        p.setBrush(QColor(0xe0, 0xe6, 0xec));
+        p.drawRect(photo);
+        p.setBrush(QColor(0xf0, 0xc0, 0x40));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPoint(photo.left() + side / 4, photo.top() + side / 5), side / 10, side / 10);
+        p.setBrush(QColor(0x70, 0x98, 0x70));
+        const QPolygon hills({QPoint(photo.left() + 2, photo.bottom() - 1),
+                              QPoint(photo.left() + side * 2 / 5, photo.top() + side * 3 / 10),
+                              QPoint(photo.left() + side * 3 / 5, photo.top() + side / 2),
+                              QPoint(photo.left() + side * 3 / 4, photo.top() + side * 2 / 5),
+                              QPoint(photo.right() - 1, photo.bottom() - 1)});
+        p.drawPolygon(hills);
+
+        QFont f = font();
+        f.setPixelSize(qMax(12, side / 8));
+        p.setFont(f);
+        p.setPen(QColor(0x60, 0x60, 0x58));
+        const QRect text(inner.left(), photo.bottom() + side / 6, inner.width(), side);
+        p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                   view_->imageListEmpty() ? QObject::tr("Your image list is empty.\nOpen a folder of photos "
+                                                         "with File > Open Image List... (Ctrl+O).")
+                                           : QObject::tr("%n photo(s) in the image list.", nullptr,
+                                                         int(view_->imageList().size())));
+        p.end();
+        Q_EMIT view_->pageDrawn();
+    }
+
+private:
+    CSnapvaleView* view_;
+};
+}  // namespace
+
+CSnapvaleView::CSnapvaleView(SettingsStore& store, const QString& startFolder, QWidget* parent)
+    : QScrollArea(parent), store_(store), startFolder_(startFolder) {
+    settings_.load(store_);
+    loadedStartPhoto_ = settings_.StartSeqPic;
+    if (!startFolder_.isEmpty()) settings_.BitmapPath = startFolder_;
+
+    setFrameShape(QFrame::StyledPanel);
+    setBackgroundRole(QPalette::Button);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWidgetResizable(false);
+    page_ = new PlaceholderPage(this);
+    setWidget(page_);
+    invalidatePage();
+}
+
+CSnapvaleView::~CSnapvaleView() {
+    writeEndSettings();
+}
+
+void CSnapvaleView::setImageList(const QStringList& paths) {
+    imageList_ = paths;
+    invalidatePage();
+    Q_EMIT imageListChanged();
+}
+
+QString CSnapvaleView::currentPhoto() const {
+    // Until the list can be built, it never moved: keep the photo the last run stopped
+    // at instead of wiping it.
+    if (imageList_.isEmpty()) return loadedStartPhoto_;
+    return imageList_.contains(loadedStartPhoto_) ? loadedStartPhoto_ : imageList_.first();
+}
+
+void CSnapvaleView::writeEndSettings() {
+    if (endWritten_) return;
+    endWritten_ = true;
+    settings_.writeViewEnd(store_, currentPhoto());
+}
+
+void CSnapvaleView::leaveZoomMode() {
+    if (!zoomMode_) return;
+    zoomMode_ = false;
+    horizontalScrollBar()->setEnabled(true);
+    verticalScrollBar()->setEnabled(true);
+    viewport()->update();
+    Q_EMIT zoomModeLeft();
+}
+
+QSize CSnapvaleView::canvasSize() const {
+    return QSize(settings_.CanvasWidth, settings_.CanvasHeight);
+}
+
+void CSnapvaleView::invalidatePage() {
+    // A canvas too large to show is shown at a size the window system can take.
+    const QSize size = canvasSize().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
+    page_->resize(size);
+    page_->update();
+}
+
+void CSnapvaleView::contextMenuEvent(QContextMenuEvent* event) {
+    leaveZoomMode();
+    if (popup_) popup_->exec(event->globalPos());
+}
+
+void CSnapvaleView::mousePressEvent(QMouseEvent* event) {
+    leaveZoomMode();
+    QScrollArea::mousePressEvent(event);
+}

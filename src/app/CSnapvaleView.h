@@ -1,0 +1,69 @@
+#pragma once
+// The main view: a scrolling view of the page canvas, shown one to one. It owns the
+// settings record for the whole program. Until pages are rendered it shows a
+// placeholder picture of the canvas size.
+
+#include <QMenu>
+#include <QPointer>
+#include <QScrollArea>
+#include <QStringList>
+
+#include "app/AppSettings.h"
+
+class SettingsStore;
+
+class CSnapvaleView : public QScrollArea {
+    Q_OBJECT
+public:
+    // Loads the settings from store. A non-empty startFolder (the command-line
+    // folder) replaces BitmapPath for this run.
+    CSnapvaleView(SettingsStore& store, const QString& startFolder, QWidget* parent = nullptr);
+    ~CSnapvaleView() override;
+
+    AppSettings& settings() { return settings_; }
+    const AppSettings& settings() const { return settings_; }
+    SettingsStore& store() { return store_; }
+    QString startFolder() const { return startFolder_; }
+
+    // The image list as far as the window needs it. For now a plain list of paths.
+    bool imageListEmpty() const { return imageList_.isEmpty(); }
+    const QStringList& imageList() const { return imageList_; }
+    void setImageList(const QStringList& paths);
+    // The photo the list stands at, written back as StartSeqPic when the view goes.
+    QString currentPhoto() const;
+
+    // The view's end writes: ImportedAlbum, BitmapPath, StartSeqPic, WatermarkText.
+    // Done once; the destructor does it when nobody did before.
+    void writeEndSettings();
+
+    // 100 % zoom mode, set by the slot statistics; clicks and page commands leave it.
+    bool zoomMode() const { return zoomMode_; }
+    void setZoomMode(bool on) { zoomMode_ = on; }
+    void leaveZoomMode();
+
+    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // Sets the page to the canvas size from the settings and repaints it.
+    void invalidatePage();
+    QSize canvasSize() const;
+
+Q_SIGNALS:
+    // After the page has been painted on screen.
+    void pageDrawn();
+    void zoomModeLeft();
+    void imageListChanged();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    SettingsStore& store_;
+    AppSettings settings_;
+    QString startFolder_;
+    QStringList imageList_;
+    QString loadedStartPhoto_;
+    QPointer<QMenu> popup_;
+    bool zoomMode_ = false;
+    bool endWritten_ = false;
+    QWidget* page_ = nullptr;
+};

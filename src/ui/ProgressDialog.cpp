@@ -1,0 +1,165 @@
+#include "ui/ProgressDialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/SettingsStore.h"
+
+namespace {
+const QString kSettings = QStringLiteral("Settings");
+}
+
+// Watches the keyboard while the window pumps. Enter and Escape never reach the
+// main window meanwhile (there they would close it in the middle of the work);
+// Escape cancels when the caller asked for that.
+class ProgressDialog::KeyWatch final : public QObject {
+public:
+    explicit KeyWatch(bool cancelOnEscape) : cancelOnEscape_(cancelOnEscape) {}
+    bool escaped = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                if (cancelOnEscape_ && event->type() == QEvent::KeyPress) escaped = true;
+                return true;
+            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool cancelOnEscape_;
+};
+
+ProgressDialog::ProgressDialog(QWidget* parent, SettingsStore* store) : parent_(parent), store_(store) {}
+
+ProgressDialog::~ProgressDialog() {
+    destroy();
+}
+
+void ProgressDialog::doCreate(const QString& caption, bool smooth) {
+    QWidget* owner = parent_ ? parent_->window() : nullptr;
+    auto* w = new QWidget(
+        owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->setWindowTitle(caption);
+    w->setFixedSize(kWidth, kHeight);
+    w->setCursor(Qt::BusyCursor);
+    w->setBackgroundRole(QPalette::Button);
+    w->setAutoFillBackground(true);
+
+    label_ = new QLabel(w);
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setWordWrap(true);
+    label_->setTextFormat(Qt::PlainText);
+    bar_ = new QProgressBar(w);
+    bar_->setTextVisible(smooth);
+    button_ = new QPushButton(QStringLiteral(" Cancel "), w);
+    button_->setCursor(Qt::ArrowCursor);
+    button_->setToolTip(QObject::tr("Stop the work in progress"));
+    button_->setAutoDefault(false);
+    QObject::connect(button_, &QPushButton::clicked, w, [this] { onCancelClicked(); });
+
+    // Four text lines across the width, the button right-aligned under them, the bar to its left.
+    const int margin = 10;
+    const QSize buttonSize = button_->sizeHint();
+    const int buttonTop = kHeight - margin - buttonSize.height();
+    label_->setGeometry(margin, margin, kWidth - 2 * margin, qMax(buttonTop - 2 * margin, 0));
+    button_->setGeometry(kWidth - margin - buttonSize.width(), buttonTop, buttonSize.width(),
+                         buttonSize.height());
+    const int barHeight = qMin(buttonSize.height(), 20);
+    bar_->setGeometry(margin, buttonTop + (buttonSize.height() - barHeight) / 2, button_->x() - 2 * margin,
+                      barHeight);
+
+    window_ = w;
+    placeWindow();
+    w->show();
+}
+
+void ProgressDialog::placeWindow() {
+    QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    if (rememberPosition_ && store_) {
+        const int x = store_->readInt(kSettings, QStringLiteral("X"), -1);
+        const int y = store_->readInt(kSettings, QStringLiteral("Y"), -1);
+        if (progressPositionOnScreen(x, y, area.width(), area.height())) {
+            window_->move(x, y);
+            return;
+        }
+    }
+    window_->move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+}
+
+void ProgressDialog::doSetCaption(const QString& caption) {
+    if (window_) window_->setWindowTitle(caption);
+}
+
+void ProgressDialog::doSetText(const QString& text) {
+    if (label_) label_->setText(text);
+}
+
+void ProgressDialog::doSetBar(int lower, int upper, int, int position) {
+    if (!bar_) return;
+    // An empty range would make the bar run as a busy indicator; show it empty instead.
+    bar_->setRange(lower, upper > lower ? upper : lower + 1);
+    bar_->setValue(qBound(bar_->minimum(), position, bar_->maximum()));
+}
+
+void ProgressDialog::doSetVisible(bool visible) {
+    if (window_) window_->setVisible(visible);
+}
+
+bool ProgressDialog::doPump(bool cancelOnEscape) {
+    if (!window_) return false;
+    KeyWatch watch(cancelOnEscape);
+    qApp->installEventFilter(&watch);
+    pumping_ = true;
+    cancelPressed_ = false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    pumping_ = false;
+    qApp->removeEventFilter(&watch);
+    const bool stop = watch.escaped || cancelPressed_;
+    if (stop && parent_) {
+        parent_->window()->raise();
+        parent_->window()->activateWindow();
+    }
+    return stop;
+}
+
+void ProgressDialog::onCancelClicked() {
+    if (pumping_) {
+        // The pump in progress reports it, so the caller sees it on its own schedule.
+        cancelPressed_ = true;
+        return;
+    }
+    cancel();
+    if (parent_) {
+        parent_->window()->raise();
+        parent_->window()->activateWindow();
+    }
+}
+
+void ProgressDialog::doSavePosition() {
+    if (!rememberPosition_ || !store_ || !window_) return;
+    const QPoint at = window_->pos();
+    store_->writeInt(kSettings, QStringLiteral("X"), at.x());
+    store_->writeInt(kSettings, QStringLiteral("Y"), at.y());
+}
+
+void ProgressDialog::doDestroy() {
+    if (window_) {
+        window_->hide();
+        delete window_.data();
+    }
+    label_ = nullptr;
+    bar_ = nullptr;
+    button_ = nullptr;
+}

@@ -1,0 +1,354 @@
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QToolBar>
+
+#include "GuiFixture.h"
+#include "app/CSnapvaleView.h"
+#include "app/CommandTable.h"
+#include "app/StatusPanes.h"
+#include "ui/AboutWindow.h"
+
+namespace {
+QList<int> enabledToolbarIds(CSnapvaleDlg& w) {
+    QList<int> ids;
+    for (QAction* a : w.mainToolBar()->actions())
+        if (a->data().toInt() > 0 && a->isEnabled()) ids << a->data().toInt();
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void pressKey(QWidget& w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+}
+}  // namespace
+
+TEST_F(MainWindowTest, ToolbarFollowsTheImageListAndMenusStayEnabled) {
+    CSnapvaleDlg& w = open();
+    // Sorted numbers: add, exit, import, wizard, open, about.
+    EXPECT_EQ(enabledToolbarIds(w), QList<int>({32771, 32803, 32830, 32842, 57601, 57664}));
+    for (const CommandInfo& info : commandTable()) EXPECT_TRUE(w.action(info.id)->isEnabled()) << info.id;
+
+    w.view()->setImageList({"/photos/a.jpg", "/photos/b.jpg"});
+    for (QAction* a : w.mainToolBar()->actions()) {
+        const int id = a->data().toInt();
+        if (id > 0) {
+            EXPECT_EQ(a->isEnabled(), id != cmd::HelpContents) << id;  // no help folder here
+        }
+    }
+    w.view()->setImageList({});
+    EXPECT_FALSE(w.toolbarAction(cmd::Print)->isEnabled());
+    EXPECT_FALSE(w.toolbarAction(cmd::SlotStatistics)->isEnabled());
+}
+
+TEST_F(MainWindowTest, HelpButtonNeedsTheHelpFolder) {
+    QDir().mkpath(path("html"));
+    CSnapvaleDlg& w = open();
+    EXPECT_TRUE(w.helpIsAvailable());
+    EXPECT_TRUE(w.toolbarAction(cmd::HelpContents)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ExitWritesThePlacementWithoutAsking) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    w.resize(640, 480);
+    w.runCommand(cmd::Exit);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(notifier.shown.empty());
+    EXPECT_EQ(w.closeCode(), CSnapvaleDlg::ClosedByExit);
+    EXPECT_EQ(store().readInt("Window", "Width", -1), 640);
+    EXPECT_EQ(store().readInt("Window", "Height", -1), 480);
+    EXPECT_EQ(store().readInt("Window", "TopLeftX", -1), w.frameGeometry().left());
+    EXPECT_EQ(store().readInt("Window", "TopLeftY", -1), w.frameGeometry().top());
+    EXPECT_TRUE(stored("Option", "TipIdx"));
+    EXPECT_EQ(store().readString("Config", "WatermarkText", "none"), "Your Name Here");
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksAndOnlyYesCloses) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    notifier.answers = {Answer::No};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].title, "Snapvale Warning: Program Exit?");
+    EXPECT_EQ(notifier.shown[0].text, "Do you want to exit Snapvale?");
+    EXPECT_EQ(notifier.shown[0].kind, MessageKind::WarningQuestion);
+    EXPECT_FALSE(stored("Window", "Width"));
+    EXPECT_FALSE(stored("Option", "TipIdx"));  // nothing of the end writes yet
+
+    notifier.answers = {Answer::Yes};
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(store().readInt("Window", "Width", -1), w.width());
+    EXPECT_TRUE(stored("Option", "TipIdx"));
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeCloseAtOnceWithoutThePlacement) {
+    for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        CSnapvaleDlg& w = open();
+        w.show();
+        pressKey(w, key);
+        EXPECT_FALSE(w.isVisible()) << key;
+        EXPECT_EQ(w.closeCode(),
+                  key == Qt::Key_Escape ? CSnapvaleDlg::ClosedByEscape : CSnapvaleDlg::ClosedByEnter);
+        EXPECT_TRUE(notifier.shown.empty());
+        EXPECT_FALSE(stored("Window", "TopLeftX"));
+        // The end writes still happen.
+        EXPECT_TRUE(stored("Option", "WelcomeTipStatus"));
+        EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", "missing"), "");
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, EndWritesHappenOnceAndKeepTheResumePhoto) {
+    store().writeString("Config", "StartSeqPic", "/photos/last.jpg");
+    store().writeInt("Option", "TipIdx", 4);
+    open(dirPath());
+    EXPECT_EQ(window->view()->settings().BitmapPath, dirPath());
+    window->view()->settings().TipIdx = 6;
+    window.reset();
+    EXPECT_EQ(store().readInt("Option", "TipIdx", -1), 6);
+    // An image list that was never built must not wipe the place the last run stopped at.
+    EXPECT_EQ(store().readString("Config", "StartSeqPic", ""), "/photos/last.jpg");
+    EXPECT_EQ(store().readString("Config", "BitmapPath", ""), dirPath());
+}
+
+TEST_F(MainWindowTest, PlacementOffTheScreenFallsBackToTheDefaults) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const WindowPlacement def = defaultWindowPlacement(area.width(), area.height());
+    store().writeInt("Window", "TopLeftX", -32000);
+    store().writeInt("Window", "TopLeftY", -32000);
+    store().writeInt("Window", "Width", 300);
+    store().writeInt("Window", "Height", 250);
+    CSnapvaleDlg& w = open();
+    EXPECT_EQ(w.pos(), QPoint(def.left, def.top));
+    EXPECT_EQ(w.size(), QSize(def.width, def.height));
+
+    window.reset();
+    store().writeInt("Window", "TopLeftX", 20);
+    store().writeInt("Window", "TopLeftY", 30);
+    CSnapvaleDlg& again = open();
+    EXPECT_EQ(again.pos(), QPoint(20, 30));
+    EXPECT_EQ(again.size(), QSize(300, 250));
+}
+
+TEST_F(MainWindowTest, ToolbarOrderAndTooltips) {
+    CSnapvaleDlg& w = open();
+    QList<int> order;
+    for (QAction* a : w.mainToolBar()->actions()) order << a->data().toInt();
+    EXPECT_EQ(order,
+              QList<int>({57606, 32814, 0,     57601, 32771, 32830, 0, 57603, 32775, 0,     32773, 1196,
+                          32772, 0,     32845, 32790, 0,     32774, 0, 32842, 32809, 57664, -1,    32803}));
+    EXPECT_EQ(w.toolbarAction(cmd::OpenImageList)->toolTip(), "Open directory and start at image...");
+    EXPECT_EQ(w.toolbarAction(cmd::Redraw)->toolTip(), "Re-draw photo layout page.");
+    EXPECT_EQ(w.toolbarAction(cmd::SlotStatistics)->toolTip(), "Zoom in for layout image detail...");
+    EXPECT_EQ(toolbarTooltip(QString(100, 'x')).size(), 79);
+    EXPECT_EQ(toolbarTooltip("short"), "short");
+}
+
+TEST_F(MainWindowTest, MenusAndPopupHoldTheCommandsInOrder) {
+    CSnapvaleDlg& w = open();
+    const QList<QAction*> menus = w.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[3]->text(), "&Help");
+    auto ids = [](QMenu* m) {
+        QList<int> l;
+        for (QAction* a : m->actions())
+            if (!a->isSeparator()) l << a->data().toInt();
+        return l;
+    };
+    EXPECT_EQ(ids(menus[0]->menu()), QList<int>({57601, 32802, 32830, 57603, 32775, 32791, 32772, 32773,
+                                                 32845, 57606, 32814, 32792, 32803}));
+    EXPECT_EQ(ids(menus[1]->menu()), QList<int>({32774}));
+    EXPECT_EQ(ids(menus[2]->menu()), QList<int>({32780}));
+    EXPECT_EQ(ids(menus[3]->menu()), QList<int>({32842, 32809, 32810, 57664}));
+
+    QList<int> popup;
+    for (QAction* a : w.popupMenu()->actions()) popup << (a->isSeparator() ? 0 : a->data().toInt());
+    EXPECT_EQ(popup, QList<int>({32774, 0, 32784, 32785, 32789, 0, 32786, 32787, 32788, 0, 32792, 0, 57603,
+                                 32775, 32791, 0, 32842}));
+    EXPECT_EQ(w.popupMenu()->title(), "Main View");
+
+    QAction* open = w.action(cmd::OpenImageList);
+    EXPECT_EQ(open->text(), "&Open Image List...");
+    EXPECT_TRUE(open->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_O)));
+    EXPECT_EQ(w.action(cmd::ExportAlbum)->text(), "E&xport Image List To Photo Album...");
+}
+
+TEST_F(MainWindowTest, StatusPanesFollowTheWindowWidth) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    StatusPanes* panes = w.statusPanes();
+    EXPECT_EQ(panes->paneText(0), "Ready...");
+    EXPECT_EQ(panes->paneText(1), "Photo load progress...");
+    EXPECT_EQ(panes->paneText(2), "Page layout style...");
+    EXPECT_EQ(panes->indicatorLamp(), "LED_CYAN");
+    EXPECT_EQ(panes->progressBar()->minimum(), 1);
+    EXPECT_EQ(panes->progressBar()->maximum(), 100);
+
+    for (int width : {1000, 777}) {
+        w.resize(width, 500);
+        QApplication::processEvents();
+        const int h = panes->height();
+        EXPECT_EQ(panes->pane(0)->geometry(), QRect(0, 0, width * 40 / 100, h)) << width;
+        EXPECT_EQ(panes->pane(1)->geometry(), QRect(width * 40 / 100, 0, width * 25 / 100, h)) << width;
+        const int third = width * 40 / 100 + width * 25 / 100;
+        EXPECT_EQ(panes->pane(2)->geometry(), QRect(third, 0, width - third, h)) << width;
+        EXPECT_EQ(panes->indicator()->geometry(), QRect(third, 0, h - 1, h - 1)) << width;
+        EXPECT_EQ(panes->progressBar()->geometry(), QRect(third + h - 1, 0, width - third - (h - 1), h))
+            << width;
+    }
+    EXPECT_EQ(StatusPanes::layoutFor(999, 20).panes[0].width(), 399);  // truncated
+    EXPECT_EQ(StatusPanes::layoutFor(999, 20).panes[1].width(), 249);
+
+    w.services().status->setProgress(40);
+    EXPECT_TRUE(panes->progressBar()->isVisible());
+    EXPECT_EQ(panes->progressBar()->value(), 40);
+    w.services().status->setProgress(0);
+    EXPECT_FALSE(panes->progressBar()->isVisible());
+    w.services().status->setIndicator("LED_RED_BLINK");
+    EXPECT_EQ(panes->indicatorLamp(), "LED_RED");
+    EXPECT_FALSE(panes->indicator()->picture().isNull());
+}
+
+TEST_F(MainWindowTest, CropOffWarningAtStart) {
+    store().writeInt("PhotoPageLayout", "AutoCropOn", 0);
+    open();
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_TRUE(notifier.shown[0].plain);
+    EXPECT_EQ(
+        notifier.shown[0].text,
+        "** Warning ** - your crop settings are turned OFF.\nYour photos may not fit any template you select "
+        "withous gaps\non the tops or sides of each photo!");
+    window.reset();
+    notifier.shown.clear();
+    store().writeInt("PhotoPageLayout", "AutoCropOn", 1);
+    open();
+    EXPECT_TRUE(notifier.shown.empty());
+}
+
+TEST_F(MainWindowTest, LayoutSetupAsksToResetTheMargins) {
+    store().writeString("Config", "TopBottomMargin", "0.25");
+    store().writeString("Config", "LeftRightMargin", "0");
+    CSnapvaleDlg& w = open();
+    int sheetRuns = 0;
+    w.registerCommandHandler(cmd::LayoutSetup, [&] { ++sheetRuns; });
+    w.view()->setImageList({"/photos/a.jpg"});
+
+    notifier.answers = {Answer::No};
+    w.runCommand(cmd::LayoutSetup);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_TRUE(notifier.shown[0].plain);
+    EXPECT_EQ(notifier.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Your current printer margin settings are: TopBottom -> 0.3 and LeftRight -> 0.0.\nThese "
+              "values MUST be "
+              "set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.");
+    EXPECT_EQ(sheetRuns, 0);
+    EXPECT_EQ(store().readString("Config", "TopBottomMargin", ""), "0.25");
+    EXPECT_FLOAT_EQ(w.view()->settings().TopBottomMargin, 0.25f);
+
+    notifier.answers = {Answer::Yes};
+    w.runCommand(cmd::AdjustCrop);  // another way into the same sheet: no handler yet
+    EXPECT_EQ(store().readString("Config", "TopBottomMargin", ""), "0.00");
+    EXPECT_EQ(store().readString("Config", "LeftRightMargin", ""), "0.00");
+    EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
+
+    w.runCommand(cmd::LayoutSetup);  // margins are 0 now: no question
+    EXPECT_EQ(notifier.shown.size(), 2u);
+    EXPECT_EQ(sheetRuns, 1);
+}
+
+TEST_F(MainWindowTest, LayoutSetupRefusesAnEmptyList) {
+    CSnapvaleDlg& w = open();
+    bool ran = false;
+    w.registerCommandHandler(cmd::StatusIndicator, [&] { ran = true; });
+    w.statusPanes()->indicator()->click();
+    EXPECT_FALSE(ran);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].title, "Snapvale List Empty");
+    EXPECT_EQ(notifier.shown[0].text, "Your image list is empty!");
+    EXPECT_EQ(notifier.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(layoutSetupPageFor(cmd::StatusIndicator), 1);
+    EXPECT_EQ(layoutSetupPageFor(cmd::ViewImageList), 0);
+    EXPECT_EQ(layoutSetupPageFor(cmd::AdjustFilters), 2);
+    EXPECT_EQ(layoutSetupPageFor(cmd::LayoutSetup), -1);
+    EXPECT_FALSE(isLayoutSetupCommand(cmd::Print));
+}
+
+TEST_F(MainWindowTest, HelpOpensIntroOrSaysItIsMissing) {
+    CSnapvaleDlg& w = open();
+    w.runCommand(cmd::HelpIndex);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Unable to locate context help topic:\n " + path("html") + "/Intro.htm");
+    EXPECT_TRUE(launcher.opened.isEmpty());
+
+    writeFile("html/Intro.htm", "<html></html>");
+    w.action(cmd::HelpContents)->trigger();
+    w.runCommand(cmd::HelpFromDialog);
+    EXPECT_EQ(launcher.opened, QStringList({path("html") + "/Intro.htm", path("html") + "/Intro.htm"}));
+    EXPECT_EQ(notifier.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, CommandsRouteThroughRegisteredHandlers) {
+    CSnapvaleDlg& w = open();
+    for (const CommandInfo& info : commandTable()) EXPECT_EQ(w.action(info.id)->data().toInt(), info.id);
+
+    QList<int> ran;
+    w.registerCommandHandler(cmd::AddFiles, [&] {
+        ran << cmd::AddFiles;
+        w.view()->setImageList({"/photos/new.jpg"});
+    });
+    w.action(cmd::AddFilesMenu)->trigger();  // the menu item does what the toolbar button does
+    EXPECT_EQ(ran, QList<int>({cmd::AddFiles}));
+    EXPECT_TRUE(w.toolbarAction(cmd::Print)->isEnabled());
+
+    w.runCommand(cmd::Print);
+    EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
+
+    w.registerCommandHandler(cmd::AddFiles, nullptr);
+    w.statusPanes()->setPaneText(0, "Ready...");
+    w.toolbarAction(cmd::AddFiles)->trigger();
+    EXPECT_EQ(ran.size(), 1);
+    EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
+}
+
+TEST_F(MainWindowTest, FirstPageHidesAboutAndStartsTheWizardOnce) {
+    store().writeInt("Option", "StartupWithWizard", 1);
+    CSnapvaleDlg& w = open();
+    int wizards = 0;
+    w.registerCommandHandler(cmd::Wizard, [&] { ++wizards; });
+    w.showAboutWindow();
+    ASSERT_TRUE(w.aboutWindow()->isVisible());
+    EXPECT_EQ(w.aboutWindow()->windowTitle(), "About Snapvale");
+    w.firstPageDrawn();
+    w.firstPageDrawn();
+    EXPECT_FALSE(w.aboutWindow()->isVisible());
+    EXPECT_EQ(wizards, 1);
+    EXPECT_EQ(store().readInt("Option", "StartupWithWizard", -1), 1);
+
+    window.reset();
+    store().writeInt("Option", "StartupWithWizard", 0);
+    CSnapvaleDlg& quiet = open();
+    quiet.registerCommandHandler(cmd::Wizard, [&] { ++wizards; });
+    quiet.firstPageDrawn();
+    EXPECT_EQ(wizards, 1);
+}
+
+TEST_F(MainWindowTest, ShownViewReportsItsFirstPage) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    for (int i = 0; i < 20 && !w.firstPageWasDrawn(); ++i) {
+        w.view()->viewport()->repaint();
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(w.firstPageWasDrawn());
+}
