@@ -1,0 +1,47 @@
+# Installs the build into PREFIX and checks that every file lands where the desktop,
+# the icon theme and the programs themselves look for it.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+  RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(missing)
+foreach(path
+    bin/snapvale
+    bin/snapvale-cli
+    share/applications/snapvale.desktop
+    share/mime/packages/snapvale.xml
+    share/icons/hicolor/48x48/apps/snapvale.png
+    share/icons/hicolor/256x256/apps/snapvale.png
+    share/icons/hicolor/scalable/apps/snapvale.svg)
+  if(NOT EXISTS "${PREFIX}/${path}")
+    list(APPEND missing ${path})
+  endif()
+endforeach()
+
+# The data folder must hold exactly what the build staged (photos) and what the
+# source tree holds (help pages): nothing left out, nothing stale.
+macro(compare_tree expected_root actual_root what)
+  file(GLOB_RECURSE expected RELATIVE "${expected_root}" "${expected_root}/*")
+  file(GLOB_RECURSE actual RELATIVE "${actual_root}" "${actual_root}/*")
+  list(SORT expected)
+  list(SORT actual)
+  if(NOT "${expected}" STREQUAL "${actual}")
+    message(FATAL_ERROR "installed ${what} differ:\n  expected: ${expected}\n  installed: ${actual}")
+  endif()
+endmacro()
+compare_tree("${STAGE_DATA}/Images" "${PREFIX}/share/snapvale/Images" "sample photos")
+compare_tree("${SOURCE_DIR}/resources/html" "${PREFIX}/share/snapvale/html" "help pages")
+
+file(GLOB photos "${PREFIX}/share/snapvale/Images/*")
+list(LENGTH photos photo_count)
+if(photo_count LESS 6)
+  message(FATAL_ERROR "only ${photo_count} sample photos installed")
+endif()
+if(missing)
+  message(FATAL_ERROR "not installed: ${missing}")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "install layout complete: ${photo_count} sample photos")
