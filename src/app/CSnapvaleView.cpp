@@ -29,9 +29,10 @@ protected:
         p.setPen(QPen(QColor(0xb0, 0xb0, 0xa8), 2, Qt::DashLine));
         p.drawRect(inner);
 
-        // A stylised photo in the middle of the page.
-        const int side = qMin(inner.width(), inner.height()) / 3;
-        const QRect photo(inner.center().x() - side / 2, inner.top() + inner.height() / 4, side,
+        // A stylised photo near the top left, where the window shows it without scrolling.
+        const int box = qMin(inner.width() - 2 * inset, 560);
+        const int side = box * 3 / 5;
+        const QRect photo(inner.left() + inset + (box - side) / 2, inner.top() + inset * 2, side,
                           side * 3 / 4);
         p.setPen(QPen(QColor(0x90, 0x90, 0x88), 3));
         p.setBrush(QColor(0xe0, 0xe6, 0xec));
@@ -48,10 +49,10 @@ protected:
         p.drawPolygon(hills);
 
         QFont f = font();
-        f.setPixelSize(qMax(12, side / 8));
+        f.setPixelSize(qMax(12, box / 28));
         p.setFont(f);
         p.setPen(QColor(0x60, 0x60, 0x58));
-        const QRect text(inner.left(), photo.bottom() + side / 6, inner.width(), side);
+        const QRect text(inner.left() + inset, photo.bottom() + inset, box, side);
         p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                    view_->imageListEmpty() ? QObject::tr("Your image list is empty.\nOpen a folder of photos "
                                                          "with File > Open Image List... (Ctrl+O).")
