@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins
   libqt6svg6 libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libtiff-dev libcups2-dev
-  fonts-liberation
+  fonts-liberation desktop-file-utils
   googletest libgtest-dev
   xvfb xauth
 )
