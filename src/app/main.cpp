@@ -17,6 +17,10 @@ void setUpParser(QCommandLineParser& parser) {
                                  QStringLiteral("Build the image list from the photos in this folder."),
                                  QStringLiteral("[FOLDER]"));
 }
+// Without an application object the parser cannot name the program itself.
+QString helpText(const QCommandLineParser& parser) {
+    return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("snapvale"));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,11 +36,11 @@ int main(int argc, char** argv) {
     setUpParser(parser);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "snapvale: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
+                     qPrintable(helpText(parser)));
         return 2;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(helpText(parser)), stdout);
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -45,7 +49,7 @@ int main(int argc, char** argv) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        std::fprintf(stderr, "snapvale: give at most one folder\n%s", qPrintable(parser.helpText()));
+        std::fprintf(stderr, "snapvale: give at most one folder\n%s", qPrintable(helpText(parser)));
         return 2;
     }
     QString folder;

@@ -22,9 +22,11 @@ QList<int> enabledToolbarIds(CSnapvaleDlg& w) {
     return ids;
 }
 
-void pressKey(QWidget& w, int key) {
+// Sent to the view, as a key pressed while the page has the focus; keys the view
+// does not use travel up to the window.
+void pressKey(CSnapvaleDlg& w, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&w, &press);
+    QApplication::sendEvent(w.view()->viewport(), &press);
 }
 }  // namespace
 
