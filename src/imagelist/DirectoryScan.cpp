@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <iterator>
 
 #include "app/Seams.h"
 #include "app/SettingsStore.h"
@@ -10,32 +11,47 @@
 
 namespace {
 
-bool containsAfterFirst(const QString& path, QLatin1StringView extension) {
-    return path.indexOf(extension, 1, Qt::CaseInsensitive) >= 0;
+// The nine switches in the order they are tested, each with its extensions.
+struct ExtensionSwitch {
+    const char* name;
+    const char* extensions[2];
+};
+constexpr ExtensionSwitch kSwitches[] = {
+    {"JpgFilter", {"jpeg", "jpg"}},   {"BmpFilter", {"bmp", nullptr}}, {"TgaFilter", {"tga", nullptr}},
+    {"PcxFilter", {"pcx", nullptr}},  {"PngFilter", {"png", nullptr}}, {"GifFilter", {"gif", nullptr}},
+    {"IconFilter", {"ico", nullptr}}, {"TifFilter", {"tiff", "tif"}},  {"WmfFilter", {"wmf", nullptr}},
+};
+
+// Whether the letters after the dot at position dot are ext, ignoring ASCII case.
+bool extensionAt(const QString& path, qsizetype dot, const char* ext) {
+    qsizetype i = dot + 1;
+    for (; *ext; ++ext, ++i) {
+        if (i >= path.size()) return false;
+        char16_t c = path[i].unicode();
+        if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+        if (c != char16_t(*ext)) return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 bool AcceptsPhotoFile(const QString& path, SettingsStore& store) {
-    // The extension is looked for first, so a switch is read only for a path that
-    // it could decide; the answer is the same as reading all nine every time.
+    // One pass over the dots of the path finds which extensions it holds; a switch
+    // is then read only for an extension found. The answer is the same as reading
+    // all nine switches and searching the lower-cased path for each extension.
+    unsigned found = 0;
+    for (qsizetype dot = path.indexOf(QLatin1Char('.'), 1); dot >= 0;
+         dot = path.indexOf(QLatin1Char('.'), dot + 1)) {
+        for (unsigned k = 0; k < std::size(kSwitches); ++k)
+            for (const char* ext : kSwitches[k].extensions)
+                if (ext && extensionAt(path, dot, ext)) found |= 1u << k;
+    }
+    if (!found) return false;
     const QString config = QStringLiteral("Config");
-    auto on = [&](const char* name) { return store.readInt(config, QLatin1String(name), 1) != 0; };
-    if ((containsAfterFirst(path, QLatin1StringView(".jpeg")) ||
-         containsAfterFirst(path, QLatin1StringView(".jpg"))) &&
-        on("JpgFilter"))
-        return true;
-    if (containsAfterFirst(path, QLatin1StringView(".bmp")) && on("BmpFilter")) return true;
-    if (containsAfterFirst(path, QLatin1StringView(".tga")) && on("TgaFilter")) return true;
-    if (containsAfterFirst(path, QLatin1StringView(".pcx")) && on("PcxFilter")) return true;
-    if (containsAfterFirst(path, QLatin1StringView(".png")) && on("PngFilter")) return true;
-    if (containsAfterFirst(path, QLatin1StringView(".gif")) && on("GifFilter")) return true;
-    if (containsAfterFirst(path, QLatin1StringView(".ico")) && on("IconFilter")) return true;
-    if ((containsAfterFirst(path, QLatin1StringView(".tiff")) ||
-         containsAfterFirst(path, QLatin1StringView(".tif"))) &&
-        on("TifFilter"))
-        return true;
-    if (containsAfterFirst(path, QLatin1StringView(".wmf")) && on("WmfFilter")) return true;
+    for (unsigned k = 0; k < std::size(kSwitches); ++k)
+        if ((found & (1u << k)) && store.readInt(config, QLatin1String(kSwitches[k].name), 1) != 0)
+            return true;
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "imagelist/ImageList.h"
 
 #include <algorithm>
+#include <string>
 
 bool ImageList::samePath(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -51,10 +52,49 @@ int ImageList::indexOf(const QString& path) const {
     return 0;
 }
 
+namespace {
+// The sort key of one path: its lower-cased bytes when the path is plain ASCII,
+// where folding case is just that and bytes compare like the characters.
+struct SortKey {
+    std::string folded;
+    bool ascii = true;
+};
+
+SortKey sortKeyOf(const QString& path) {
+    SortKey key;
+    key.folded.resize(static_cast<std::size_t>(path.size()));
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i].unicode();
+        if (c >= 0x80) {
+            key.ascii = false;
+            key.folded.clear();
+            break;
+        }
+        key.folded[static_cast<std::size_t>(i)] =
+            static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    return key;
+}
+}  // namespace
+
 void ImageList::sort() {
     // A stable sort gives exactly the order of the neighbour-exchange sort the
-    // list has always had, without its quadratic time.
-    std::stable_sort(entries_.begin(), entries_.end(), pathLess);
+    // list has always had, without its quadratic time. Paths move, positions stay.
+    const std::size_t n = entries_.size();
+    if (n < 2) return;
+    std::vector<SortKey> keys;
+    keys.reserve(n);
+    for (const QString& p : entries_) keys.push_back(sortKeyOf(p));
+    std::vector<std::size_t> order(n);
+    for (std::size_t i = 0; i < n; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (keys[a].ascii && keys[b].ascii) return keys[a].folded < keys[b].folded;
+        return pathLess(entries_[a], entries_[b]);
+    });
+    std::vector<QString> sorted;
+    sorted.reserve(n);
+    for (std::size_t i : order) sorted.push_back(std::move(entries_[i]));
+    entries_ = std::move(sorted);
 }
 
 void ImageList::clear() {
