@@ -170,6 +170,27 @@ TEST(CodecFailures, GifStreamEndingEarlyKeepsWhatDecoded) {
     EXPECT_EQ(image.GetPixelIndex(1, 1), 0);
 }
 
+TEST(CodecFailures, GifCannotClaimVastPicturesWithFewBytes) {
+    const QByteArray data("\x02\x02\x4c\x01\x00;", 6);
+    QByteArray desc(10, '\0');
+    desc[0] = ',';
+    put16(desc, 5, 40000);
+    put16(desc, 7, 3000);
+    EXPECT_EQ(decodeError("gif", gifHeader(40000, 3000) + desc + data), "corrupted GIF");
+    // A vast screen around a small frame: the frame alone is the picture.
+    put16(desc, 5, 2);
+    put16(desc, 7, 2);
+    CxImage image;
+    ASSERT_TRUE(decodeByExtension("x.gif", gifHeader(60000, 60000) + desc + data, image));
+    EXPECT_EQ(image.GetWidth(), 2);
+    EXPECT_EQ(image.GetHeight(), 2);
+    // A modest screen is kept, the frame placed on it.
+    put16(desc, 1, 3);
+    ASSERT_TRUE(decodeByExtension("x.gif", gifHeader(8, 4) + desc + data, image));
+    EXPECT_EQ(image.GetWidth(), 8);
+    EXPECT_EQ(image.GetPixelIndex(3, 3), 1);
+}
+
 TEST(CodecFailures, TgaTexts) {
     EXPECT_EQ(decodeError("tga", QByteArray(10, '\0')), "Not a TGA");
     QByteArray mapType = tga(2, 24, 1, 1);

@@ -161,10 +161,22 @@ bool DecodeGif(const std::uint8_t* data, std::size_t size, CxImage& image) {
     if (r.overrun()) return s.fail("corrupted GIF");
     if (minCodeSize < 1 || minCodeSize > 8) return s.fail("corrupted GIF");
 
+    // Each LZW code stands for at most one pixel more than the code before it, and
+    // never more than the table holds: a frame the data cannot fill is refused before
+    // anything is allocated for it.
+    const std::uint64_t codes = std::uint64_t(r.remaining()) * 8 / std::uint64_t(minCodeSize + 1);
+    const std::uint64_t reachable = codes <= kMaxCodes ? codes * (codes + 1) / 2 : codes * kMaxCodes;
+    const std::uint64_t framePixels = std::uint64_t(width) * std::uint64_t(height);
+    if (framePixels > reachable) return s.fail("corrupted GIF");
+
     // The picture fills the logical screen when it fits on it; the rest of the screen
-    // shows the background (or the transparent colour).
+    // shows the background (or the transparent colour). A screen of more than 4
+    // megapixels that the frame covers less than a sixteenth of is left out: the frame
+    // alone is the picture, so a few bytes cannot ask for a vast empty canvas.
+    const std::uint64_t screenPixels = std::uint64_t(screenWidth) * std::uint64_t(screenHeight);
+    const bool screenSensible = screenPixels <= (4u << 20) || screenPixels <= framePixels * 16;
     int canvasWidth = width, canvasHeight = height;
-    if (screenWidth >= left + width && screenHeight >= top + height) {
+    if (screenSensible && screenWidth >= left + width && screenHeight >= top + height) {
         canvasWidth = screenWidth;
         canvasHeight = screenHeight;
     } else {
