@@ -1,0 +1,68 @@
+#pragma once
+// The page canvas: an off-screen surface of W x H pixels at print resolution on
+// which one page is drawn, and the kept page (a 24-bit bottom-up DIB) made from it
+// at the end of a pass. Painting never antialiases, so rectangles and lines land
+// on exact pixels as the layouts were measured.
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+class CxImage;
+class Notifier;
+class PhotoImage;
+class QPainter;
+class StatusSink;
+struct AppSettings;
+
+class Canvas {
+public:
+    Canvas();
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // trunc(resolution x inches) in each axis.
+    static QSize pixelSize(int resolution, double widthInches, double heightInches);
+    // The canvas size the settings ask for (PageResolution and the template size).
+    static QSize pixelSize(const AppSettings& settings);
+    // Whether a surface of this size may be made at all: positive, and small enough
+    // that both the surface and the kept page stay under the raster ceiling.
+    static bool sizeAllowed(int width, int height);
+
+    // A white surface of width x height with a painter on it. False, with nothing
+    // allocated, when the size is not allowed or the memory is not there.
+    bool create(int width, int height);
+    void release();
+    bool isValid() const { return painter_ != nullptr; }
+
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    QRect rect() const { return QRect(0, 0, width(), height()); }
+    QPainter& painter() { return *painter_; }
+    const QImage& image() const { return image_; }
+
+    // The surface as a kept page: a 24-bit DIB, rows bottom-up, 96 dpi as a screen
+    // bitmap would record. False, and page untouched, when it cannot be allocated.
+    bool makeKeptPage(CxImage& page) const;
+
+private:
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+};
+
+// Status pane 0 "*Bitmap Memory Error*" and the message telling the person to make
+// the page smaller. Either seam may be missing.
+void reportBitmapMemoryError(StatusSink* status, Notifier* notifier);
+extern const char* const kBitmapMemoryErrorPane;
+extern const char* const kBitmapMemoryErrorText;
+
+// The picture shown for an empty list and for photos that cannot be loaded
+// (":/images/170.png"); loaded once. Empty when the resource is missing.
+const PhotoImage& placeholderPicture();
+// The placeholder stretched over the rectangle (right and bottom exclusive).
+bool drawPlaceholder(QPainter& painter, const QRect& rect);
+
+// What the view shows for an empty list: the placeholder over the whole canvas.
+void paintEmptyListPage(Canvas& canvas);

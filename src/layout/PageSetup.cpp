@@ -1,0 +1,75 @@
+#include "layout/PageSetup.h"
+
+#include <climits>
+#include <cmath>
+
+#include "app/AppSettings.h"
+#include "app/SettingsStore.h"
+#include "layout/TemplateCatalogue.h"
+
+namespace {
+const QString kLayout = QStringLiteral("PhotoPageLayout");
+}
+
+int storedHundredths(double inches) {
+    if (!std::isfinite(inches)) return 0;
+    const double v = inches * 100.0;
+    if (v >= double(INT_MAX)) return INT_MAX;
+    if (v <= double(INT_MIN)) return INT_MIN;
+    // Truncation toward zero of the decimal the product stands for.
+    constexpr double kNoise = 1e-7;
+    return v >= 0 ? int(v + kNoise) : -int(-v + kNoise);
+}
+
+int setupIndexTextHeight(int resolution) {
+    const int h = 5 * (resolution / 50);
+    return h <= 14 ? 14 : h;
+}
+
+void setPageSizes(AppSettings& s, SettingsStore* store, double paperWidth, double paperHeight,
+                  double templateWidth, double templateHeight) {
+    s.MaxPageWidthIn = paperWidth;
+    s.MaxPageHeightIn = paperHeight;
+    s.MaxTemplateWidthIn = templateWidth;
+    s.MaxTemplateHeightIn = templateHeight;
+    s.CanvasWidth = AppSettings::canvasPixels(s.PageResolution, templateWidth);
+    s.CanvasHeight = AppSettings::canvasPixels(s.PageResolution, templateHeight);
+    s.IndexTextHeight = setupIndexTextHeight(s.PageResolution);
+    if (!store) return;
+    store->writeInt(kLayout, QStringLiteral("MaxPageWidthIn"), storedHundredths(paperWidth));
+    store->writeInt(kLayout, QStringLiteral("MaxPageHeightIn"), storedHundredths(paperHeight));
+    store->writeInt(kLayout, QStringLiteral("MaxTemplateWidthIn"), storedHundredths(templateWidth));
+    store->writeInt(kLayout, QStringLiteral("MaxTemplateHeightIn"), storedHundredths(templateHeight));
+}
+
+TemplateChoice chooseFullPageTemplate(AppSettings& s, SettingsStore* store, const QString& name) {
+    TemplateChoice choice;
+    choice.known = !isFullPage(name) || findFullPageTemplate(name) != nullptr;
+    s.FullPageTemplateSel = name;
+    const TemplatePageSizes sizes = pageSizesForTemplate(name, s.UserWidth, s.UserHeight);
+    choice.asksUserSize = sizes.asksUserSize;
+    choice.borderless = sizes.borderless;
+    setPageSizes(s, store, sizes.paperWidth, sizes.paperHeight, sizes.templateWidth, sizes.templateHeight);
+    return choice;
+}
+
+void chooseHalfPageStyles(AppSettings& s, SettingsStore* store, int topStyle, int bottomStyle) {
+    s.UseSingleImage = 0;
+    s.TopPageStyle = topStyle;
+    s.BottomPageStyle = bottomStyle;
+    s.FullPageTemplateSel = QString::fromLatin1(kHalfPageSelection);
+    setPageSizes(s, store, 8.5, 11.0, 8.0, 10.0);
+}
+
+bool choosePageResolution(AppSettings& s, SettingsStore* store, int resolution) {
+    s.PageResolution = resolution;
+    s.CanvasWidth = AppSettings::canvasPixels(resolution, s.MaxTemplateWidthIn);
+    s.CanvasHeight = AppSettings::canvasPixels(resolution, s.MaxTemplateHeightIn);
+    s.IndexTextHeight = setupIndexTextHeight(resolution);
+    if (store) store->writeInt(kLayout, QStringLiteral("PageResolution"), resolution);
+    return resolution > 200;
+}
+
+bool isSelectableHalfPageStyle(int style) {
+    return style == 123 || (style >= kFirstHalfPageStyle && style <= kLastHalfPageStyle);
+}

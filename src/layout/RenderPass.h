@@ -1,0 +1,189 @@
+#pragma once
+// The rendering pass: draws one page of the image list onto the canvas. It clears
+// the canvas, places the chosen template's slots, and for every slot takes the
+// list's current photo, loads, filters, turns, crops and draws it, decorates the
+// slot and grades its print resolution. It leaves a slot record table for the slot
+// statistics, status texts and a lamp, and the kept page.
+//
+// The per-slot work on an already loaded photo (DrawPhotoInSlot) is kept apart
+// from the loop that walks the slots and the list, so photos can later be decoded
+// ahead of the drawing while status texts and list stepping keep their order.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "layout/Fitting.h"
+#include "layout/TemplateCatalogue.h"
+
+class Canvas;
+class CxImage;
+class ImageList;
+class Notifier;
+class PhotoImage;
+class QPainter;
+class StatusSink;
+struct AppSettings;
+
+// What the pass learned about one slot. Fields in the order the statistics read them.
+struct SlotRecord {
+    QString fileName;    // the photo's path
+    QString sizeText;    // "[%d x %d]" of the photo as loaded
+    QString extraText1;  // kept for the statistics; emptied every pass
+    QString extraText2;
+    int listIndex = 0;  // 1-based position in the image list; 0 when not found
+    int photoWidth = 0;
+    int photoHeight = 0;
+    int fittedWidth = 0;  // after filters, turning and cropping, as drawn
+    int fittedHeight = 0;
+    int slotWidth = 0;  // the slot's inner rectangle
+    int slotHeight = 0;
+    double resolutionDeficit = 0;  // percent of the slot's area the photo had to be stretched over
+    int cropped = 0;
+    int rotated = 0;
+    int failed = 0;
+    int lowResolution = 0;
+};
+
+// Records 1 to 62; record 0 is never filled.
+class SlotTable {
+public:
+    static constexpr int kRecords = 63;
+    static constexpr int kLastSlot = kRecords - 1;
+
+    // Every text empty and every number 0.
+    void reset();
+    // Null outside 0..62: a page never fills more than 62 slots, and slots beyond
+    // that are drawn but not recorded.
+    SlotRecord* at(int slot);
+    const SlotRecord* at(int slot) const;
+    const SlotRecord& operator[](int slot) const { return records_.at(std::size_t(slot)); }
+
+private:
+    std::array<SlotRecord, kRecords> records_;
+};
+
+// 100 - fitted area / slot area x 100, in percent; 0 for an empty slot.
+double resolutionDeficit(int fittedWidth, int fittedHeight, int slotWidth, int slotHeight);
+// More than 10 percent short of the slot's area. Decided on whole pixel counts, so
+// a photo covering exactly 90 % is never tipped over by rounding.
+bool isLowResolution(int fittedWidth, int fittedHeight, int slotWidth, int slotHeight);
+
+// Status indicator names.
+extern const char* const kLampDarkGreen;
+extern const char* const kLampLightGreen;
+extern const char* const kLampYellow;
+extern const char* const kLampRed;
+extern const char* const kLampGray;
+
+// "Snapvale [v 02.52.15] - Template Size ->  %.2lf in x  %.2lf in: (%d x %d) -> resolution [%d DPI]"
+QString renderWindowTitle(double templateWidth, double templateHeight, int canvasWidth, int canvasHeight,
+                          int resolution);
+
+// What drawing a loaded photo into a slot found.
+struct SlotDrawing {
+    int photoWidth = 0;  // as loaded
+    int photoHeight = 0;
+    int fittedWidth = 0;  // after filters, turning and cropping
+    int fittedHeight = 0;
+    bool rotated = false;
+    bool cropped = false;
+    CropPlan crop;
+};
+
+// Filters, turns and crops a loaded photo for a slot of the inner rectangle's size
+// and draws it fitted and centred there. onCropped, when given, runs after a crop
+// and before the draw (the pass shows the crop in the status bar then).
+SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
+                            const SlotFitContext& fit, const AppSettings& settings,
+                            const std::function<void(const CropPlan&)>& onCropped = {});
+
+class RenderPass;
+
+// Draws an index sheet page (film strips or slide mounts) and fills its frames,
+// using the pass for the counters, records, lamps and list stepping.
+class IndexSheetDrawer {
+public:
+    virtual ~IndexSheetDrawer() = default;
+    virtual void drawSheet(RenderPass& pass, Canvas& canvas, const Template& tpl,
+                           const IndexSheetPlacement& sheet) = 0;
+};
+
+class RenderPass {
+public:
+    // The settings and the list belong to the caller (the main view). Either seam may be null.
+    RenderPass(AppSettings& settings, ImageList& list, StatusSink* status, Notifier* notifier);
+
+    // Index sheets are drawn by this when set; without one their pages stay white and
+    // the status bar says so.
+    void setIndexSheetDrawer(IndexSheetDrawer* drawer) { indexSheets_ = drawer; }
+
+    // The whole pass on an allocated canvas. At the end the canvas becomes the kept
+    // page (replacing keptPage). False when the kept page could not be made: the
+    // memory error is reported and keptPage is left as it was.
+    bool renderPage(Canvas& canvas, CxImage& keptPage);
+
+    // One slot: border inset, counter and progress, grid number or photo, record,
+    // lamp, list step. Called for every photo placement of the template.
+    void fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString& fileName);
+
+    // State of the last pass, for the statistics, the setup sheet and index sheets.
+    const SlotTable& slotTable() const { return records_; }
+    SlotTable& slotTable() { return records_; }
+    int loadedCount() const { return loaded_; }
+    int slotCount() const { return slotCount_; }
+    bool redSeen() const { return redSeen_; }
+    bool yellowSeen() const { return yellowSeen_; }
+    bool indexSheetMode() const { return indexSheetMode_; }
+    bool indexSheetMissing() const { return indexSheetMissing_; }
+    QString pageTitle() const { return pageTitle_; }
+    QString layoutText() const { return layoutText_; }
+    QString firstFileOfPage() const { return firstFile_; }
+
+    // For the index-sheet drawer.
+    AppSettings& settings() { return settings_; }
+    ImageList& imageList() { return list_; }
+    StatusSink* status() { return status_; }
+    Notifier* notifier() { return notifier_; }
+    void countSlot();  // loaded counter + 1 and the progress bar
+    void setIndicator(const char* name);
+    void markRed() { redSeen_ = true; }
+    void markYellow() { yellowSeen_ = true; }
+    // The list's next photo, unless one photo fills every slot.
+    void advanceList();
+
+private:
+    void placeSlots(Canvas& canvas, const PagePlan& plan);
+    void finishStatus();
+
+    AppSettings& settings_;
+    ImageList& list_;
+    StatusSink* status_;
+    Notifier* notifier_;
+    IndexSheetDrawer* indexSheets_ = nullptr;
+
+    SlotTable records_;
+    int loaded_ = 0;
+    int slotCount_ = 0;
+    bool redSeen_ = false;
+    bool yellowSeen_ = false;
+    bool indexSheetMode_ = false;
+    bool indexSheetMissing_ = false;
+    QString pageTitle_;
+    QString layoutText_;
+    QString firstFile_;
+};
+
+// What painting the page found (the view's paint, without a screen).
+enum class PagePaintResult {
+    Rendered,     // a pass ran; the kept page is new
+    EmptyList,    // the placeholder was drawn over the canvas; no kept page
+    MemoryError,  // the canvas or the kept page could not be made; reported
+};
+
+// The view's paint when there is no kept page: makes the canvas of the settings'
+// size, runs the pass (or draws the placeholder for an empty list) and keeps the
+// page. With an empty list, emptyPage (when given) receives the placeholder page.
+PagePaintResult PaintPage(RenderPass& pass, CxImage& keptPage, QImage* emptyPage = nullptr);

@@ -1,0 +1,245 @@
+#include "output/SnapshotWriters.h"
+
+#include <QSaveFile>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// libjpeg's headers need FILE and size_t declared before them.
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "image/CxImage.h"
+
+namespace {
+
+void putLe16(QByteArray& out, std::uint16_t v) {
+    out.append(char(v & 0xff));
+    out.append(char(v >> 8));
+}
+void putLe32(QByteArray& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xff));
+}
+
+std::uint32_t le32(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+std::uint16_t le16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+
+// Entries of the colour table: the header's count, else 2^bits up to 8 bits.
+std::uint64_t colourEntries(const std::uint8_t* dib) {
+    const std::uint32_t used = le32(dib + 32);
+    const int bits = le16(dib + 14);
+    if (used) return used;
+    return bits <= 8 ? (std::uint64_t(1) << bits) : 0;
+}
+
+bool saveBytes(const QString& path, const QByteArray& head, const char* data, qint64 size) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(head) != head.size() || file.write(data, size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// 5-bit channel of a 16-bit pixel to 8 bits, as the snapshot writer always has.
+std::uint8_t expand5(unsigned v) {
+    if (v == 0) return 0;
+    if (v == 1) return 16;
+    if (v == 31) return 255;
+    return std::uint8_t(8 * v + 8);
+}
+
+struct JpegError {
+    jpeg_error_mgr pub;  // first, so the manager's address is ours
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onError(j_common_ptr cinfo) {
+    JpegError* err = reinterpret_cast<JpegError*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+struct JpegJob {
+    const std::uint8_t* rgb;  // top-down rows, width x 3 bytes each
+    int width;
+    int height;
+    int quality;
+    unsigned char* out;  // malloc'ed by libjpeg; the caller frees it
+    unsigned long outSize;
+    char error[JMSG_LENGTH_MAX];
+};
+
+// Holds no C++ object with a destructor: libjpeg may longjmp out of any call here.
+bool compressRows(JpegJob* job) {
+    jpeg_compress_struct cinfo;
+    JpegError jerr;
+    std::memset(&cinfo, 0, sizeof cinfo);
+    cinfo.err = jpeg_std_error(&jerr.pub);
+    jerr.pub.error_exit = onError;
+    jerr.message[0] = 0;
+    if (setjmp(jerr.jump)) {
+        std::snprintf(job->error, sizeof job->error, "%s", jerr.message);
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &job->out, &job->outSize);
+    cinfo.image_width = JDIMENSION(job->width);
+    cinfo.image_height = JDIMENSION(job->height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, job->quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    const std::size_t stride = std::size_t(job->width) * 3;
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(job->rgb + stride * cinfo.next_scanline);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
+}  // namespace
+
+QByteArray bmpFileHeader(const std::uint8_t* dib, std::size_t dibSize) {
+    QByteArray head;
+    if (!dib || dibSize < 40) return head;
+    putLe16(head, 19778);  // "BM"
+    putLe32(head, std::uint32_t(dibSize + 14));
+    putLe16(head, 0);
+    putLe16(head, 0);
+    putLe32(head, std::uint32_t(54 + 4 * colourEntries(dib)));
+    return head;
+}
+
+bool WriteBmp(const CxImage& page, const QString& path) {
+    if (!page.IsValid() || path.isEmpty()) return false;
+    const QByteArray head = bmpFileHeader(page.GetDIB(), page.GetDIBSize());
+    if (head.isEmpty()) return false;
+    return saveBytes(path, head, reinterpret_cast<const char*>(page.GetDIB()), qint64(page.GetDIBSize()));
+}
+
+QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width, int& height,
+                        QString& errorText) {
+    width = height = 0;
+    if (!dib || dibSize < 40 || le32(dib) < 40) {
+        errorText = QStringLiteral("Invalid input data");
+        return {};
+    }
+    const std::int32_t w = std::int32_t(le32(dib + 4));
+    const std::int32_t h = std::int32_t(le32(dib + 8));
+    const int bits = le16(dib + 14);
+    const std::uint32_t compression = le32(dib + 16);
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+        errorText = QStringLiteral("Invalid bitmap bit count");
+        return {};
+    }
+    // Kept pages are bottom-up and of a sane size; anything else is not ours.
+    if (w <= 0 || h <= 0 || std::uint64_t(w) * std::uint64_t(h) > CxImage::kMaxPixels) {
+        errorText = QStringLiteral("Invalid input data");
+        return {};
+    }
+    const std::uint64_t entries = bits <= 8 ? colourEntries(dib) : 0;
+    if (bits <= 8 && entries > (std::uint64_t(1) << bits)) {
+        errorText = QStringLiteral("Invalid input data");
+        return {};
+    }
+    std::uint64_t offset = le32(dib) + 4 * entries;
+    if (compression == 3 && bits > 8) offset += 12;  // bit-field masks
+    // 32-bit rows need no padding; the others are padded to four bytes.
+    const std::uint64_t stride = ((std::uint64_t(w) * std::uint64_t(bits) + 31) / 32) * 4;
+    if (offset + stride * std::uint64_t(h) > dibSize) {
+        errorText = QStringLiteral("Invalid input data");
+        return {};
+    }
+    const std::uint8_t* palette = dib + le32(dib);
+    QByteArray rgb;
+    rgb.resize(qsizetype(std::uint64_t(w) * std::uint64_t(h) * 3));
+    if (rgb.size() == 0) {
+        errorText = QStringLiteral("Invalid input data");
+        return {};
+    }
+    auto fromTable = [&](unsigned index, std::uint8_t* d) {
+        if (index >= entries) index = 0;
+        const std::uint8_t* q = palette + 4 * std::size_t(index);
+        d[0] = q[2];
+        d[1] = q[1];
+        d[2] = q[0];
+    };
+    for (int i = 0; i < h; ++i) {
+        const std::uint8_t* s = dib + offset + stride * std::uint64_t(h - 1 - i);
+        std::uint8_t* d = reinterpret_cast<std::uint8_t*>(rgb.data()) + std::size_t(i) * std::size_t(w) * 3;
+        for (int x = 0; x < w; ++x, d += 3) {
+            switch (bits) {
+                case 1:
+                    fromTable((s[x >> 3] >> (7 - (x & 7))) & 1, d);
+                    break;
+                case 4:
+                    fromTable((x & 1) ? (s[x >> 1] & 0x0f) : (s[x >> 1] >> 4), d);
+                    break;
+                case 8:
+                    fromTable(s[x], d);
+                    break;
+                case 16: {
+                    const unsigned v = le16(s + 2 * x);
+                    d[0] = expand5((v >> 10) & 31);
+                    d[1] = expand5((v >> 5) & 31);
+                    d[2] = expand5(v & 31);
+                    break;
+                }
+                case 24:
+                    d[0] = s[3 * x + 2];
+                    d[1] = s[3 * x + 1];
+                    d[2] = s[3 * x];
+                    break;
+                default:
+                    d[0] = s[4 * x + 2];
+                    d[1] = s[4 * x + 1];
+                    d[2] = s[4 * x];
+                    break;
+            }
+        }
+    }
+    width = w;
+    height = h;
+    return rgb;
+}
+
+bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& errorText) {
+    errorText.clear();
+    if (quality < 0 || quality > 100 || !page.IsValid() || path.isEmpty()) {
+        errorText = QStringLiteral("Invalid input data");
+        return false;
+    }
+    int w = 0, h = 0;
+    const QByteArray rgb = dibToRgbRows(page.GetDIB(), page.GetDIBSize(), w, h, errorText);
+    if (!errorText.isEmpty()) return false;
+
+    JpegJob job{};
+    job.rgb = reinterpret_cast<const std::uint8_t*>(rgb.constData());
+    job.width = w;
+    job.height = h;
+    job.quality = quality;
+    const bool ok = compressRows(&job);
+    if (!ok) {
+        std::free(job.out);
+        errorText = QString::fromUtf8(job.error);
+        return false;
+    }
+    const bool saved =
+        saveBytes(path, QByteArray(), reinterpret_cast<const char*>(job.out), qint64(job.outSize));
+    std::free(job.out);
+    if (!saved) errorText = QStringLiteral("Cannot open ") + path;
+    return errorText.isEmpty();
+}

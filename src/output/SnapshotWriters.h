@@ -1,0 +1,30 @@
+#pragma once
+// Writing the kept page to a file: BMP as a plain dump of the DIB block behind a
+// 14-byte file header, JPEG through libjpeg from the DIB's rows. Both write through
+// a temporary file renamed over the target, so a failed write never leaves half a
+// picture where a good one was.
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+class CxImage;
+
+// The 14-byte file header for a DIB block: "BM", block size + 14, two zero words,
+// and the pixel offset 54 + 4 x colour-table entries.
+QByteArray bmpFileHeader(const std::uint8_t* dib, std::size_t dibSize);
+
+// False when the page is empty or the file cannot be written.
+bool WriteBmp(const CxImage& page, const QString& path);
+
+// The DIB block's rows as top-down RGB bytes (width x 3 a row). Handles 1, 4, 8,
+// 16 (5-5-5), 24 and 32 bits a pixel; errorText is set and the result empty on a
+// malformed block or another bit count.
+QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width, int& height,
+                        QString& errorText);
+
+// JPEG at quality 0..100 (baseline tables, every table written). Success means
+// errorText stays empty; it is otherwise "Invalid input data", "Cannot open " and
+// the path, "Invalid bitmap bit count", or libjpeg's own message.
+bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& errorText);

@@ -1,0 +1,87 @@
+// The page canvas: its size, the kept page it becomes, the memory error and the
+// placeholder page of an empty list.
+
+#include <QPainter>
+
+#include "RenderTestSupport.h"
+#include "image/PhotoImage.h"
+
+TEST(CanvasTest, SizeIsResolutionTimesTemplateTruncated) {
+    EXPECT_EQ(Canvas::pixelSize(300, 8.0, 10.0), QSize(2400, 3000));
+    EXPECT_EQ(Canvas::pixelSize(150, 8.5, 11.0), QSize(1275, 1650));
+    EXPECT_EQ(Canvas::pixelSize(200, 7.5, 10.1), QSize(1500, 2020));
+    AppSettings s;  // defaults: 200 DPI, 8 x 10
+    EXPECT_EQ(Canvas::pixelSize(s), QSize(1600, 2000));
+}
+
+TEST(CanvasTest, RefusesSizesItCannotKeep) {
+    EXPECT_FALSE(Canvas::sizeAllowed(0, 100));
+    EXPECT_FALSE(Canvas::sizeAllowed(100, -1));
+    // 20000 x 20000 is past the raster ceiling: no surface is even tried.
+    EXPECT_FALSE(Canvas::sizeAllowed(20000, 20000));
+    Canvas canvas;
+    EXPECT_FALSE(canvas.create(20000, 20000));
+    EXPECT_FALSE(canvas.isValid());
+    EXPECT_TRUE(Canvas::sizeAllowed(3200, 4000));
+}
+
+TEST(CanvasTest, StartsWhiteAndBecomesABottomUpDib) {
+    Canvas canvas;
+    ASSERT_TRUE(canvas.create(5, 3));
+    EXPECT_EQ(canvas.image().pixel(4, 2) & 0xffffff, 0xffffffu);
+    canvas.painter().fillRect(0, 0, 5, 1, QColor(10, 20, 30));    // top row
+    canvas.painter().fillRect(4, 2, 1, 1, QColor(200, 100, 50));  // bottom-right pixel
+    CxImage dib;
+    ASSERT_TRUE(canvas.makeKeptPage(dib));
+    EXPECT_EQ(dib.GetBpp(), 24);
+    EXPECT_EQ(dib.GetWidth(), 5);
+    EXPECT_EQ(dib.GetHeight(), 3);
+    // Rows are stored bottom first, each padded to four bytes, pixels blue-green-red.
+    EXPECT_EQ(dib.GetEffWidth(), 16u);
+    const std::uint8_t* top = dib.GetBits(2);
+    EXPECT_EQ(top[0], 30);
+    EXPECT_EQ(top[1], 20);
+    EXPECT_EQ(top[2], 10);
+    const std::uint8_t* bottom = dib.GetBits(0);
+    EXPECT_EQ(bottom[12], 50);
+    EXPECT_EQ(bottom[13], 100);
+    EXPECT_EQ(bottom[14], 200);
+    EXPECT_EQ(bottom[0], 255);
+}
+
+using PaintPageTest = RenderFixture;
+
+TEST_F(PaintPageTest, CanvasTooLargeReportsMemoryErrorAndKeepsTheOldPage) {
+    list.append(writeSolidPhoto(path("a.png"), 40, 60, Qt::red));
+    ASSERT_TRUE(render());
+    const std::size_t before = kept.GetDIBSize();
+    settings.CanvasWidth = 30000;
+    settings.CanvasHeight = 30000;
+    EXPECT_EQ(PaintPage(*pass, kept), PagePaintResult::MemoryError);
+    EXPECT_EQ(fakes.status.panes[0].last(), QStringLiteral("*Bitmap Memory Error*"));
+    ASSERT_FALSE(fakes.notifier.shown.empty());
+    EXPECT_EQ(fakes.notifier.shown.back().text,
+              QStringLiteral("Bitmap Memory Error - reduce your page size and/or resolution."));
+    EXPECT_EQ(kept.GetDIBSize(), before);
+}
+
+TEST_F(PaintPageTest, EmptyListShowsThePlaceholderAndLoadsNothing) {
+    ASSERT_FALSE(placeholderPicture().IsEmpty());
+    QImage shown;
+    CxImage none;
+    EXPECT_EQ(PaintPage(*pass, none, &shown), PagePaintResult::EmptyList);
+    EXPECT_FALSE(none.IsValid());
+    ASSERT_EQ(shown.size(), QSize(settings.CanvasWidth, settings.CanvasHeight));
+    // The placeholder is a pale grey card edge to edge, never the white of a page.
+    EXPECT_NE(shown.pixel(shown.width() / 10, shown.height() / 10) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(fakes.status.panes[0].last(), QString());
+    for (const QString& text : fakes.status.panes[0])
+        EXPECT_FALSE(text.startsWith(QLatin1String("Loading photo")));
+}
+
+TEST_F(PaintPageTest, ListWithPhotosRendersAndKeepsThePage) {
+    list.append(writeSolidPhoto(path("a.png"), 40, 60, Qt::blue));
+    EXPECT_EQ(PaintPage(*pass, kept), PagePaintResult::Rendered);
+    EXPECT_EQ(kept.GetWidth(), settings.CanvasWidth);
+    EXPECT_EQ(kept.GetHeight(), settings.CanvasHeight);
+}
