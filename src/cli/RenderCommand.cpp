@@ -1,0 +1,398 @@
+// snapvale-cli render: lays the photos of a folder, an album or a few files into a
+// template and writes the pages as BMP, JPEG, PNG files or one PDF.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <memory>
+
+#include "app/AppSettings.h"
+#include "app/SettingsStore.h"
+#include "cli/CliCommand.h"
+#include "image/CxImage.h"
+#include "imagelist/DirectoryScan.h"
+#include "imagelist/ImageList.h"
+#include "imagelist/ImageListCommands.h"
+#include "layout/Canvas.h"
+#include "layout/PageSetup.h"
+#include "layout/RenderPass.h"
+#include "layout/TemplateCatalogue.h"
+#include "output/SnapshotWriters.h"
+
+namespace {
+
+const char* const kUsage =
+    "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--save-settings] [--verbose] "
+    "SOURCE... --out PATTERN";
+
+int usageError(const QString& text) {
+    cliError(QStringLiteral("snapvale-cli render: ") + text);
+    cliError(QStringLiteral("Usage: snapvale-cli ") + QString::fromLatin1(kUsage));
+    return 2;
+}
+
+int failure(const QString& text) {
+    cliError(QStringLiteral("snapvale-cli render: ") + text);
+    return 1;
+}
+
+// The pass's status texts for one page, kept for the summary; the progress goes to
+// the command line's bar, and with --verbose every text as it comes.
+class PageStatus final : public StatusSink {
+public:
+    PageStatus(StatusSink* forward, bool verbose) : forward_(forward), verbose_(verbose) {}
+    void setPaneText(int pane, const QString& text) override {
+        if (pane >= 0 && pane < 3) panes[pane] = text;
+        if (verbose_ && forward_) forward_->setPaneText(pane, text);
+    }
+    void setIndicator(const QString& name) override { lamp = name; }
+    void setProgress(int position) override {
+        // The pass sets 0 before and after a page; only the run in between is a bar.
+        if (position <= 0 || !forward_) return;
+        lastProgress_ = position;
+        forward_->setProgress(position);
+    }
+    void setWindowTitle(const QString& text) override { title = text; }
+    // Ends a bar that stopped short of 100 (a page that processed fewer slots).
+    void endPage() {
+        if (forward_ && lastProgress_ > 0 && lastProgress_ < 100) forward_->setProgress(100);
+        lastProgress_ = 0;
+    }
+
+    QString panes[3];
+    QString lamp;
+    QString title;
+
+private:
+    StatusSink* forward_;
+    bool verbose_;
+    int lastProgress_ = 0;
+};
+
+enum class OutputKind { Bmp, Jpeg, Png, Pdf };
+
+bool outputKindFor(const QString& pattern, OutputKind& kind) {
+    const QString ext = QFileInfo(pattern).suffix().toLower();
+    if (ext == QLatin1String("bmp"))
+        kind = OutputKind::Bmp;
+    else if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+        kind = OutputKind::Jpeg;
+    else if (ext == QLatin1String("png"))
+        kind = OutputKind::Png;
+    else if (ext == QLatin1String("pdf"))
+        kind = OutputKind::Pdf;
+    else
+        return false;
+    return true;
+}
+
+// The pattern with every "%d" replaced by the page number. Nothing else in it is a
+// format: a file name is never handed to printf.
+QString pagePath(const QString& pattern, int page) {
+    QString path = pattern;
+    path.replace(QStringLiteral("%d"), QString::number(page));
+    return path;
+}
+
+bool takeValue(QStringList& args, const QString& name, QString& value, bool& given, QString& error) {
+    const int i = args.indexOf(name);
+    if (i < 0) return true;
+    if (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"))) {
+        error = QStringLiteral("%1 needs a value").arg(name);
+        return false;
+    }
+    value = args[i + 1];
+    given = true;
+    args.remove(i, 2);
+    if (args.contains(name)) {
+        error = QStringLiteral("%1 given twice").arg(name);
+        return false;
+    }
+    return true;
+}
+
+bool parseInt(const QString& text, int& value) {
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+// The list as the program builds it: a folder is scanned and sorted, an album keeps
+// its order, files are appended and sorted as "Add files" does.
+bool buildList(const QStringList& sources, ImageList& list, AppSettings& settings, CliContext& ctx,
+               QString& error) {
+    SettingsStore& store = *ctx.services.store;
+    const QFileInfo first(sources.first());
+    if (first.isDir()) {
+        if (sources.size() > 1) {
+            error = QStringLiteral("give one folder, one album or photo files, not a mix");
+            return false;
+        }
+        const QString dir = QDir(first.absoluteFilePath()).absolutePath() + QLatin1Char('/');
+        settings.BitmapPath = dir;
+        settings.ImportedAlbum.clear();
+        store.writeString(QStringLiteral("Config"), QStringLiteral("BitmapPath"), dir);
+        store.writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"), QString());
+        NullStatusSink quiet;
+        BuildFromDirectory(list, dir, QString(), store, &quiet);
+        if (list.isEmpty()) error = QStringLiteral("no photos in folder %1").arg(sources.first());
+        return !list.isEmpty();
+    }
+    if (first.isFile() && first.suffix().compare(QLatin1String("pho"), Qt::CaseInsensitive) == 0) {
+        if (sources.size() > 1) {
+            error = QStringLiteral("give one folder, one album or photo files, not a mix");
+            return false;
+        }
+        settings.ImportedAlbum = first.absoluteFilePath();
+        store.writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
+                          settings.ImportedAlbum);
+        ImageListCommands(list, settings, ctx.services).loadAlbum(false);
+        if (list.isEmpty())
+            error = QStringLiteral("cannot read album %1, or it lists no photos").arg(sources.first());
+        return !list.isEmpty();
+    }
+    for (const QString& source : sources) {
+        const QFileInfo info(source);
+        if (info.isDir() ||
+            (info.isFile() && info.suffix().compare(QLatin1String("pho"), Qt::CaseInsensitive) == 0)) {
+            error = QStringLiteral("give one folder, one album or photo files, not a mix");
+            return false;
+        }
+        if (!info.isFile()) {
+            error = QStringLiteral("no such file or folder: %1").arg(source);
+            return false;
+        }
+        list.append(info.absoluteFilePath());
+    }
+    list.sort();
+    return true;
+}
+
+bool writeImageFile(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// One PDF for every page, each page the template's physical size.
+class PdfOutput {
+public:
+    bool open(const QString& path, const AppSettings& s, const QString& title) {
+        file_ = std::make_unique<QSaveFile>(path);
+        if (!file_->open(QIODevice::WriteOnly)) return false;
+        writer_ = std::make_unique<QPdfWriter>(file_.get());
+        writer_->setCreator(QStringLiteral("Snapvale"));
+        writer_->setTitle(title);
+        writer_->setResolution(s.PageResolution);
+        writer_->setPageSize(QPageSize(QSizeF(s.MaxTemplateWidthIn, s.MaxTemplateHeightIn), QPageSize::Inch,
+                                       QString(), QPageSize::ExactMatch));
+        writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+        return true;
+    }
+    bool addPage(const QImage& page) {
+        if (!writer_) return false;
+        if (!painter_) {
+            painter_ = std::make_unique<QPainter>();
+            if (!painter_->begin(writer_.get())) return false;
+        } else if (!writer_->newPage()) {
+            return false;
+        }
+        // At the writer's resolution one canvas pixel is one device pixel.
+        painter_->drawImage(QRect(0, 0, page.width(), page.height()), page);
+        ++pages_;
+        return true;
+    }
+    bool close() {
+        if (!file_) return false;
+        const bool painted = painter_ && painter_->end();
+        painter_.reset();
+        writer_.reset();
+        if (!painted || pages_ == 0) {
+            file_->cancelWriting();
+            return false;
+        }
+        return file_->commit();
+    }
+    int pages() const { return pages_; }
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    int pages_ = 0;
+};
+
+void printPageSummary(int page, const QString& where, const PageStatus& status) {
+    cliError(QStringLiteral("page %1 -> %2").arg(page).arg(where));
+    for (int pane = 0; pane < 3; ++pane)
+        cliError(QStringLiteral("  [%1] %2").arg(pane).arg(status.panes[pane]));
+    cliError(QStringLiteral("  lamp: %1").arg(status.lamp));
+}
+
+int runRender(CliContext& ctx) {
+    QStringList args = ctx.args;
+    QString error;
+    QString templateName, top, bottom, dpi, pages, out;
+    bool hasTemplate = false, hasTop = false, hasBottom = false, hasDpi = false, hasPages = false,
+         hasOut = false;
+    if (!takeValue(args, QStringLiteral("--template"), templateName, hasTemplate, error) ||
+        !takeValue(args, QStringLiteral("--top"), top, hasTop, error) ||
+        !takeValue(args, QStringLiteral("--bottom"), bottom, hasBottom, error) ||
+        !takeValue(args, QStringLiteral("--dpi"), dpi, hasDpi, error) ||
+        !takeValue(args, QStringLiteral("--pages"), pages, hasPages, error) ||
+        !takeValue(args, QStringLiteral("--out"), out, hasOut, error))
+        return usageError(error);
+    const bool saveSettings = args.removeAll(QStringLiteral("--save-settings")) > 0;
+    const bool verbose = args.removeAll(QStringLiteral("--verbose")) > 0;
+    for (const QString& a : args)
+        if (a.startsWith(QLatin1String("--"))) return usageError(QStringLiteral("unknown option %1").arg(a));
+    if (args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
+    if (!hasOut || out.isEmpty()) return usageError(QStringLiteral("--out PATTERN is required"));
+    if (hasTemplate && (hasTop || hasBottom))
+        return usageError(QStringLiteral("--template and --top/--bottom exclude each other"));
+
+    OutputKind kind;
+    if (!outputKindFor(out, kind))
+        return usageError(QStringLiteral("the output must end in .bmp, .jpg, .png or .pdf: %1").arg(out));
+    if (kind == OutputKind::Pdf && out.contains(QStringLiteral("%d")))
+        return usageError(QStringLiteral("a PDF holds every page: give its file name without %d"));
+
+    int resolution = 0;
+    if (hasDpi && (!parseInt(dpi, resolution) || resolution < 1 || resolution > 10000))
+        return usageError(
+            QStringLiteral("--dpi takes a whole number of dots per inch (1 to 10000): %1").arg(dpi));
+    int topStyle = 0, bottomStyle = 0;
+    if (hasTop && (!parseInt(top, topStyle) || !isSelectableHalfPageStyle(topStyle)))
+        return usageError(QStringLiteral("--top takes a half-page style 123 to 133: %1").arg(top));
+    if (hasBottom && (!parseInt(bottom, bottomStyle) || !isSelectableHalfPageStyle(bottomStyle)))
+        return usageError(QStringLiteral("--bottom takes a half-page style 123 to 133: %1").arg(bottom));
+    bool allPages = false;
+    int pageCount = 1;
+    if (hasPages) {
+        if (pages == QLatin1String("all"))
+            allPages = true;
+        else if (!parseInt(pages, pageCount) || pageCount < 1)
+            return usageError(
+                QStringLiteral("--pages takes a page count of 1 or more, or \"all\": %1").arg(pages));
+    }
+
+    SettingsStore& store = *ctx.services.store;
+    if (saveSettings) store.setWritesInMemoryOnly(false);
+    AppSettings settings;
+    settings.load(store);
+
+    if (hasTemplate) {
+        const TemplateChoice choice = chooseFullPageTemplate(settings, &store, templateName);
+        if (!choice.known)
+            return usageError(QStringLiteral("no template is called \"%1\" (see snapvale-cli templates)")
+                                  .arg(templateName));
+    } else if (hasTop || hasBottom) {
+        chooseHalfPageStyles(settings, &store, hasTop ? topStyle : settings.TopPageStyle,
+                             hasBottom ? bottomStyle : settings.BottomPageStyle);
+    }
+    if (hasDpi) choosePageResolution(settings, &store, resolution);
+    if (hasTemplate || hasTop || hasBottom) settings.writeLayoutChoices(store);
+
+    // Pages this layout cannot draw are refused before any photo is read.
+    const PagePlan plan = planPage(PlacementContext::fromSettings(settings));
+    if (plan.fullPage && !plan.placed)
+        return failure(
+            QStringLiteral("the stored template \"%1\" is not one the program knows; choose one with "
+                           "--template (see snapvale-cli templates)")
+                .arg(settings.FullPageTemplateSel));
+    if (plan.indexSheet)
+        return failure(QStringLiteral("index sheets (\"%1\") cannot be rendered yet; choose another template "
+                                      "with --template")
+                           .arg(settings.FullPageTemplateSel));
+
+    ImageList list;
+    if (!buildList(args, list, settings, ctx, error)) return failure(error);
+
+    const int perPage = plan.fullPage ? plan.slotCount
+                                      : halfPageStyleSlotCount(settings.TopPageStyle) +
+                                            halfPageStyleSlotCount(settings.BottomPageStyle);
+    if (allPages) {
+        if (settings.PhotoGridOnly || perPage <= 0)
+            pageCount = 1;  // the list does not move: every page would be the same
+        else if (settings.UseSingleImage)
+            pageCount = list.count();
+        else
+            pageCount = (list.count() + perPage - 1) / perPage;
+    }
+    if (pageCount > 1 && kind != OutputKind::Pdf && !out.contains(QStringLiteral("%d")))
+        return usageError(
+            QStringLiteral("%1 pages need a %d in the output name for the page number").arg(pageCount));
+
+    PageStatus status(ctx.services.status, verbose);
+    RenderPass pass(settings, list, &status, ctx.services.notifier);
+    ImageListCommands commands(list, settings, ctx.services);
+    PdfOutput pdf;
+    if (kind == OutputKind::Pdf && !pdf.open(out, settings, plan.layoutText))
+        return failure(QStringLiteral("cannot write %1").arg(out));
+
+    QStringList written;
+    int failed = 0;
+    for (int page = 1; page <= pageCount; ++page) {
+        if (page > 1) commands.nextPage();
+        CxImage kept;
+        const PagePaintResult result = PaintPage(pass, kept);
+        status.endPage();
+        if (result != PagePaintResult::Rendered) {
+            ++failed;
+            cliError(QStringLiteral("page %1: not rendered").arg(page));
+            break;  // a page too big for memory stays too big
+        }
+        if (verbose && page == 1) cliError(status.title);
+        const QString path = kind == OutputKind::Pdf ? out : pagePath(out, page);
+        bool ok = false;
+        QString writeError;
+        switch (kind) {
+            case OutputKind::Bmp:
+                ok = WriteBmp(kept, path);
+                break;
+            case OutputKind::Jpeg:
+                ok = WriteJpeg(kept, settings.JPGQuality, path, writeError);
+                break;
+            case OutputKind::Png:
+                ok = writeImageFile(kept.ToBitmap(), path);
+                break;
+            case OutputKind::Pdf:
+                ok = pdf.addPage(kept.ToBitmap());
+                break;
+        }
+        printPageSummary(page, path, status);
+        if (ok) {
+            written << path;
+        } else {
+            ++failed;
+            cliError(
+                QStringLiteral("snapvale-cli render: cannot write %1%2")
+                    .arg(path, writeError.isEmpty() ? QString() : QStringLiteral(" (") + writeError + ')'));
+        }
+    }
+    if (kind == OutputKind::Pdf) {
+        if (!pdf.close()) return failure(QStringLiteral("nothing was written to %1").arg(out));
+        cliOut(out);
+    } else {
+        for (const QString& path : written) cliOut(path);
+    }
+    if (written.isEmpty()) return failure(QStringLiteral("nothing was written"));
+    return failed > 0 ? 1 : 0;
+}
+
+const CliCommandRegistration registration(CliCommand{
+    QStringLiteral("render"), QString::fromLatin1(kUsage),
+    QStringLiteral("lay the photos of a folder, album or files into a template and write the pages "
+                   "(.bmp, .jpg, .png, one file a page with %d; .pdf, one file)"),
+    runRender});
+
+}  // namespace

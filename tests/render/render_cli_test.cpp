@@ -1,0 +1,189 @@
+// snapvale-cli render, run as the separate program it is.
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "RenderTestSupport.h"
+
+namespace {
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+}  // namespace
+
+class RenderCliTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        settingsFile = writeFile(QStringLiteral("s.conf"), "");
+        QDir().mkpath(path(QStringLiteral("photos")));
+    }
+    // count photos named photo1.jpg ... into the photos folder.
+    void makePhotos(int count) {
+        for (int i = 1; i <= count; ++i)
+            ASSERT_FALSE(
+                writeTestPhoto(path(QStringLiteral("photos/photo%1.jpg").arg(i)), 120 + 10 * i, 90, i)
+                    .isEmpty());
+    }
+    CliRun render(const QStringList& args) {
+        QProcess cli;
+        cli.start(QStringLiteral(SNAPVALE_STAGE_BIN "/snapvale-cli"),
+                  QStringList{QStringLiteral("--settings"), settingsFile, QStringLiteral("render")} + args);
+        CliRun r;
+        if (!cli.waitForFinished(120000)) return r;
+        r.code = cli.exitCode();
+        r.out = QString::fromUtf8(cli.readAllStandardOutput());
+        r.err = QString::fromUtf8(cli.readAllStandardError());
+        return r;
+    }
+    QString photos() const { return path(QStringLiteral("photos")); }
+    QString settingsFile;
+};
+
+TEST_F(RenderCliTest, FolderToEveryFormat) {
+    makePhotos(3);
+    const QStringList common = {QStringLiteral("--template"),
+                                QStringLiteral("Three 4 x 6 Prints"),
+                                QStringLiteral("--dpi"),
+                                QStringLiteral("100"),
+                                photos(),
+                                QStringLiteral("--out")};
+    CliRun r = render(common + QStringList{path(QStringLiteral("page.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(QImage(path(QStringLiteral("page.png"))).size(), QSize(800, 1000));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("[0] 3 photos loaded (1 - 3) from disk: ") + photos() +
+                               QLatin1Char('/')));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("[2] Three 4 x 6 Prints")));
+    // 130 x 90 photos stretched over 4 x 6 inches at 100 DPI are far short of the slots.
+    EXPECT_TRUE(r.err.contains(QStringLiteral("lamp: LED_YELLOW")));
+    EXPECT_EQ(r.out.trimmed(), path(QStringLiteral("page.png")));
+
+    r = render(common + QStringList{path(QStringLiteral("page.bmp"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray bmp = readFileBytes(path(QStringLiteral("page.bmp")));
+    EXPECT_EQ(bmp.left(2), QByteArray("BM"));
+    EXPECT_EQ(bmp.size(), 14 + 40 + 800 * 3 * 1000);
+
+    r = render(common + QStringList{path(QStringLiteral("page.jpg"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QImage jpg(path(QStringLiteral("page.jpg")));
+    EXPECT_EQ(jpg.size(), QSize(800, 1000));
+    // The BMP and the JPEG show the same page: block averages agree.
+    const QImage fromBmp(path(QStringLiteral("page.bmp")));
+    for (const QPoint at : {QPoint(400, 100), QPoint(150, 600), QPoint(600, 800)}) {
+        long a = 0, b = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                a += qGreen(jpg.pixel(at.x() + x, at.y() + y));
+                b += qGreen(fromBmp.pixel(at.x() + x, at.y() + y));
+            }
+        EXPECT_NEAR(a / 256, b / 256, 6) << at.x() << "," << at.y();
+    }
+}
+
+TEST_F(RenderCliTest, AllPagesOfALongerListAsFilesAndAsOnePdf) {
+    makePhotos(7);
+    CliRun r =
+        render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"), QStringLiteral("--dpi"),
+                QStringLiteral("40"), QStringLiteral("--pages"), QStringLiteral("all"), photos(),
+                QStringLiteral("--out"), path(QStringLiteral("page-%d.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(QFile::exists(path(QStringLiteral("page-%1.png").arg(i)))) << i;
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("page-4.png"))));
+    // Pages continue the list: 1-3, 4-6, then 7 and round to the start.
+    EXPECT_TRUE(r.err.contains(QStringLiteral("3 photos loaded (4 - 6)")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("3 photos loaded (7 - 2)")));
+
+    r = render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"), QStringLiteral("--dpi"),
+                QStringLiteral("40"), QStringLiteral("--pages"), QStringLiteral("all"), photos(),
+                QStringLiteral("--out"), path(QStringLiteral("pages.pdf"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QByteArray pdf = readFileBytes(path(QStringLiteral("pages.pdf")));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    const QString text = QString::fromLatin1(pdf);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+    // Each page is the template's 8 x 10 inches: 576 x 720 points.
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("/MediaBox\\s*\\[0 0 576(\\.0+)? 720(\\.0+)?\\]"))));
+}
+
+TEST_F(RenderCliTest, FilesAreSortedAndHalfPageStylesWork) {
+    makePhotos(2);
+    CliRun r = render({QStringLiteral("--top"), QStringLiteral("126"), QStringLiteral("--bottom"),
+                       QStringLiteral("126"), QStringLiteral("--dpi"), QStringLiteral("30"),
+                       path(QStringLiteral("photos/photo2.jpg")), path(QStringLiteral("photos/photo1.jpg")),
+                       QStringLiteral("--out"), path(QStringLiteral("half.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(
+        r.err.contains(QStringLiteral("[2] Top: One 4\" x 6\" Prints + Bottom: One 4\" x 6\" Prints")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("2 photos loaded (1 - 2)")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Half Page Templates ->Paper (8.50 x 11.00 in)")));
+}
+
+TEST_F(RenderCliTest, BadArgumentsAndUndrawablePagesFailClearly) {
+    makePhotos(1);
+    const QString out = path(QStringLiteral("x.png"));
+    EXPECT_EQ(render({photos()}).code, 2);  // no --out
+    EXPECT_EQ(render({QStringLiteral("--template"), QStringLiteral("Nine Lives"), photos(),
+                      QStringLiteral("--out"), out})
+                  .code,
+              2);
+    EXPECT_EQ(render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"), photos(),
+                      QStringLiteral("--out"), path(QStringLiteral("x.gif"))})
+                  .code,
+              2);
+    EXPECT_EQ(
+        render({QStringLiteral("--dpi"), QStringLiteral("abc"), photos(), QStringLiteral("--out"), out}).code,
+        2);
+    EXPECT_EQ(
+        render({QStringLiteral("--top"), QStringLiteral("200"), photos(), QStringLiteral("--out"), out}).code,
+        2);
+    EXPECT_EQ(render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"),
+                      QStringLiteral("--pages"), QStringLiteral("2"), photos(), QStringLiteral("--out"), out})
+                  .code,
+              2);
+    const CliRun missing = render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"),
+                                   path(QStringLiteral("nope")), QStringLiteral("--out"), out});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("no such file or folder")));
+    // The stored default is an index sheet, which this command cannot draw yet.
+    const CliRun sheet = render({photos(), QStringLiteral("--out"), out});
+    EXPECT_EQ(sheet.code, 1);
+    EXPECT_TRUE(sheet.err.contains(QStringLiteral("index sheets")));
+    EXPECT_FALSE(QFile::exists(out));
+    const CliRun tooBig =
+        render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"), QStringLiteral("--dpi"),
+                QStringLiteral("9000"), photos(), QStringLiteral("--out"), out});
+    EXPECT_EQ(tooBig.code, 1);
+    EXPECT_TRUE(tooBig.err.contains(
+        QStringLiteral("Bitmap Memory Error - reduce your page size and/or resolution.")));
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(RenderCliTest, SettingsChangeOnlyWhenAskedTo) {
+    makePhotos(1);
+    const QStringList args = {QStringLiteral("--template"),
+                              QStringLiteral("One Borderless 4in x 6in Print"),
+                              QStringLiteral("--dpi"),
+                              QStringLiteral("50"),
+                              photos(),
+                              QStringLiteral("--out"),
+                              path(QStringLiteral("p.png"))};
+    ASSERT_EQ(render(args).code, 0);
+    EXPECT_TRUE(readFileBytes(settingsFile).isEmpty());
+    EXPECT_EQ(QImage(path(QStringLiteral("p.png"))).size(), QSize(200, 300));
+
+    ASSERT_EQ(render(QStringList{QStringLiteral("--save-settings")} + args).code, 0);
+    SettingsStore saved(settingsFile);
+    EXPECT_EQ(
+        saved.readString(QStringLiteral("PhotoPageLayout"), QStringLiteral("FullPageTemplateSel"), QString()),
+        QStringLiteral("One Borderless 4in x 6in Print"));
+    EXPECT_EQ(saved.readInt(QStringLiteral("PhotoPageLayout"), QStringLiteral("PageResolution"), 0), 50);
+    EXPECT_EQ(saved.readInt(QStringLiteral("PhotoPageLayout"), QStringLiteral("MaxTemplateWidthIn"), 0), 400);
+    // The next run without --template keeps that choice.
+    ASSERT_EQ(render({photos(), QStringLiteral("--out"), path(QStringLiteral("q.png"))}).code, 0);
+    EXPECT_EQ(QImage(path(QStringLiteral("q.png"))).size(), QSize(200, 300));
+}
