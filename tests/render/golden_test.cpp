@@ -1,0 +1,106 @@
+// Whole pages of each template family at 100 DPI compared with pages checked by eye
+// and kept in tests/data/golden. These pages carry no text, so the comparison needs
+// no masks: a channel may differ by a few levels (painting and PNG round trips), and
+// only a sliver of pixels may differ by more.
+//
+// Rewrite the pictures after an intended change with SNAPVALE_UPDATE_GOLDEN=1, look
+// at every one of them, and commit them.
+
+#include <QDir>
+#include <QImageWriter>
+#include <cstdlib>
+
+#include "RenderTestSupport.h"
+#include "layout/PageSetup.h"
+
+namespace {
+
+const QString kGoldenDir = QStringLiteral(SNAPVALE_TEST_DATA "/golden");
+
+struct Difference {
+    long over = 0;  // pixels with a channel more than the tolerance away
+    int worst = 0;
+};
+
+Difference compare(const QImage& a, const QImage& b, int tolerance) {
+    Difference d;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int m = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            d.worst = std::max(d.worst, m);
+            if (m > tolerance) ++d.over;
+        }
+    return d;
+}
+
+}  // namespace
+
+class GoldenPageTest : public RenderFixture {
+protected:
+    // n photos of the given shapes, painted from fixed seeds without grain.
+    void photos(const std::vector<QSize>& sizes) {
+        list.clear();
+        int seed = 1;
+        for (const QSize& s : sizes) {
+            const QString file = path(QStringLiteral("photo%1.png").arg(seed));
+            ASSERT_TRUE(paintTestPhoto(s.width(), s.height(), seed, false).save(file, "PNG"));
+            list.append(file);
+            ++seed;
+        }
+    }
+    void check(const QString& name) {
+        ASSERT_TRUE(render());
+        const QString golden = kGoldenDir + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (qEnvironmentVariableIsSet("SNAPVALE_UPDATE_GOLDEN")) {
+            QDir().mkpath(kGoldenDir);
+            ASSERT_TRUE(page.save(golden, "PNG"));
+            return;
+        }
+        const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull()) << "missing " << golden.toStdString();
+        ASSERT_EQ(expected.size(), page.size());
+        const Difference d = compare(page, expected, 4);
+        const long allowed = long(page.width()) * page.height() / 1000;  // 0.1 %
+        if (d.over > allowed) {
+            const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
+            page.save(actual, "PNG");
+            ADD_FAILURE() << name.toStdString() << ": " << d.over << " pixels differ (worst by " << d.worst
+                          << "); rendered page in " << actual.toStdString();
+        }
+    }
+    void choose(const QString& name) {
+        chooseFullPageTemplate(settings, nullptr, name);
+        choosePageResolution(settings, nullptr, 100);
+    }
+};
+
+TEST_F(GoldenPageTest, BorderlessFiveBySevenFromALandscapePhoto) {
+    photos({{600, 400}});
+    choose(QStringLiteral("One Borderless 5in x 7in Print"));
+    check(QStringLiteral("borderless-5x7"));
+}
+
+TEST_F(GoldenPageTest, MultiPrintWalletsAndFourByFives) {
+    photos({{300, 400}, {400, 300}, {200, 300}, {300, 200}, {240, 240}, {200, 300}, {300, 200}, {150, 400}});
+    choose(QStringLiteral("Six (Wallet) 2 x 3 + Two 4 x 5 Prints"));
+    check(QStringLiteral("multi-wallets-4x5"));
+}
+
+TEST_F(GoldenPageTest, HalfPagePairFourBySixOverThreeSmallPrints) {
+    photos({{400, 300}, {250, 350}, {350, 250}, {300, 300}});
+    chooseHalfPageStyles(settings, nullptr, 126, 130);
+    choosePageResolution(settings, nullptr, 100);
+    check(QStringLiteral("half-4x6-over-2.5x3.5"));
+}
+
+TEST_F(GoldenPageTest, CdInlayAndDvdCover) {
+    photos({{300, 400}, {500, 300}, {400, 300}});
+    choose(QStringLiteral("CD Case (InLay) 5.9 x 4.60 in"));
+    check(QStringLiteral("cd-inlay"));
+    list.seek(list.entries().front());
+    list.currentPhoto.clear();
+    choose(QStringLiteral("DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in"));
+    check(QStringLiteral("dvd-cover-spine"));
+}
