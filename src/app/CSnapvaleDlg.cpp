@@ -20,6 +20,7 @@
 #include "app/GuiSeams.h"
 #include "app/SettingsStore.h"
 #include "app/StatusPanes.h"
+#include "imagelist/ImageListCommands.h"
 #include "output/PrinterBackend.h"
 #include "ui/AboutWindow.h"
 #include "ui/ProgressDialog.h"
@@ -129,6 +130,22 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     if (productDir.isEmpty()) productDir = installedDataDir();
     helpDir_ = options.helpDir.isEmpty() ? helpDirectory(productDir) : options.helpDir;
     helpAvailable_ = helpAvailable(helpDir_);
+
+    // 6. and 7. The image list: the album of the last run, else the folder, placed
+    // at the photo where the last run stopped.
+    ImageListCommands::Hooks hooks;
+    hooks.invalidatePage = [this] { view_->invalidatePage(); };
+    hooks.updateCommandStates = [this] { view_->notifyImageListChanged(); };
+    hooks.leaveZoom = [this] { view_->leaveZoomMode(); };
+    hooks.showWelcomeTips = [this] { showWelcomeTips(); };
+    listCommands_ =
+        std::make_unique<ImageListCommands>(view_->imageList(), view_->settings(), services_, hooks);
+    for (int id :
+         {ImageListCommandId::OpenDirectory, ImageListCommandId::AddFiles, ImageListCommandId::ImportAlbum,
+          ImageListCommandId::ExportToAlbum, ImageListCommandId::Erase, ImageListCommandId::NextPage,
+          ImageListCommandId::PreviousPage, ImageListCommandId::Redraw, ImageListCommandId::ExportHtml})
+        registerCommandHandler(id, [this, id] { listCommands_->run(id); });
+    listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.
     updateCommandStates();
@@ -304,6 +321,11 @@ bool CSnapvaleDlg::layoutSetupChecks() {
         return false;
     }
     return true;
+}
+
+void CSnapvaleDlg::showWelcomeTips() {
+    // The welcome tips window is not part of the program yet; the first folder
+    // build calls this hook so the window can open here once it exists.
 }
 
 void CSnapvaleDlg::notAvailableYet() {

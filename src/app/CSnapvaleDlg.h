@@ -12,6 +12,7 @@
 #include "ui/AboutWindow.h"
 
 class CSnapvaleView;
+class ImageListCommands;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -66,6 +67,7 @@ public:
     StatusPanes* statusPanes() const { return panes_; }
     CSnapvaleView* view() const { return view_; }
     Services& services() { return services_; }
+    ImageListCommands* imageListCommands() const { return listCommands_.get(); }
 
     QString helpDir() const { return helpDir_; }
     bool helpIsAvailable() const { return helpAvailable_; }
@@ -90,6 +92,7 @@ private:
     void openHelp();
     void notAvailableYet();
     void writeEndSettings();
+    void showWelcomeTips();
 
     SettingsStore& store_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -99,6 +102,7 @@ private:
     std::unique_ptr<StatusSink> statusSink_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<ProgressFactory> progress_;
+    std::unique_ptr<ImageListCommands> listCommands_;
     Services services_;
 
     QHash<int, QAction*> actions_;

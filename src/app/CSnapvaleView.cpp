@@ -54,10 +54,10 @@ protected:
         p.setPen(QColor(0x60, 0x60, 0x58));
         const QRect text(inner.left() + inset, photo.bottom() + inset, box, side);
         p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   view_->imageListEmpty() ? QObject::tr("Your image list is empty.\nOpen a folder of photos "
-                                                         "with File > Open Image List... (Ctrl+O).")
-                                           : QObject::tr("%n photo(s) in the image list.", nullptr,
-                                                         int(view_->imageList().size())));
+                   view_->imageListEmpty()
+                       ? QObject::tr("Your image list is empty.\nOpen a folder of photos "
+                                     "with File > Open Image List... (Ctrl+O).")
+                       : QObject::tr("%n photo(s) in the image list.", nullptr, view_->imageList().count()));
         p.end();
         Q_EMIT view_->pageDrawn();
     }
@@ -70,8 +70,12 @@ private:
 CSnapvaleView::CSnapvaleView(SettingsStore& store, const QString& startFolder, QWidget* parent)
     : QScrollArea(parent), store_(store), startFolder_(startFolder) {
     settings_.load(store_);
-    loadedStartPhoto_ = settings_.StartSeqPic;
-    if (!startFolder_.isEmpty()) settings_.BitmapPath = startFolder_;
+    // A folder named on the command line is opened as Open Directory would: the
+    // list comes from it, not from the album of the last run.
+    if (!startFolder_.isEmpty()) {
+        settings_.BitmapPath = startFolder_;
+        settings_.ImportedAlbum.clear();
+    }
 
     setFrameShape(QFrame::StyledPanel);
     setBackgroundRole(QPalette::Button);
@@ -87,16 +91,18 @@ CSnapvaleView::~CSnapvaleView() {
 }
 
 void CSnapvaleView::setImageList(const QStringList& paths) {
-    imageList_ = paths;
+    list_.clear();
+    for (const QString& p : paths) list_.append(p);
+    if (!list_.isEmpty()) list_.setCursor(0);
     invalidatePage();
     Q_EMIT imageListChanged();
 }
 
 QString CSnapvaleView::currentPhoto() const {
-    // Until the list can be built, it never moved: keep the photo the last run stopped
-    // at instead of wiping it.
-    if (imageList_.isEmpty()) return loadedStartPhoto_;
-    return imageList_.contains(loadedStartPhoto_) ? loadedStartPhoto_ : imageList_.first();
+    // A list that no page has taken from yet (or a folder that could not be read this
+    // time) still stands at the resume photo; writing the empty current photo would
+    // lose the place the last run stopped at. Erase forgets the resume photo itself.
+    return list_.currentPhoto.isEmpty() ? settings_.StartSeqPic : list_.currentPhoto;
 }
 
 void CSnapvaleView::writeEndSettings() {

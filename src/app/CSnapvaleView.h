@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "app/AppSettings.h"
+#include "imagelist/ImageList.h"
 
 class SettingsStore;
 
@@ -25,10 +26,14 @@ public:
     SettingsStore& store() { return store_; }
     QString startFolder() const { return startFolder_; }
 
-    // The image list as far as the window needs it. For now a plain list of paths.
-    bool imageListEmpty() const { return imageList_.isEmpty(); }
-    const QStringList& imageList() const { return imageList_; }
+    // The one image list of the program.
+    bool imageListEmpty() const { return list_.isEmpty(); }
+    ImageList& imageList() { return list_; }
+    const ImageList& imageList() const { return list_; }
+    // Replaces the list with these paths, cursor on the first (for tests and scripts).
     void setImageList(const QStringList& paths);
+    // Tells the window the list changed (after a command changed it).
+    void notifyImageListChanged() { Q_EMIT imageListChanged(); }
     // The photo the list stands at, written back as StartSeqPic when the view goes.
     QString currentPhoto() const;
 
@@ -60,8 +65,7 @@ private:
     SettingsStore& store_;
     AppSettings settings_;
     QString startFolder_;
-    QStringList imageList_;
-    QString loadedStartPhoto_;
+    ImageList list_;
     QPointer<QMenu> popup_;
     bool zoomMode_ = false;
     bool endWritten_ = false;

@@ -21,6 +21,9 @@ protected:
         TempDirTest::SetUp();
         // The wizard would run at the first page; these tests call it when they mean to.
         store().writeInt("Option", "StartupWithWizard", 0);
+        // Start on an empty folder of our own, not on the installed sample photos.
+        QDir().mkpath(path("empty"));
+        store().writeString("Config", "BitmapPath", path("empty"));
     }
 
     CSnapvaleDlg& open(const QString& startFolder = QString()) {

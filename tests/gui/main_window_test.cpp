@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -11,6 +13,7 @@
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
+#include "imagelist/ImageList.h"
 #include "ui/AboutWindow.h"
 
 namespace {
@@ -188,7 +191,8 @@ TEST_F(MainWindowTest, StatusPanesFollowTheWindowWidth) {
     CSnapvaleDlg& w = open();
     w.show();
     StatusPanes* panes = w.statusPanes();
-    EXPECT_EQ(panes->paneText(0), "Ready...");
+    // The start-up scan of the (empty) folder reports in the first pane.
+    EXPECT_EQ(panes->paneText(0), "Image list contains 0 files.");
     EXPECT_EQ(panes->paneText(1), "Photo load progress...");
     EXPECT_EQ(panes->paneText(2), "Page layout style...");
     EXPECT_EQ(panes->indicatorLamp(), "LED_CYAN");
@@ -353,4 +357,36 @@ TEST_F(MainWindowTest, ShownViewReportsItsFirstPage) {
         QApplication::processEvents();
     }
     EXPECT_TRUE(w.firstPageWasDrawn());
+}
+
+// The image list is built at start-up and its commands run from the window.
+TEST_F(MainWindowTest, StartUpBuildsTheListAndItsCommandsRunFromTheWindow) {
+    QDir().mkpath(path("photos"));
+    for (const char* name : {"b.JPG", "a.jpg", "c.txt", "d.png"}) writeFile(QStringLiteral("photos/") + name, "x");
+    store().writeString("Config", "BitmapPath", path("photos"));
+    store().writeString("Config", "StartSeqPic", path("photos/b.JPG"));
+    CSnapvaleDlg& w = open();
+    const ImageList& list = w.view()->imageList();
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(QFileInfo(list.entries()[0]).fileName(), "a.jpg");
+    EXPECT_EQ(list.cursor(), 1);  // placed at the resume photo
+    EXPECT_TRUE(w.toolbarAction(cmd::EraseList)->isEnabled());
+
+    // Erase asks first; Yes empties the list and the toolbar follows.
+    notifier.answers.push_back(Answer::Yes);
+    w.action(cmd::EraseList)->trigger();
+    EXPECT_TRUE(w.view()->imageListEmpty());
+    EXPECT_FALSE(w.toolbarAction(cmd::EraseList)->isEnabled());
+    EXPECT_EQ(w.statusPanes()->indicatorLamp(), "LED_DKGRN");
+
+    // Open Directory through the file chooser, starting at a chosen photo.
+    files.results.push_back({path("photos/d.png")});
+    w.action(cmd::OpenImageList)->trigger();
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.currentPhoto, path("photos/d.png"));
+    EXPECT_TRUE(w.toolbarAction(cmd::NextPage)->isEnabled());
+    window.reset();
+    // The next start resumes where this one stopped.
+    EXPECT_EQ(store().readString("Config", "StartSeqPic", ""), path("photos/d.png"));
+    EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", "x"), "");
 }
