@@ -2,10 +2,26 @@
 // live in CxImageOps.cpp; loading in CxImageLoad.cpp.
 #include "image/CxImage.h"
 
+#include <sys/mman.h>
+
 #include <cmath>
 #include <cstring>
 #include <algorithm>
 #include <new>
+
+namespace {
+// A photo's pixel block is touched page by page as it is filled; on large blocks
+// transparent huge pages cut those page faults by a factor of 512, which is a good
+// part of decoding time for a multi-megapixel photo. Only advice: ignored where
+// unsupported.
+void adviseHugePages(void* data, std::size_t bytes) {
+    constexpr std::uintptr_t kHuge = 2u * 1024 * 1024;
+    if (bytes < 2 * kHuge) return;
+    const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
+    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kHuge - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+}  // namespace
 
 std::int32_t dpiToPixelsPerMeter(int dpi) {
     return static_cast<std::int32_t>(std::floor(dpi * 39.37007874015748 + 0.5));
@@ -100,7 +116,10 @@ bool CxImage::CreateRaster(std::int64_t width, std::int64_t height, int bpp, int
         return false;
     }
     try {
-        std::vector<std::uint8_t> block(bytes);  // value-initialised; callers fill the pixels
+        std::vector<std::uint8_t> block;
+        block.reserve(bytes);
+        adviseHugePages(block.data(), bytes);
+        block.resize(bytes);  // value-initialised; callers fill the pixels
         dib_.swap(block);
     } catch (const std::bad_alloc&) {
         SetLastError(QStringLiteral("CxImage::Create can't allocate memory"));
