@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "app/AppServices.h"
 #include "app/AppSettings.h"
@@ -85,31 +87,161 @@ QString renderWindowTitle(double tw, double th, int cw, int ch, int resolution) 
                              th, cw, ch, resolution);
 }
 
+namespace {
+
+// Mirrors PhotoImage::DrawSmooth's choice: these sizes take the plain stretch.
+constexpr std::int64_t kSmoothPixelLimit = 786432;
+constexpr int kSmoothEdge = 600;
+
+// The source cell under the centre of output cell i when n cells map onto m.
+inline int nearestSource(std::int64_t i, std::int64_t n, std::int64_t m) {
+    return int(std::min<std::int64_t>(n - 1, ((2 * i + 1) * n) / (2 * m)));
+}
+
+// A 24-bit photo as the slot sees it: turned a quarter counter-clockwise or not, then
+// cut to (left, top, width, height) in the turned photo's display coordinates.
+struct PhotoView {
+    const CxImage* raster = nullptr;
+    bool turned = false;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The canvas picture under the painter, when pixels can be written straight into it.
+QImage* directTarget(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (!device || device->devType() != QInternal::Image) return nullptr;
+    if (painter.worldTransform().type() != QTransform::TxNone || painter.hasClipping()) return nullptr;
+    QImage* image = static_cast<QImage*>(device);
+    const QImage::Format f = image->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    return image;
+}
+
+// The view stretched into dest (rows and columns picked, never blended) exactly as
+// the plain stretch draws a turned and cut copy, without making that copy: a 24-MP
+// photo is read where it lies. Output rows are written whole; a turned view reads a
+// source column per output row, whose cache lines the next row reuses.
+void stretchView(QImage& target, const PhotoView& v, const QRect& dest) {
+    const QRect visible = dest & target.rect();
+    if (visible.isEmpty()) return;
+    const CxImage& src = *v.raster;
+    const int W = src.GetWidth(), H = src.GetHeight();
+    std::vector<int> cols(std::size_t(visible.width()));
+    for (int i = 0; i < visible.width(); ++i)
+        cols[std::size_t(i)] = v.left + nearestSource(visible.x() - dest.x() + i, v.width, dest.width());
+    if (!v.turned) {
+        for (int r = 0; r < visible.height(); ++r) {
+            const int row = v.top + nearestSource(visible.y() - dest.y() + r, v.height, dest.height());
+            const std::uint8_t* s = src.GetBits(H - 1 - row);
+            QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(visible.y() + r)) + visible.x();
+            for (std::size_t i = 0; i < cols.size(); ++i) {
+                const std::uint8_t* p = s + 3 * std::size_t(cols[i]);
+                d[i] = qRgb(p[2], p[1], p[0]);
+            }
+        }
+        return;
+    }
+    // Turned counter-clockwise, display (x, y) of the turned photo is DIB pixel
+    // (W - 1 - y, H - 1 - x) of the photo as loaded.
+    std::vector<const std::uint8_t*> rows(cols.size());
+    for (std::size_t i = 0; i < cols.size(); ++i) rows[i] = src.GetBits(H - 1 - cols[i]);
+    for (int r = 0; r < visible.height(); ++r) {
+        const int y = v.top + nearestSource(visible.y() - dest.y() + r, v.height, dest.height());
+        const std::size_t at = 3 * std::size_t(W - 1 - y);
+        QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(visible.y() + r)) + visible.x();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::uint8_t* p = rows[i] + at;
+            d[i] = qRgb(p[2], p[1], p[0]);
+        }
+    }
+}
+
+// Whether the turn and cut can be drawn straight from the loaded photo with the same
+// result as turning, cutting and drawing a copy: a 24-bit photo, a canvas picture
+// under the painter, and a size that takes the plain stretch.
+bool drawsDirect(QPainter& painter, const PhotoView& v, const QRect& inner) {
+    if (!v.raster || v.raster->GetBpp() != 24 || v.width <= 0 || v.height <= 0) return false;
+    if (!directTarget(painter)) return false;
+    const QRect fit = PhotoImage::FitRect(inner, v.width, v.height, true);
+    if (fit.isEmpty()) return true;
+    return (fit.height() >= kSmoothEdge && fit.width() >= kSmoothEdge) ||
+           std::int64_t(v.width) * v.height <= kSmoothPixelLimit || v.width < 2 || v.height < 2;
+}
+
+}  // namespace
+
 SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
                             const SlotFitContext& fit, const AppSettings& settings,
                             const std::function<void(const CropPlan&)>& onCropped) {
     SlotDrawing d;
     photo.GetPixelSize(d.photoWidth, d.photoHeight);
-    if (CxImage* raster = photo.Raster()) {
-        ApplyPhotoFilters(photo, settings);
-        int w = raster->GetWidth(), h = raster->GetHeight();
-        const PhotoFitPlan plan =
-            planPhotoFit(w, h, inner.width(), inner.height(), fit, CropSwitches::fromSettings(settings));
-        // A turn that cannot be made (no memory for the turned copy) leaves the photo
-        // as it is; its crop was planned for the turned shape, so none is made either.
-        bool turnedAsPlanned = true;
-        if (plan.rotate) {
-            d.rotated = raster->RotateCounterClockwise();
-            turnedAsPlanned = d.rotated;
+    CxImage* raster = photo.Raster();
+    if (!raster) {
+        if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
+        photo.GetPixelSize(d.fittedWidth, d.fittedHeight);
+        return d;
+    }
+    ApplyPhotoFilters(photo, settings);
+    const int w = raster->GetWidth(), h = raster->GetHeight();
+    const PhotoFitPlan plan =
+        planPhotoFit(w, h, inner.width(), inner.height(), fit, CropSwitches::fromSettings(settings));
+
+    // First try the turn and the cut as a view of the photo where it lies.
+    PhotoView view;
+    view.raster = raster;
+    view.turned = plan.rotate;
+    view.width = plan.width;
+    view.height = plan.height;
+    bool cut = false;
+    if (plan.crop.crop) {
+        // The same bounds the cut itself would keep to.
+        long l = std::clamp(plan.crop.left, 0L, long(plan.width)),
+             r = std::clamp(plan.crop.right, 0L, long(plan.width));
+        long t = std::clamp(plan.crop.top, 0L, long(plan.height)),
+             b = std::clamp(plan.crop.bottom, 0L, long(plan.height));
+        if (l > r) std::swap(l, r);
+        if (t > b) std::swap(t, b);
+        if (l != r && t != b) {
+            cut = true;
+            view.left = int(l);
+            view.top = int(t);
+            view.width = int(r - l);
+            view.height = int(b - t);
         }
-        if (turnedAsPlanned && plan.crop.crop &&
-            raster->CropTo(plan.crop.left, plan.crop.top, plan.crop.right, plan.crop.bottom)) {
+    }
+    if (drawsDirect(painter, view, inner)) {
+        d.rotated = plan.rotate;
+        if (cut) {
             d.cropped = true;
             d.crop = plan.crop;
             if (onCropped) onCropped(plan.crop);
         }
+        const QRect at =
+            PhotoImage::FitRect(inner, view.width, view.height, true).translated(inner.topLeft());
+        if (!at.isEmpty()) stretchView(*directTarget(painter), view, at);
+        d.fittedWidth = view.width;
+        d.fittedHeight = view.height;
+        return d;
     }
-    if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
+
+    // A turn that cannot be made (no memory for the turned copy) leaves the photo as
+    // it is; its cut was planned for the turned shape, so none is made either.
+    bool turnedAsPlanned = true;
+    if (plan.rotate) {
+        d.rotated = raster->RotateCounterClockwise();
+        turnedAsPlanned = d.rotated;
+    }
+    if (turnedAsPlanned && plan.crop.crop &&
+        raster->CropTo(plan.crop.left, plan.crop.top, plan.crop.right, plan.crop.bottom)) {
+        d.cropped = true;
+        d.crop = plan.crop;
+        if (onCropped) onCropped(plan.crop);
+    }
+    photo.DrawFitted(&painter, inner);
     photo.GetPixelSize(d.fittedWidth, d.fittedHeight);
     return d;
 }

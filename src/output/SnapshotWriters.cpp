@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 // libjpeg's headers need FILE and size_t declared before them.
 #include <jerror.h>
@@ -68,8 +69,12 @@ void onError(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
+struct DibRows;
+void convertRow(const DibRows& dib, int i, std::uint8_t* out);
+
 struct JpegJob {
-    const std::uint8_t* rgb;  // top-down rows, width x 3 bytes each
+    const DibRows* dib;  // rows are converted one at a time into `row`
+    std::uint8_t* row;   // width x 3 bytes
     int width;
     int height;
     int quality;
@@ -100,9 +105,9 @@ bool compressRows(JpegJob* job) {
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, job->quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
-    const std::size_t stride = std::size_t(job->width) * 3;
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(job->rgb + stride * cinfo.next_scanline);
+        convertRow(*job->dib, int(cinfo.next_scanline), job->row);
+        JSAMPROW row = job->row;
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -130,12 +135,24 @@ bool WriteBmp(const CxImage& page, const QString& path) {
     return saveBytes(path, head, reinterpret_cast<const char*>(page.GetDIB()), qint64(page.GetDIBSize()));
 }
 
-QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width, int& height,
-                        QString& errorText) {
-    width = height = 0;
-    if (!dib || dibSize < 40 || le32(dib) < 40) {
+namespace {
+
+// A checked view of a DIB block's rows.
+struct DibRows {
+    const std::uint8_t* dib = nullptr;
+    const std::uint8_t* palette = nullptr;
+    std::uint64_t entries = 0;
+    std::uint64_t offset = 0;
+    std::uint64_t stride = 0;
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+};
+
+bool parseDib(const std::uint8_t* dib, std::size_t dibSize, DibRows& out, QString& errorText) {
+    if (!dib || dibSize < 40 || le32(dib) < 40 || le32(dib) > dibSize) {
         errorText = QStringLiteral("Invalid input data");
-        return {};
+        return false;
     }
     const std::int32_t w = std::int32_t(le32(dib + 4));
     const std::int32_t h = std::int32_t(le32(dib + 8));
@@ -143,17 +160,17 @@ QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width
     const std::uint32_t compression = le32(dib + 16);
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
         errorText = QStringLiteral("Invalid bitmap bit count");
-        return {};
+        return false;
     }
     // Kept pages are bottom-up and of a sane size; anything else is not ours.
     if (w <= 0 || h <= 0 || std::uint64_t(w) * std::uint64_t(h) > CxImage::kMaxPixels) {
         errorText = QStringLiteral("Invalid input data");
-        return {};
+        return false;
     }
     const std::uint64_t entries = bits <= 8 ? colourEntries(dib) : 0;
     if (bits <= 8 && entries > (std::uint64_t(1) << bits)) {
         errorText = QStringLiteral("Invalid input data");
-        return {};
+        return false;
     }
     std::uint64_t offset = le32(dib) + 4 * entries;
     if (compression == 3 && bits > 8) offset += 12;  // bit-field masks
@@ -161,58 +178,72 @@ QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width
     const std::uint64_t stride = ((std::uint64_t(w) * std::uint64_t(bits) + 31) / 32) * 4;
     if (offset + stride * std::uint64_t(h) > dibSize) {
         errorText = QStringLiteral("Invalid input data");
-        return {};
+        return false;
     }
-    const std::uint8_t* palette = dib + le32(dib);
-    QByteArray rgb;
-    rgb.resize(qsizetype(std::uint64_t(w) * std::uint64_t(h) * 3));
-    if (rgb.size() == 0) {
-        errorText = QStringLiteral("Invalid input data");
-        return {};
-    }
-    auto fromTable = [&](unsigned index, std::uint8_t* d) {
-        if (index >= entries) index = 0;
-        const std::uint8_t* q = palette + 4 * std::size_t(index);
-        d[0] = q[2];
-        d[1] = q[1];
-        d[2] = q[0];
+    out = DibRows{dib, dib + le32(dib), entries, offset, stride, w, h, bits};
+    return true;
+}
+
+// Output row i (top-down) as red, green, blue bytes.
+void convertRow(const DibRows& r, int i, std::uint8_t* d) {
+    const std::uint8_t* s = r.dib + r.offset + r.stride * std::uint64_t(r.height - 1 - i);
+    auto fromTable = [&](unsigned index, std::uint8_t* p) {
+        if (index >= r.entries) index = 0;
+        const std::uint8_t* q = r.palette + 4 * std::size_t(index);
+        p[0] = q[2];
+        p[1] = q[1];
+        p[2] = q[0];
     };
-    for (int i = 0; i < h; ++i) {
-        const std::uint8_t* s = dib + offset + stride * std::uint64_t(h - 1 - i);
-        std::uint8_t* d = reinterpret_cast<std::uint8_t*>(rgb.data()) + std::size_t(i) * std::size_t(w) * 3;
-        for (int x = 0; x < w; ++x, d += 3) {
-            switch (bits) {
-                case 1:
-                    fromTable((s[x >> 3] >> (7 - (x & 7))) & 1, d);
-                    break;
-                case 4:
-                    fromTable((x & 1) ? (s[x >> 1] & 0x0f) : (s[x >> 1] >> 4), d);
-                    break;
-                case 8:
-                    fromTable(s[x], d);
-                    break;
-                case 16: {
-                    const unsigned v = le16(s + 2 * x);
-                    d[0] = expand5((v >> 10) & 31);
-                    d[1] = expand5((v >> 5) & 31);
-                    d[2] = expand5(v & 31);
-                    break;
-                }
-                case 24:
-                    d[0] = s[3 * x + 2];
-                    d[1] = s[3 * x + 1];
-                    d[2] = s[3 * x];
-                    break;
-                default:
-                    d[0] = s[4 * x + 2];
-                    d[1] = s[4 * x + 1];
-                    d[2] = s[4 * x];
-                    break;
+    const int w = r.width;
+    switch (r.bits) {
+        case 1:
+            for (int x = 0; x < w; ++x, d += 3) fromTable((s[x >> 3] >> (7 - (x & 7))) & 1, d);
+            break;
+        case 4:
+            for (int x = 0; x < w; ++x, d += 3) fromTable((x & 1) ? (s[x >> 1] & 0x0f) : (s[x >> 1] >> 4), d);
+            break;
+        case 8:
+            for (int x = 0; x < w; ++x, d += 3) fromTable(s[x], d);
+            break;
+        case 16:
+            for (int x = 0; x < w; ++x, d += 3) {
+                const unsigned v = le16(s + 2 * x);
+                d[0] = expand5((v >> 10) & 31);
+                d[1] = expand5((v >> 5) & 31);
+                d[2] = expand5(v & 31);
             }
-        }
+            break;
+        case 24:
+            for (int x = 0; x < w; ++x, d += 3, s += 3) {
+                d[0] = s[2];
+                d[1] = s[1];
+                d[2] = s[0];
+            }
+            break;
+        default:
+            for (int x = 0; x < w; ++x, d += 3, s += 4) {
+                d[0] = s[2];
+                d[1] = s[1];
+                d[2] = s[0];
+            }
+            break;
     }
-    width = w;
-    height = h;
+}
+
+}  // namespace
+
+QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width, int& height,
+                        QString& errorText) {
+    width = height = 0;
+    DibRows rows;
+    if (!parseDib(dib, dibSize, rows, errorText)) return {};
+    QByteArray rgb;
+    rgb.resize(qsizetype(std::uint64_t(rows.width) * std::uint64_t(rows.height) * 3));
+    const std::size_t line = std::size_t(rows.width) * 3;
+    for (int i = 0; i < rows.height; ++i)
+        convertRow(rows, i, reinterpret_cast<std::uint8_t*>(rgb.data()) + std::size_t(i) * line);
+    width = rows.width;
+    height = rows.height;
     return rgb;
 }
 
@@ -222,14 +253,16 @@ bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& e
         errorText = QStringLiteral("Invalid input data");
         return false;
     }
-    int w = 0, h = 0;
-    const QByteArray rgb = dibToRgbRows(page.GetDIB(), page.GetDIBSize(), w, h, errorText);
-    if (!errorText.isEmpty()) return false;
+    DibRows rows;
+    if (!parseDib(page.GetDIB(), page.GetDIBSize(), rows, errorText)) return false;
+    // One row at a time: a page never needs a second full-size copy to be compressed.
+    std::vector<std::uint8_t> row(std::size_t(rows.width) * 3);
 
     JpegJob job{};
-    job.rgb = reinterpret_cast<const std::uint8_t*>(rgb.constData());
-    job.width = w;
-    job.height = h;
+    job.dib = &rows;
+    job.row = row.data();
+    job.width = rows.width;
+    job.height = rows.height;
     job.quality = quality;
     const bool ok = compressRows(&job);
     if (!ok) {

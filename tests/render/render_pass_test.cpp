@@ -323,3 +323,47 @@ TEST_F(RenderPassTest, IndexSheetsGoToTheirDrawerOrSayTheyAreMissing) {
     EXPECT_EQ(fakes.status.progress[fakes.status.progress.size() - 2], 6);  // 1 of 16
     EXPECT_FALSE(allWhite(page, QRect(0, 0, settings.CanvasWidth, settings.CanvasHeight)));
 }
+
+// Turned and cut photos are drawn straight from the loaded photo; that must give
+// exactly the pixels of turning, cutting and drawing a copy (which a clipped painter
+// still takes).
+TEST_F(RenderPassTest, DrawingAViewMatchesDrawingATurnedAndCutCopy) {
+    struct Case {
+        QSize photo;
+        QRect inner;
+        PrintSizeClass cls;
+    };
+    const Case cases[] = {
+        {{301, 203}, {7, 5, 650, 900}, PrintSizeClass::Print8x10},   // turned and cut
+        {{203, 301}, {3, 9, 640, 700}, PrintSizeClass::Print4x6},    // cut only
+        {{500, 500}, {0, 0, 333, 222}, PrintSizeClass::Wallet2x3},   // square: cut to the slot's shape
+        {{120, 80}, {11, 13, 620, 610}, PrintSizeClass::Print8x10},  // enlarged a lot
+    };
+    for (const Case& c : cases) {
+        const QString file = writeTestPhoto(path(QStringLiteral("view.png")), c.photo.width(), c.photo.height(), 5);
+        SlotFitContext fit;
+        fit.classes = PrintSizeClasses::of(c.cls);
+        QImage direct(700, 950, QImage::Format_RGB32), copied(700, 950, QImage::Format_RGB32);
+        direct.fill(Qt::white);
+        copied.fill(Qt::white);
+        SlotDrawing a, b;
+        {
+            PhotoImage photo;
+            ASSERT_TRUE(photo.LoadFile(file));
+            QPainter p(&direct);
+            a = DrawPhotoInSlot(p, photo, c.inner, fit, settings);
+        }
+        {
+            PhotoImage photo;
+            ASSERT_TRUE(photo.LoadFile(file));
+            QPainter p(&copied);
+            p.setClipRect(QRect(0, 0, 700, 950));
+            b = DrawPhotoInSlot(p, photo, c.inner, fit, settings);
+        }
+        EXPECT_EQ(a.rotated, b.rotated);
+        EXPECT_EQ(a.cropped, b.cropped);
+        EXPECT_EQ(a.fittedWidth, b.fittedWidth);
+        EXPECT_EQ(a.fittedHeight, b.fittedHeight);
+        EXPECT_TRUE(direct == copied) << c.photo.width() << "x" << c.photo.height();
+    }
+}
