@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "RenderTestSupport.h"
+#include "album/AlbumFile.h"
 
 namespace {
 struct CliRun {
@@ -121,6 +122,21 @@ TEST_F(RenderCliTest, FilesAreSortedAndHalfPageStylesWork) {
         r.err.contains(QStringLiteral("[2] Top: One 4\" x 6\" Prints + Bottom: One 4\" x 6\" Prints")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("2 photos loaded (1 - 2)")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Half Page Templates ->Paper (8.50 x 11.00 in)")));
+
+    // An album keeps its own order, unsorted, and the status names the album.
+    Album album;
+    album.title = QStringLiteral("Trip");
+    album.files = {path(QStringLiteral("photos/photo2.jpg")), path(QStringLiteral("photos/photo1.jpg"))};
+    const QString pho = path(QStringLiteral("trip.pho"));
+    ASSERT_TRUE(WriteAlbumFile(pho, album, QDateTime(QDate(2024, 5, 1), QTime(10, 0)),
+                               path(QStringLiteral("none.txt"))));
+    r = render({QStringLiteral("--top"), QStringLiteral("126"), QStringLiteral("--bottom"),
+                QStringLiteral("123"), QStringLiteral("--dpi"), QStringLiteral("30"),
+                QStringLiteral("--verbose"), pho, QStringLiteral("--out"),
+                path(QStringLiteral("album.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Loading photo (1 of 1) - ") + album.files[0]));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("1 photos loaded (1 - 1) from photo album: ") + pho));
 }
 
 TEST_F(RenderCliTest, BadArgumentsAndUndrawablePagesFailClearly) {
