@@ -95,7 +95,9 @@ struct SlotDrawing {
 
 // Filters, turns and crops a loaded photo for a slot of the inner rectangle's size
 // and draws it fitted and centred there. onCropped, when given, runs after a crop
-// and before the draw (the pass shows the crop in the status bar then).
+// and before the draw (the pass shows the crop in the status bar then). Where it can,
+// the turn and the cut are drawn as a view of the photo without copying it, so the
+// photo is left filtered but not necessarily turned or cut: it is spent afterwards.
 SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
                             const SlotFitContext& fit, const AppSettings& settings,
                             const std::function<void(const CropPlan&)>& onCropped = {});

@@ -340,7 +340,8 @@ TEST_F(RenderPassTest, DrawingAViewMatchesDrawingATurnedAndCutCopy) {
         {{120, 80}, {11, 13, 620, 610}, PrintSizeClass::Print8x10},  // enlarged a lot
     };
     for (const Case& c : cases) {
-        const QString file = writeTestPhoto(path(QStringLiteral("view.png")), c.photo.width(), c.photo.height(), 5);
+        const QString file =
+            writeTestPhoto(path(QStringLiteral("view.png")), c.photo.width(), c.photo.height(), 5);
         SlotFitContext fit;
         fit.classes = PrintSizeClasses::of(c.cls);
         QImage direct(700, 950, QImage::Format_RGB32), copied(700, 950, QImage::Format_RGB32);
@@ -366,4 +367,29 @@ TEST_F(RenderPassTest, DrawingAViewMatchesDrawingATurnedAndCutCopy) {
         EXPECT_EQ(a.fittedHeight, b.fittedHeight);
         EXPECT_TRUE(direct == copied) << c.photo.width() << "x" << c.photo.height();
     }
+}
+
+TEST_F(RenderPassTest, WatermarkKeepsItsCornerOnATurnedPhoto) {
+    // A portrait photo turned into the landscape first slot (100,0)-(700,400) at 100 DPI:
+    // "bottom right" as the person sees the print is the top right of the turned slot.
+    useList({writeSolidPhoto(path("red.png"), 40, 60, Qt::red)});
+    choosePageResolution(settings, nullptr, 100);
+    settings.UseTextLogo = 1;
+    settings.LogoLocation = 1;
+    settings.LogoTextColorref = rgbColor(0, 0, 255);
+    ASSERT_TRUE(render());
+    ASSERT_EQ(pass->slotTable()[1].rotated, 1);
+    EXPECT_EQ(settings.LogoLocation, 1);  // only remapped for the call
+    auto bluePixels = [&](const QRect& r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QRgb c = pixel(x, y);
+                if (qBlue(c) > 200 && qRed(c) < 60) ++n;
+            }
+        return n;
+    };
+    EXPECT_GT(bluePixels(QRect(400, 0, 300, 200)), 20);
+    EXPECT_EQ(bluePixels(QRect(400, 200, 300, 200)), 0);
+    EXPECT_EQ(bluePixels(QRect(100, 0, 300, 400)), 0);
 }
