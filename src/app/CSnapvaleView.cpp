@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "app/SettingsStore.h"
+#include "image/PhotoImage.h"
 
 namespace {
 // The page shown while there is nothing rendered: a drawn placeholder over the
@@ -70,6 +71,7 @@ private:
 CSnapvaleView::CSnapvaleView(SettingsStore& store, const QString& startFolder, QWidget* parent)
     : QScrollArea(parent), store_(store), startFolder_(startFolder) {
     settings_.load(store_);
+    PhotoImage::SetApplyExifOrientation(settings_.ApplyExifOrientation != 0);
     // A folder named on the command line is opened as Open Directory would: the
     // list comes from it, not from the album of the last run.
     if (!startFolder_.isEmpty()) {

@@ -9,6 +9,7 @@
 #include "app/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeams.h"
+#include "image/PhotoImage.h"
 #include "output/PrinterBackend.h"
 
 namespace {
@@ -20,7 +21,8 @@ std::vector<CliCommand>& registry() {
 void printHelp() {
     cliOut(QStringLiteral("Usage: snapvale-cli [--yes] [--settings FILE] COMMAND [ARGS...]"));
     cliOut(QString());
-    cliOut(QStringLiteral("Lays photos into print templates and renders, lists and decodes them without a window."));
+    cliOut(QStringLiteral(
+        "Lays photos into print templates and renders, lists and decodes them without a window."));
     cliOut(QString());
     cliOut(QStringLiteral("Options:"));
     cliOut(QStringLiteral("  --yes            answer Yes to every question (else No)"));
@@ -30,15 +32,19 @@ void printHelp() {
     cliOut(QString());
     cliOut(QStringLiteral("Commands:"));
     std::vector<CliCommand> sorted = cliCommands();
-    std::sort(sorted.begin(), sorted.end(), [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
-    for (const CliCommand& c : sorted)
-        cliOut(QStringLiteral("  %1\n      %2").arg(c.usage, c.summary));
+    std::sort(sorted.begin(), sorted.end(),
+              [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
+    for (const CliCommand& c : sorted) cliOut(QStringLiteral("  %1\n      %2").arg(c.usage, c.summary));
 }
 }  // namespace
 
-CliCommandRegistration::CliCommandRegistration(CliCommand command) { registry().push_back(std::move(command)); }
+CliCommandRegistration::CliCommandRegistration(CliCommand command) {
+    registry().push_back(std::move(command));
+}
 
-const std::vector<CliCommand>& cliCommands() { return registry(); }
+const std::vector<CliCommand>& cliCommands() {
+    return registry();
+}
 
 void cliError(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
@@ -110,6 +116,8 @@ int main(int argc, char** argv) {
     SettingsStore store(settingsFile);
     // Commands that are asked to keep what they change turn this off.
     store.setWritesInMemoryOnly(true);
+    PhotoImage::SetApplyExifOrientation(
+        store.readInt(QStringLiteral("Config"), QStringLiteral("ApplyExifOrientation"), 1) != 0);
 
     CliContext ctx;
     ctx.args = rest;

@@ -168,6 +168,10 @@ public:
     // Counts red, green, blue and gray levels; returns the largest count of any bin.
     long CountHistogram(long* red, long* green, long* blue, long* gray) const;
 
+    // JPEG loading: turn the pixels as the camera's orientation tag says.
+    void SetApplyExifOrientation(bool on) { applyExifOrientation_ = on; }
+    bool GetApplyExifOrientation() const { return applyExifOrientation_; }
+
     // Set by the JPEG decoder from the EXIF block (0 when none).
     int GetExifOrientation() const { return exifOrientation_; }
     void SetExifOrientation(int o) { exifOrientation_ = o; }
@@ -187,6 +191,7 @@ private:
     int xdpi_ = 96;
     int ydpi_ = 96;
     int exifOrientation_ = 0;
+    bool applyExifOrientation_ = false;
     // Nearest-colour memo: the last colour asked and its palette index.
     mutable RGBQuad memoColor_{};
     mutable std::uint8_t memoIndex_ = 0;

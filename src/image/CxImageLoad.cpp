@@ -65,8 +65,11 @@ bool CxImage::LoadFromMemory(const std::uint8_t* data, std::size_t size, int for
             return DecodeBmp(data, size, *this);
         case CXIMAGE_FORMAT_GIF:
             return DecodeGif(data, size, *this);
-        case CXIMAGE_FORMAT_JPG:
-            return DecodeJpeg(data, size, *this);
+        case CXIMAGE_FORMAT_JPG: {
+            DecodeOptions options;
+            options.applyExifOrientation = applyExifOrientation_;
+            return DecodeJpeg(data, size, *this, options);
+        }
         case CXIMAGE_FORMAT_PNG:
             return DecodePng(data, size, *this);
         case CXIMAGE_FORMAT_TIF:

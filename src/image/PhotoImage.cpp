@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <deque>
@@ -93,6 +94,18 @@ void PhotoImage::Release() {
     formatName_.clear();
 }
 
+namespace {
+// One switch for the whole program, set from the settings once they are loaded.
+std::atomic<bool> g_applyExifOrientation{true};
+}  // namespace
+
+void PhotoImage::SetApplyExifOrientation(bool on) {
+    g_applyExifOrientation.store(on);
+}
+bool PhotoImage::ApplyExifOrientation() {
+    return g_applyExifOrientation.load();
+}
+
 int PhotoImage::LoadFileRasterOnly(const QString& path) {
     const int format = rasterFormatForPath(path);
     if (format == CXIMAGE_FORMAT_UNKNOWN) {
@@ -100,6 +113,7 @@ int PhotoImage::LoadFileRasterOnly(const QString& path) {
         return 0;
     }
     auto raster = std::make_unique<CxImage>(format);
+    raster->SetApplyExifOrientation(ApplyExifOrientation());
     if (!raster->LoadFromFile(path, format) || !raster->IsValid()) {
         lastError_ = raster->GetLastError();
         return 0;

@@ -22,6 +22,11 @@ public:
     // Non-zero on success: the raster path first (by extension), then the system path.
     // A failed load leaves whatever the photo held before.
     int LoadFile(const QString& path);
+    // Whether JPEG photos are turned as their orientation tag says (the setting
+    // Config/ApplyExifOrientation). On unless switched off.
+    static void SetApplyExifOrientation(bool on);
+    static bool ApplyExifOrientation();
+
     // As LoadFile, but never the system picture path.
     int LoadFileRasterOnly(const QString& path);
     // Makes a picture built in memory (a decoded resource, a thumbnail) this photo's

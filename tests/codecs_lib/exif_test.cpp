@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RefImage.h"
+#include "image/PhotoImage.h"
 #include "image/codecs/Codecs.h"
 
 namespace {
@@ -174,4 +175,28 @@ TEST(Exif, JpegSectionScanTexts) {
     for (int i = 0; i < 70; ++i) many += QByteArray("\xff\xe5\x00\x04zz", 6);
     many += file.mid(2);
     EXPECT_EQ(scan(many), "Too many sections in jpg file");
+}
+
+// Photos load turned as their camera said, unless the setting keeps the stored pixels.
+TEST(Exif, LoadingFollowsTheOrientationSetting) {
+    const QString file = QStringLiteral(SNAPVALE_TEST_DATA "/codecs_lib/exif-o6.jpg");
+    int w = 0, h = 0;
+    {
+        PhotoImage photo;
+        ASSERT_TRUE(PhotoImage::ApplyExifOrientation());  // on unless switched off
+        ASSERT_TRUE(photo.LoadFile(file));
+        photo.GetPixelSize(w, h);
+        EXPECT_EQ(w, 23);
+        EXPECT_EQ(h, 37);
+    }
+    PhotoImage::SetApplyExifOrientation(false);
+    {
+        PhotoImage photo;
+        ASSERT_TRUE(photo.LoadFile(file));
+        photo.GetPixelSize(w, h);
+        EXPECT_EQ(w, 37);
+        EXPECT_EQ(h, 23);
+        EXPECT_EQ(photo.Raster()->GetExifOrientation(), 6);
+    }
+    PhotoImage::SetApplyExifOrientation(true);
 }
