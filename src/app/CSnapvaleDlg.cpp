@@ -209,11 +209,11 @@ void CSnapvaleDlg::buildMenus() {
         {"&File", InFileMenu}, {"&Edit", InEditMenu}, {"&Tools", InToolsMenu}, {"&Help", InHelpMenu}};
     // Groups of the File menu, for a little order in a long menu.
     const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
-    for (const MenuSpec& spec : menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(spec.title));
+    for (const MenuSpec& menuDef : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuDef.title));
         for (const CommandInfo& info : commandTable()) {
-            if (!(info.places & spec.place)) continue;
-            if (spec.place == InFileMenu && fileGroupStarts.contains(info.id)) menu->addSeparator();
+            if (!(info.places & menuDef.place)) continue;
+            if (menuDef.place == InFileMenu && fileGroupStarts.contains(info.id)) menu->addSeparator();
             menu->addAction(actions_.value(info.id));
         }
     }

@@ -114,15 +114,21 @@ bool load(PhotoImage& photo, const QString& path, bool rasterOnly) {
     return false;
 }
 
-int runDecode(CliContext& ctx) {
-    bool rasterOnly = false;
+// The files named on the command line, with --raster-only taken out.
+QStringList fileArgs(const CliContext& ctx, bool* rasterOnly) {
     QStringList files;
     for (const QString& a : ctx.args) {
         if (a == QLatin1String("--raster-only"))
-            rasterOnly = true;
+            *rasterOnly = true;
         else
             files << a;
     }
+    return files;
+}
+
+int runDecode(CliContext& ctx) {
+    bool rasterOnly = false;
+    const QStringList files = fileArgs(ctx, &rasterOnly);
     if (files.size() != 2) {
         cliError(QStringLiteral("Usage: snapvale-cli decode [--raster-only] IN OUT.ppm"));
         return 2;
@@ -139,13 +145,7 @@ int runDecode(CliContext& ctx) {
 
 int runInfo(CliContext& ctx) {
     bool rasterOnly = false;
-    QStringList files;
-    for (const QString& a : ctx.args) {
-        if (a == QLatin1String("--raster-only"))
-            rasterOnly = true;
-        else
-            files << a;
-    }
+    const QStringList files = fileArgs(ctx, &rasterOnly);
     if (files.size() != 1) {
         cliError(QStringLiteral("Usage: snapvale-cli info [--raster-only] FILE"));
         return 2;
