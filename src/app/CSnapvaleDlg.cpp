@@ -118,6 +118,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     // 5. The main view, which loads the settings.
     view_ = new CSnapvaleView(store_, options.startFolder, central);
     view_->setPopupMenu(popup_);
+    view_->setServices(statusSink_.get(), services_.notifier);
     column->addWidget(view_, 1);
     column->addWidget(panes_);
     setCentralWidget(central);

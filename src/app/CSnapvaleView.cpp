@@ -4,9 +4,12 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "app/SettingsStore.h"
 #include "image/PhotoImage.h"
+#include "layout/Canvas.h"
+#include "layout/RenderPass.h"
 
 namespace {
 // The page shown while there is nothing rendered: a drawn placeholder over the
@@ -22,6 +25,13 @@ protected:
         QPainter p(this);
         const QRect page = rect();
         p.setClipRegion(event->region());
+        if (!view_->pageImage().isNull()) {
+            // The kept page, one canvas pixel to one screen pixel.
+            p.drawImage(event->rect().topLeft(), view_->pageImage(), event->rect());
+            p.end();
+            Q_EMIT view_->pageDrawn();
+            return;
+        }
         p.fillRect(page, QColor(0xf4, 0xf4, 0xf0));
 
         // A frame a little inside the page, like a print border.
@@ -126,10 +136,39 @@ QSize CSnapvaleView::canvasSize() const {
     return QSize(settings_.CanvasWidth, settings_.CanvasHeight);
 }
 
+void CSnapvaleView::setServices(StatusSink* status, Notifier* notifier) {
+    status_ = status;
+    notifier_ = notifier;
+    pass_.reset();
+}
+
 void CSnapvaleView::invalidatePage() {
+    keptPage_.Destroy();
+    pageImage_ = QImage();
     // A canvas too large to show is shown at a size the window system can take.
     const QSize size = canvasSize().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
     page_->resize(size);
+    page_->update();
+    if (!renderDue_) {
+        renderDue_ = true;
+        QTimer::singleShot(0, this, &CSnapvaleView::renderIfDue);
+    }
+}
+
+void CSnapvaleView::renderIfDue() {
+    if (!renderDue_) return;
+    renderDue_ = false;
+    if (list_.isEmpty()) return;  // the placeholder shows the empty list
+    Canvas canvas;
+    const QSize size = canvasSize();
+    if (!canvas.create(size.width(), size.height())) {
+        reportBitmapMemoryError(status_, notifier_);
+        return;
+    }
+    if (!pass_) pass_ = std::make_unique<RenderPass>(settings_, list_, status_, notifier_);
+    if (!pass_->renderPage(canvas, keptPage_)) return;
+    // The screen copy comes from the kept page, so a page turned gray shows gray.
+    pageImage_ = keptPage_.ToBitmap();
     page_->update();
 }
 

@@ -7,9 +7,15 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QStringList>
+#include <memory>
 
 #include "app/AppSettings.h"
+#include "image/CxImage.h"
 #include "imagelist/ImageList.h"
+
+class Notifier;
+class RenderPass;
+class StatusSink;
 
 class SettingsStore;
 
@@ -47,8 +53,20 @@ public:
     void leaveZoomMode();
 
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
-    // Sets the page to the canvas size from the settings and repaints it.
+    // Where the rendering pass reports (the main window's status bar and messages).
+    void setServices(StatusSink* status, Notifier* notifier);
+    // Drops the kept page and schedules a new rendering; it runs from the event loop,
+    // never inside a paint, so the status bar can show its progress meanwhile.
     void invalidatePage();
+    // Renders now when a rendering is due (tests and scripts call it; the event loop
+    // does it otherwise).
+    void renderIfDue();
+    bool hasKeptPage() const { return keptPage_.IsValid(); }
+    // The kept page, a 24-bit DIB that printing and snapshots use.
+    const CxImage& keptPage() const { return keptPage_; }
+    // The kept page as shown on screen.
+    const QImage& pageImage() const { return pageImage_; }
+    RenderPass* renderPass() const { return pass_.get(); }
     QSize canvasSize() const;
 
 Q_SIGNALS:
@@ -66,6 +84,12 @@ private:
     AppSettings settings_;
     QString startFolder_;
     ImageList list_;
+    CxImage keptPage_;
+    QImage pageImage_;
+    std::unique_ptr<RenderPass> pass_;
+    StatusSink* status_ = nullptr;
+    Notifier* notifier_ = nullptr;
+    bool renderDue_ = false;
     QPointer<QMenu> popup_;
     bool zoomMode_ = false;
     bool endWritten_ = false;

@@ -57,12 +57,26 @@ private:
 class StatusPanesSink final : public StatusSink {
 public:
     StatusPanesSink(StatusPanes* panes, QWidget* window) : panes_(panes), window_(window) {}
-    void setPaneText(int pane, const QString& text) override { panes_->setPaneText(pane, text); }
-    void setIndicator(const QString& name) override { panes_->setIndicator(name); }
-    void setProgress(int position) override { panes_->setProgress(position); }
+    // Each change is painted at once: a page renders on the window's own thread and
+    // the person should see the texts, the lamp and the bar move while it does.
+    void setPaneText(int pane, const QString& text) override {
+        panes_->setPaneText(pane, text);
+        flush();
+    }
+    void setIndicator(const QString& name) override {
+        panes_->setIndicator(name);
+        flush();
+    }
+    void setProgress(int position) override {
+        panes_->setProgress(position);
+        flush();
+    }
     void setWindowTitle(const QString& title) override { window_->setWindowTitle(title); }
 
 private:
+    void flush() {
+        if (panes_->isVisible()) panes_->repaint();
+    }
     StatusPanes* panes_;
     QWidget* window_;
 };

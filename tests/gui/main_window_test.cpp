@@ -14,6 +14,8 @@
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
 #include "imagelist/ImageList.h"
+#include "layout/RenderPass.h"
+#include <QImage>
 #include "ui/AboutWindow.h"
 
 namespace {
@@ -389,4 +391,43 @@ TEST_F(MainWindowTest, StartUpBuildsTheListAndItsCommandsRunFromTheWindow) {
     // The next start resumes where this one stopped.
     EXPECT_EQ(store().readString("Config", "StartSeqPic", ""), path("photos/d.png"));
     EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", "x"), "");
+}
+
+// The view renders a page from the list outside the paint, keeps it and shows it;
+// the page commands render the next page.
+TEST_F(MainWindowTest, ViewRendersKeepsAndShowsPages) {
+    QDir().mkpath(path("shots"));
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (int i = 0; i < 4; ++i) {
+        QImage photo(300, 200, QImage::Format_RGB888);
+        photo.fill(colours[i]);
+        ASSERT_TRUE(photo.save(path(QStringLiteral("shots/p%1.jpg").arg(i)), "JPG"));
+    }
+    store().writeString("Config", "BitmapPath", path("shots"));
+    store().writeString("PhotoPageLayout", "FullPageTemplateSel", "Three 4 x 6 Prints");
+    store().writeInt("PhotoPageLayout", "PageResolution", 100);
+    CSnapvaleDlg& w = open();
+    CSnapvaleView* view = w.view();
+    EXPECT_FALSE(view->hasKeptPage());  // nothing renders inside the constructor
+    view->renderIfDue();
+    ASSERT_TRUE(view->hasKeptPage());
+    EXPECT_EQ(view->pageImage().size(), QSize(800, 1000));
+    EXPECT_EQ(view->keptPage().GetBpp(), 24);
+    EXPECT_TRUE(w.statusPanes()->paneText(0).startsWith("3 photos loaded (1 - 3) from disk: "));
+    EXPECT_EQ(w.statusPanes()->paneText(2), "Three 4 x 6 Prints");
+    // 300 x 200 photos stretched over 4 x 6 inch slots at 100 DPI: too few pixels.
+    EXPECT_EQ(w.statusPanes()->indicatorLamp(), "LED_YELLOW");
+    EXPECT_TRUE(w.windowTitle().startsWith("Snapvale [v 02.52.15] - Template Size ->  8.00 in x  10.00 in"));
+    EXPECT_EQ(view->renderPass()->firstFileOfPage(), path("shots/p0.jpg"));
+    // A pixel in the middle of the first slot carries the first photo's colour.
+    const QColor first = view->pageImage().pixelColor(400, 200);
+    EXPECT_GT(first.red(), 200);
+    EXPECT_LT(first.green(), 60);
+
+    w.action(cmd::NextPage)->trigger();
+    EXPECT_FALSE(view->hasKeptPage());  // dropped at once, rendered from the event loop
+    view->renderIfDue();
+    ASSERT_TRUE(view->hasKeptPage());
+    EXPECT_EQ(view->renderPass()->firstFileOfPage(), path("shots/p3.jpg"));
+    EXPECT_TRUE(w.statusPanes()->paneText(0).startsWith("3 photos loaded (4 - 2) from disk: "));
 }
