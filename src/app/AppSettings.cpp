@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -18,18 +19,33 @@ ColorRef colorFromText(const QString& text) {
     return static_cast<ColorRef>(static_cast<std::uint32_t>(value));
 }
 
-QString colorToText(ColorRef color) { return QString::asprintf("%ld", static_cast<long>(color)); }
+QString colorToText(ColorRef color) {
+    return QString::asprintf("%ld", static_cast<long>(color));
+}
 
 float decimalFromText(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     return static_cast<float>(std::strtod(bytes.constData(), nullptr));
 }
 
-QString decimalToText(float value) { return QString::asprintf("%.2f", static_cast<double>(value)); }
+QString decimalToText(float value) {
+    return QString::asprintf("%.2f", static_cast<double>(value));
+}
 
-double inchesFromHundredths(int stored) { return stored * 0.01; }
+double inchesFromHundredths(int stored) {
+    return stored * 0.01;
+}
 
-int hundredthsFromInches(double inches) { return static_cast<int>(std::trunc(inches * 100.0)); }
+int hundredthsFromInches(double inches) {
+    if (!std::isfinite(inches)) return 0;
+    const double v = inches * 100.0;
+    if (v >= double(INT_MAX)) return INT_MAX;
+    if (v <= double(INT_MIN)) return INT_MIN;
+    // Truncation toward zero of the decimal the product stands for: 4.1 * 100 is
+    // 409.99999999999994 in binary and must still store 410, while 8.105 stores 810.
+    constexpr double kNoise = 1e-7;
+    return v >= 0 ? int(v + kNoise) : -int(-v + kNoise);
+}
 
 }  // namespace settings_codec
 
@@ -100,7 +116,8 @@ void AppSettings::load(SettingsStore& s) {
     PreviewCheck = s.readInt(kConfig, QStringLiteral("PreviewCheck"), 1);
     ApplyExifOrientation = s.readInt(kConfig, QStringLiteral("ApplyExifOrientation"), 1);
     LogoLocation = s.readInt(kLayout, QStringLiteral("LogoLocation"), 1);
-    LogoFileName = s.readString(kConfig, QStringLiteral("LogoFileName"), picturesDir() + QStringLiteral("/mylogo.bmp"));
+    LogoFileName =
+        s.readString(kConfig, QStringLiteral("LogoFileName"), picturesDir() + QStringLiteral("/mylogo.bmp"));
     WatermarkText = s.readString(kConfig, QStringLiteral("WatermarkText"), QStringLiteral("Your Name Here"));
     LogoColorref = readColor(s, kConfig, QStringLiteral("LogoColorref"), 0);
     LogoTextColorref = readColor(s, kConfig, QStringLiteral("LogoTextColorref"), 16711680);
@@ -116,8 +133,10 @@ void AppSettings::load(SettingsStore& s) {
     StretchImageToPage = s.readInt(kOption, QStringLiteral("StretchImageToPage"), 1);
 
     // 5. Printer margins, stored as decimal texts.
-    TopBottomMargin = decimalFromText(s.readString(kConfig, QStringLiteral("TopBottomMargin"), QStringLiteral("0.0")));
-    LeftRightMargin = decimalFromText(s.readString(kConfig, QStringLiteral("LeftRightMargin"), QStringLiteral("0.0")));
+    TopBottomMargin =
+        decimalFromText(s.readString(kConfig, QStringLiteral("TopBottomMargin"), QStringLiteral("0.0")));
+    LeftRightMargin =
+        decimalFromText(s.readString(kConfig, QStringLiteral("LeftRightMargin"), QStringLiteral("0.0")));
 
     // 6. Layout choices.
     FullPageTemplateSel = s.readString(kLayout, QStringLiteral("FullPageTemplateSel"),

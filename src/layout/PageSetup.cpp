@@ -12,13 +12,7 @@ const QString kLayout = QStringLiteral("PhotoPageLayout");
 }
 
 int storedHundredths(double inches) {
-    if (!std::isfinite(inches)) return 0;
-    const double v = inches * 100.0;
-    if (v >= double(INT_MAX)) return INT_MAX;
-    if (v <= double(INT_MIN)) return INT_MIN;
-    // Truncation toward zero of the decimal the product stands for.
-    constexpr double kNoise = 1e-7;
-    return v >= 0 ? int(v + kNoise) : -int(-v + kNoise);
+    return settings_codec::hundredthsFromInches(inches);
 }
 
 int setupIndexTextHeight(int resolution) {

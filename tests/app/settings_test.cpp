@@ -109,6 +109,8 @@ TEST_F(SettingsTest, StoredEncodingsReadBack) {
 TEST(SettingsCodec, Conversions) {
     EXPECT_EQ(hundredthsFromInches(8.105), 810);
     EXPECT_EQ(hundredthsFromInches(8.5), 850);
+    EXPECT_EQ(hundredthsFromInches(4.1), 410);  // 409.99999999999994 in binary
+    EXPECT_EQ(hundredthsFromInches(10.1), 1010);
     EXPECT_DOUBLE_EQ(inchesFromHundredths(hundredthsFromInches(8.105)), 8.10);
     EXPECT_EQ(colorToText(rgbColor(255, 0, 0)), "255");
     EXPECT_EQ(colorToText(rgbColor(0, 0, 255)), "16711680");
@@ -153,8 +155,9 @@ TEST_F(SettingsTest, LoadOrderAndEndWrites) {
     a.StartSeqPic = "/loaded.jpg";
     a.writeWindowEnd(s);
     a.writeViewEnd(s, "/current.jpg");
-    EXPECT_EQ(s.log, QStringList({"w:Option/WelcomeTipStatus", "w:Option/TipIdx", "w:PhotoAlbum/ImportedAlbum",
-                                  "w:Config/BitmapPath", "w:Config/StartSeqPic", "w:Config/WatermarkText"}));
+    EXPECT_EQ(s.log,
+              QStringList({"w:Option/WelcomeTipStatus", "w:Option/TipIdx", "w:PhotoAlbum/ImportedAlbum",
+                           "w:Config/BitmapPath", "w:Config/StartSeqPic", "w:Config/WatermarkText"}));
     // The current photo, not the loaded value, is what the next start resumes at.
     EXPECT_EQ(s.SettingsStore::readString("Config", "StartSeqPic", ""), "/current.jpg");
 }
