@@ -348,7 +348,9 @@ void CSnapvaleDlg::firstPageDrawn() {
     if (firstPageDrawn_) return;
     firstPageDrawn_ = true;
     if (about_) about_->hide();
-    if (view_->settings().StartupWithWizard == 1) runCommand(cmd::Wizard);
+    // Until the wizard exists, opening it by itself would only overwrite the page's
+    // status texts with a "not available" notice the person never asked for.
+    if (view_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard)) runCommand(cmd::Wizard);
 }
 
 void CSnapvaleDlg::updateCommandStates() {

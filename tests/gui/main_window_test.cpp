@@ -349,6 +349,14 @@ TEST_F(MainWindowTest, FirstPageHidesAboutAndStartsTheWizardOnce) {
     quiet.registerCommandHandler(cmd::Wizard, [&] { ++wizards; });
     quiet.firstPageDrawn();
     EXPECT_EQ(wizards, 1);
+
+    // Without a wizard to open, the first page keeps its own status texts.
+    window.reset();
+    store().writeInt("Option", "StartupWithWizard", 1);
+    CSnapvaleDlg& bare = open();
+    bare.statusPanes()->setPaneText(0, "3 photos loaded");
+    bare.firstPageDrawn();
+    EXPECT_EQ(bare.statusPanes()->paneText(0), "3 photos loaded");
 }
 
 TEST_F(MainWindowTest, ShownViewReportsItsFirstPage) {
