@@ -262,6 +262,21 @@ void RenderPass::advanceList() {
     if (!settings_.UseSingleImage) list_.takeNext();
 }
 
+void RenderPass::announcePhotoTargets(std::vector<PhotoTarget> targets) {
+    announced_ = std::move(targets);
+    nextAnnounced_ = 0;
+}
+
+SuppliedPhoto RenderPass::takePhoto(const QString& fileName, const PhotoTarget& /*target*/) {
+    if (nextAnnounced_ < announced_.size()) ++nextAnnounced_;
+    SuppliedPhoto supplied;
+    auto photo = std::make_unique<PhotoImage>();
+    if (!photo->LoadFile(fileName)) return supplied;
+    photo->GetPixelSize(supplied.fullWidth, supplied.fullHeight);
+    supplied.photo = std::move(photo);
+    return supplied;
+}
+
 bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
     AppSettings& s = settings_;
     if (status_) {

@@ -14,7 +14,10 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
+#include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 #include "layout/TemplateCatalogue.h"
 
@@ -102,6 +105,25 @@ SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& i
                             const SlotFitContext& fit, const AppSettings& settings,
                             const std::function<void(const CropPlan&)>& onCropped = {});
 
+// A photo handed to a slot or frame. The pass may have decoded it ahead of the
+// drawing and, where nothing needs full-resolution pixels, at a reduced scale;
+// fullWidth and fullHeight are its pixel size at full resolution either way, and
+// every figure recorded or shown is computed from them.
+struct SuppliedPhoto {
+    std::unique_ptr<PhotoImage> photo;  // null when the photo could not be loaded
+    int fullWidth = 0;
+    int fullHeight = 0;
+    int scale = 1;  // the photo holds 1/scale of the full size on each axis
+};
+
+// Where a photo will be drawn: the rectangle's size, and whether it is cropped to
+// fill it (slots) or fitted whole (index sheet frames).
+struct PhotoTarget {
+    int width = 0;
+    int height = 0;
+    bool fills = true;
+};
+
 class RenderPass;
 
 // Draws an index sheet page (film strips or slide mounts) and fills its frames,
@@ -156,6 +178,15 @@ public:
     // The list's next photo, unless one photo fills every slot.
     void advanceList();
 
+    // Announces, before drawing, where the page's coming photos will be drawn, one
+    // target for every photo load in drawing order (frames that load no photo are
+    // left out). The pass may decode them ahead; drawing order, status texts and
+    // list stepping are unchanged by it.
+    void announcePhotoTargets(std::vector<PhotoTarget> targets);
+    // The photo for the next load: decoded ahead when announced and matching, else
+    // loaded now. The photo is null when it could not be loaded.
+    SuppliedPhoto takePhoto(const QString& fileName, const PhotoTarget& target);
+
 private:
     void placeSlots(Canvas& canvas, const PagePlan& plan);
     void finishStatus();
@@ -165,6 +196,9 @@ private:
     StatusSink* status_;
     Notifier* notifier_;
     IndexSheetDrawer* indexSheets_ = nullptr;
+
+    std::vector<PhotoTarget> announced_;
+    std::size_t nextAnnounced_ = 0;
 
     SlotTable records_;
     int loaded_ = 0;

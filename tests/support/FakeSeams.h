@@ -2,12 +2,14 @@
 // Test stand-ins for the seams: scripted answers in, everything shown recorded.
 
 #include <QDateTime>
+#include <QRect>
 #include <QStringList>
 #include <deque>
 #include <vector>
 
 #include "app/ProgressWindow.h"
 #include "app/Seams.h"
+#include "image/CxImage.h"
 #include "output/PrinterBackend.h"
 
 struct ShownMessage {
@@ -35,7 +37,8 @@ public:
         answers.pop_front();
         return a;
     }
-    int plain(const QString& title, const QString& text, MessageIcon icon, const QStringList& buttons) override {
+    int plain(const QString& title, const QString& text, MessageIcon icon,
+              const QStringList& buttons) override {
         shown.push_back({title, text, true, MessageKind::Information, icon, buttons});
         if (!plainAnswers.empty()) {
             int i = plainAnswers.front();
@@ -104,10 +107,44 @@ public:
     }
 };
 
+// A printer that records what it was asked to print. Queue reads come from
+// jobCounts in order (the last value repeats); failQueueAt makes the n-th read (1-based) fail.
 class FakePrinterBackend : public PrinterBackend {
 public:
+    struct SpooledPage {
+        int bitmapWidth = 0;
+        int bitmapHeight = 0;
+        QRect placement;
+        QString documentName;
+        int orientation = 0;
+    };
     QString name;
+    PrinterPage page;
+    int orientation = kPrintPortrait;
+    bool spoolSucceeds = true;
+    std::vector<SpooledPage> spooled;
+    std::deque<int> jobCounts;
+    int queueReads = 0;
+    int failQueueAt = 0;
+
     QString defaultPrinterName() override { return name; }
+    void setOrientation(int o) override { orientation = o; }
+    PrinterPage readPrinterPage() override { return page; }
+    bool spoolPage(const CxImage& bitmap, const QRect& placement, const QString& documentName) override {
+        spooled.push_back({bitmap.GetWidth(), bitmap.GetHeight(), placement, documentName, orientation});
+        return spoolSucceeds;
+    }
+    bool queuedJobCount(int& count) override {
+        ++queueReads;
+        if (failQueueAt > 0 && queueReads == failQueueAt) return false;
+        if (!jobCounts.empty()) {
+            count = jobCounts.front();
+            if (jobCounts.size() > 1) jobCounts.pop_front();
+        } else {
+            count = 0;
+        }
+        return true;
+    }
 };
 
 // What the progress windows of one test showed, kept after the windows are gone.
