@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/Seams.h"
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 #include "layout/TemplateCatalogue.h"
@@ -143,6 +144,9 @@ public:
     // Index sheets are drawn by this when set; without one their pages stay white and
     // the status bar says so.
     void setIndexSheetDrawer(IndexSheetDrawer* drawer) { indexSheets_ = drawer; }
+    // The time dated page texts show (the index sheet header); the system's when none is set.
+    void setClock(Clock* clock) { clock_ = clock; }
+    const Clock& clock() const { return clock_ ? *clock_ : systemClock_; }
 
     // The whole pass on an allocated canvas. At the end the canvas becomes the kept
     // page (replacing keptPage). False when the kept page could not be made: the
@@ -196,6 +200,8 @@ private:
     StatusSink* status_;
     Notifier* notifier_;
     IndexSheetDrawer* indexSheets_ = nullptr;
+    Clock* clock_ = nullptr;
+    SystemClock systemClock_;
 
     std::vector<PhotoTarget> announced_;
     std::size_t nextAnnounced_ = 0;
