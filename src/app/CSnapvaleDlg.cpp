@@ -22,6 +22,7 @@
 #include "app/StatusPanes.h"
 #include "imagelist/ImageListCommands.h"
 #include "output/PrinterBackend.h"
+#include "output/SaveCanvas.h"
 #include "ui/AboutWindow.h"
 #include "ui/ProgressDialog.h"
 
@@ -146,6 +147,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
           ImageListCommandId::ExportToAlbum, ImageListCommandId::Erase, ImageListCommandId::NextPage,
           ImageListCommandId::PreviousPage, ImageListCommandId::Redraw, ImageListCommandId::ExportHtml})
         registerCommandHandler(id, [this, id] { listCommands_->run(id); });
+    saveCanvas_ = std::make_unique<SaveCanvasCommand>(view_->imageList(), view_->settings(), services_);
+    registerCommandHandler(cmd::SaveCanvas, [this] { saveCanvas_->run(view_->keptPage()); });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.

@@ -13,6 +13,7 @@
 
 class CSnapvaleView;
 class ImageListCommands;
+class SaveCanvasCommand;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<ProgressFactory> progress_;
     std::unique_ptr<ImageListCommands> listCommands_;
+    std::unique_ptr<SaveCanvasCommand> saveCanvas_;
     Services services_;
 
     QHash<int, QAction*> actions_;

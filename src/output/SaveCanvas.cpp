@@ -1,0 +1,125 @@
+#include "output/SaveCanvas.h"
+
+#include <QFileInfo>
+
+#include "app/AppServices.h"
+#include "app/AppSettings.h"
+#include "app/SettingsStore.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
+#include "imagelist/WaitCursor.h"
+#include "output/SnapshotWriters.h"
+
+namespace {
+
+// Each name/pattern pair a filter of the save dialog.
+const char kSnapshotFilter[] = "Snapshot Files|*.bmp;*.jpg|All Files|*.*||";
+
+}  // namespace
+
+SnapshotTarget snapshotTargetFor(const QString& chosenPath) {
+    SnapshotTarget t;
+    const int slash = chosenPath.lastIndexOf(QLatin1Char('/'));
+    const int dot = chosenPath.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash) {
+        t.type = SnapshotType::Bmp;
+        t.path = chosenPath + QStringLiteral(".bmp");
+        return t;
+    }
+    t.hadExtension = true;
+    t.extension = chosenPath.mid(dot + 1).toLower();
+    if (t.extension == QLatin1String("jpg")) {
+        t.type = SnapshotType::Jpeg;
+        t.path = chosenPath.left(chosenPath.size() - 3) + QStringLiteral("jpg");
+    } else if (t.extension == QLatin1String("bmp")) {
+        t.type = SnapshotType::Bmp;
+        t.path = chosenPath;
+    } else {
+        t.type = SnapshotType::Unsupported;
+        t.path = chosenPath;
+    }
+    return t;
+}
+
+bool DiskSpaceCheck(const QString& path, std::size_t pageBytes, int saveAsJpg, Notifier& notifier,
+                    const FreeSpaceQuery& freeSpace) {
+    bool ok = false;
+    const qint64 available = path.isEmpty() || !freeSpace ? 0 : freeSpace(path, &ok);
+    if (!ok) {
+        notifier.message(
+            QStringLiteral("Snapvale Error: Disk Space"),
+            QStringLiteral("Unable to determine free disk space available: \nPath - %1").arg(path),
+            MessageKind::Error);
+        return false;
+    }
+    const double factor = saveAsJpg == 1 ? 0.11 : 1.0;
+    const auto required = static_cast<qint64>(double(pageBytes) * factor);
+    if (required > available) {
+        notifier.message(QStringLiteral("Snapvale Error: Low Disk Space Remaining"),
+                         QStringLiteral("Not enough disk space remaining to continue: \nFile - %1").arg(path),
+                         MessageKind::Error);
+        return false;
+    }
+    return true;
+}
+
+SaveCanvasCommand::SaveCanvasCommand(const ImageList& list, AppSettings& settings, const Services& services)
+    : list_(list), settings_(settings), services_(services), freeSpace_(&freeDiskSpace) {}
+
+void SaveCanvasCommand::storeSaveAsJpg(int value) {
+    settings_.SaveAsJpg = value;
+    if (services_.store)
+        services_.store->writeInt(QStringLiteral("Config"), QStringLiteral("SaveAsJpg"), value);
+}
+
+bool SaveCanvasCommand::run(const CxImage& keptPage) {
+    Notifier* notifier = services_.notifier;
+    if (list_.isEmpty()) {
+        if (notifier)
+            notifier->message(QStringLiteral("Snapvale List Empty"),
+                              QStringLiteral("Your image list is empty!"), MessageKind::Information);
+        return false;
+    }
+    if (!services_.files) return false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Snapvale Snapshot As...");
+    request.filter = QString::fromLatin1(kSnapshotFilter);
+    request.overwritePrompt = true;
+    const QString chosen = services_.files->saveFile(request);
+    if (chosen.isEmpty()) return false;
+
+    const SnapshotTarget target = snapshotTargetFor(chosen);
+    if (target.type == SnapshotType::Unsupported) {
+        if (notifier)
+            notifier->message(
+                QStringLiteral("Snapvale"),
+                QStringLiteral("Illegal or unsupported EXPORT image type: \"%1\"").arg(target.extension),
+                MessageKind::Error);
+        return false;
+    }
+
+    QString error;
+    bool written = false;
+    if (target.type == SnapshotType::Jpeg) {
+        storeSaveAsJpg(1);
+        if (!notifier ||
+            !DiskSpaceCheck(chosen, keptPage.GetDIBSize(), settings_.SaveAsJpg, *notifier, freeSpace_))
+            return false;
+        WaitCursor wait;
+        written = WriteJpeg(keptPage, settings_.JPGQuality, target.path, error);
+    } else {
+        if (target.hadExtension) storeSaveAsJpg(0);
+        WaitCursor wait;
+        written = WriteBmp(keptPage, target.path);
+        if (!written)
+            error = keptPage.IsValid() ? QStringLiteral("Cannot open ") + target.path
+                                       : QStringLiteral("Invalid input data");
+    }
+    // A snapshot that did not reach the disk is said so: the person would otherwise
+    // believe the page saved.
+    if (!written && notifier)
+        notifier->message(QStringLiteral("Snapvale Error"),
+                          QStringLiteral("Unable to save the snapshot \"%1\":\n%2").arg(target.path, error),
+                          MessageKind::Error);
+    return written;
+}
