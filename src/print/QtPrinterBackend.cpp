@@ -1,0 +1,127 @@
+#include "print/QtPrinterBackend.h"
+
+#include <cups/cups.h>
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "image/CxImage.h"
+
+namespace {
+// CUPS names an instance "queue/instance"; the queue itself is the part before the slash.
+QByteArray queueName(const QString& printerName) {
+    const qsizetype slash = printerName.indexOf(QLatin1Char('/'));
+    return (slash < 0 ? printerName : printerName.left(slash)).toUtf8();
+}
+
+bool isKnownPrinter(const QString& name) {
+    return !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
+}
+}  // namespace
+
+QtPrinterBackend::QtPrinterBackend() = default;
+QtPrinterBackend::~QtPrinterBackend() = default;
+
+bool QtPrinterBackend::ensurePrinter() {
+    // A chosen printer that has since been removed gives way to the default.
+    if (!chosenName_.isEmpty() && !isKnownPrinter(chosenName_)) chosenName_.clear();
+    const QString name = chosenName_.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosenName_;
+    if (name.isEmpty()) return false;
+
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (printer_->printerName() != name) printer_->setPrinterName(name);
+    // Without the queue Qt falls back to writing a PDF file; that is not a printer.
+    if (!printer_->isValid() || printer_->outputFormat() != QPrinter::NativeFormat ||
+        printer_->printerName() != name)
+        return false;
+    printer_->setFullPage(false);
+    applyOrientation();
+    return true;
+}
+
+void QtPrinterBackend::applyOrientation() {
+    if (!printer_ || orientation_ == 0) return;
+    printer_->setPageOrientation(orientation_ == kPrintLandscape ? QPageLayout::Landscape
+                                                                 : QPageLayout::Portrait);
+}
+
+QString QtPrinterBackend::defaultPrinterName() {
+    if (!ensurePrinter()) return {};
+    return printer_->printerName();
+}
+
+void QtPrinterBackend::setOrientation(int orientation) {
+    if (orientation != kPrintPortrait && orientation != kPrintLandscape) return;
+    orientation_ = orientation;
+    applyOrientation();
+}
+
+PrinterPage QtPrinterBackend::readPrinterPage() {
+    if (!ensurePrinter()) return {};
+    PrinterPage page;
+    const QRect area = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    page.width = area.width();
+    page.height = area.height();
+    page.dpiX = printer_->logicalDpiX();
+    page.dpiY = printer_->logicalDpiY();
+    if (page.width <= 0 || page.height <= 0 || page.dpiX <= 0 || page.dpiY <= 0) return {};
+    return page;
+}
+
+bool QtPrinterBackend::spoolPage(const CxImage& bitmap, const QRect& placement, const QString& documentName) {
+    // Events are dispatched while a page spools; a print started from one of them
+    // must not reuse the painter that is still open.
+    if (spooling_) return false;
+    QImage picture;
+    if (!placement.isEmpty()) {
+        picture = bitmap.ToBitmap();
+        if (picture.isNull()) return false;
+    }
+    if (!ensurePrinter()) return false;
+
+    spooling_ = true;
+    printer_->setDocName(documentName);
+    QPainter painter;
+    bool ok = painter.begin(printer_.get());
+    if (ok) {
+        QCoreApplication::processEvents();
+        if (!picture.isNull()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRectF(placement), picture);
+            QCoreApplication::processEvents();
+        }
+        // Ending the painter writes the job and hands it to CUPS; its verdict is
+        // only visible as libcups's last status on this thread.
+        ok = painter.end() && cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+    }
+    spooling_ = false;
+    return ok;
+}
+
+bool QtPrinterBackend::queuedJobCount(int& count) {
+    if (!ensurePrinter()) return false;
+    cups_job_t* jobs = nullptr;
+    const QByteArray queue = queueName(printer_->printerName());
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    if (jobs) cupsFreeJobs(n < 0 ? 0 : n, jobs);
+    if (n < 0) return false;
+    count = n;
+    return true;
+}
+
+bool QtPrinterBackend::selectPrinter(const QString& name) {
+    if (!isKnownPrinter(name)) return false;
+    chosenName_ = name;
+    return ensurePrinter();
+}
+
+QPrinter* QtPrinterBackend::printerForSetup() {
+    return ensurePrinter() ? printer_.get() : nullptr;
+}
+
+void QtPrinterBackend::keepChosenPrinter() {
+    if (printer_ && isKnownPrinter(printer_->printerName())) chosenName_ = printer_->printerName();
+}
