@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "image/CxImage.h"
@@ -26,6 +27,15 @@ public:
     // Config/ApplyExifOrientation). On unless switched off.
     static void SetApplyExifOrientation(bool on);
     static bool ApplyExifOrientation();
+
+    // As LoadFile, but a JPEG may be decoded at libjpeg's reduced DCT scale for drawing
+    // small. chooseScale is asked with the photo's full pixel size (as LoadFile would
+    // report it, turned by the orientation tag where that applies) and answers the
+    // denominator 1, 2, 4 or 8. fullWidth and fullHeight receive the full size and
+    // scale the denominator used. Other formats, and a JPEG the reduced decode
+    // refuses, load exactly as LoadFile does, at scale 1.
+    int LoadFileScaled(const QString& path, const std::function<int(int, int)>& chooseScale, int& fullWidth,
+                       int& fullHeight, int& scale);
 
     // As LoadFile, but never the system picture path.
     int LoadFileRasterOnly(const QString& path);

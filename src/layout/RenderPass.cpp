@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/AppServices.h"
@@ -160,71 +161,68 @@ void stretchView(QImage& target, const PhotoView& v, const QRect& dest) {
     }
 }
 
-// Whether the turn and cut can be drawn straight from the loaded photo with the same
-// result as turning, cutting and drawing a copy: a 24-bit photo, a canvas picture
-// under the painter, and a size that takes the plain stretch.
-bool drawsDirect(QPainter& painter, const PhotoView& v, const QRect& inner) {
+// Whether the turn and cut can be drawn straight from the loaded photo into `at`
+// with the same result as turning, cutting and drawing a copy: a 24-bit photo, a
+// canvas picture under the painter, and a size that takes the plain stretch.
+bool drawsDirect(QPainter& painter, const PhotoView& v, const QRect& at) {
     if (!v.raster || v.raster->GetBpp() != 24 || v.width <= 0 || v.height <= 0) return false;
     if (!directTarget(painter)) return false;
-    const QRect fit = PhotoImage::FitRect(inner, v.width, v.height, true);
-    if (fit.isEmpty()) return true;
-    return (fit.height() >= kSmoothEdge && fit.width() >= kSmoothEdge) ||
+    if (at.isEmpty()) return true;
+    return (at.height() >= kSmoothEdge && at.width() >= kSmoothEdge) ||
            std::int64_t(v.width) * v.height <= kSmoothPixelLimit || v.width < 2 || v.height < 2;
 }
 
-}  // namespace
+// Smallest n with n * d >= v, for positive d.
+inline int ceilDiv(int v, int d) {
+    return int((std::int64_t(v) + d - 1) / d);
+}
 
-SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
-                            const SlotFitContext& fit, const AppSettings& settings,
-                            const std::function<void(const CropPlan&)>& onCropped) {
+// Draws a raster photo whose full size is fullWidth x fullHeight and which holds
+// 1/scale of it. Every figure comes from the full size; the reduced pixels are only
+// read for drawing, with the full-resolution cut mapped onto them.
+SlotDrawing drawRasterInSlot(QPainter& painter, PhotoImage& photo, int fullWidth, int fullHeight, int scale,
+                             const QRect& inner, const SlotFitContext& fit, const AppSettings& settings,
+                             const std::function<void(const CropPlan&)>& onCropped) {
     SlotDrawing d;
-    photo.GetPixelSize(d.photoWidth, d.photoHeight);
+    d.photoWidth = fullWidth;
+    d.photoHeight = fullHeight;
     CxImage* raster = photo.Raster();
-    if (!raster) {
-        if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
-        photo.GetPixelSize(d.fittedWidth, d.fittedHeight);
-        return d;
-    }
     ApplyPhotoFilters(photo, settings);
-    const int w = raster->GetWidth(), h = raster->GetHeight();
-    const PhotoFitPlan plan =
-        planPhotoFit(w, h, inner.width(), inner.height(), fit, CropSwitches::fromSettings(settings));
+    const PhotoFitPlan plan = planPhotoFit(fullWidth, fullHeight, inner.width(), inner.height(), fit,
+                                           CropSwitches::fromSettings(settings));
+    const ShownRegion shown = shownRegion(plan);
 
-    // First try the turn and the cut as a view of the photo where it lies.
+    // The shown part in the pixels the photo holds.
     PhotoView view;
     view.raster = raster;
     view.turned = plan.rotate;
-    view.width = plan.width;
-    view.height = plan.height;
-    bool cut = false;
-    if (plan.crop.crop) {
-        // The same bounds the cut itself would keep to.
-        long l = std::clamp(plan.crop.left, 0L, long(plan.width)),
-             r = std::clamp(plan.crop.right, 0L, long(plan.width));
-        long t = std::clamp(plan.crop.top, 0L, long(plan.height)),
-             b = std::clamp(plan.crop.bottom, 0L, long(plan.height));
-        if (l > r) std::swap(l, r);
-        if (t > b) std::swap(t, b);
-        if (l != r && t != b) {
-            cut = true;
-            view.left = int(l);
-            view.top = int(t);
-            view.width = int(r - l);
-            view.height = int(b - t);
-        }
+    if (scale <= 1) {
+        view.left = shown.left;
+        view.top = shown.top;
+        view.width = shown.width;
+        view.height = shown.height;
+    } else {
+        const int heldWidth = plan.rotate ? raster->GetHeight() : raster->GetWidth();
+        const int heldHeight = plan.rotate ? raster->GetWidth() : raster->GetHeight();
+        view.left = std::min(shown.left / scale, heldWidth - 1);
+        view.top = std::min(shown.top / scale, heldHeight - 1);
+        view.width = std::max(1, std::min(ceilDiv(shown.left + shown.width, scale), heldWidth) - view.left);
+        view.height = std::max(1, std::min(ceilDiv(shown.top + shown.height, scale), heldHeight) - view.top);
     }
-    if (drawsDirect(painter, view, inner)) {
+    // Placed by the full-resolution shape, so a reduced decode lands on the same pixels.
+    const QRect at = PhotoImage::FitRect(inner, shown.width, shown.height, true).translated(inner.topLeft());
+
+    // First try the turn and the cut as a view of the photo where it lies.
+    if (drawsDirect(painter, view, at)) {
         d.rotated = plan.rotate;
-        if (cut) {
+        if (shown.cut) {
             d.cropped = true;
             d.crop = plan.crop;
             if (onCropped) onCropped(plan.crop);
         }
-        const QRect at =
-            PhotoImage::FitRect(inner, view.width, view.height, true).translated(inner.topLeft());
         if (!at.isEmpty()) stretchView(*directTarget(painter), view, at);
-        d.fittedWidth = view.width;
-        d.fittedHeight = view.height;
+        d.fittedWidth = shown.width;
+        d.fittedHeight = shown.height;
         return d;
     }
 
@@ -235,15 +233,58 @@ SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& i
         d.rotated = raster->RotateCounterClockwise();
         turnedAsPlanned = d.rotated;
     }
-    if (turnedAsPlanned && plan.crop.crop &&
-        raster->CropTo(plan.crop.left, plan.crop.top, plan.crop.right, plan.crop.bottom)) {
-        d.cropped = true;
-        d.crop = plan.crop;
-        if (onCropped) onCropped(plan.crop);
+    const bool cut = scale <= 1 ? plan.crop.crop : shown.cut;
+    if (turnedAsPlanned && cut) {
+        const bool made =
+            scale <= 1 ? raster->CropTo(plan.crop.left, plan.crop.top, plan.crop.right, plan.crop.bottom)
+                       : raster->CropTo(view.left, view.top, view.left + view.width, view.top + view.height);
+        if (made) {
+            d.cropped = true;
+            d.crop = plan.crop;
+            if (onCropped) onCropped(plan.crop);
+        }
     }
-    photo.DrawFitted(&painter, inner);
+    if (scale <= 1) {
+        photo.DrawFitted(&painter, inner);
+        photo.GetPixelSize(d.fittedWidth, d.fittedHeight);
+        return d;
+    }
+    if (turnedAsPlanned) {
+        if (!at.isEmpty())
+            photo.DrawSmooth(&painter, at.x(), at.y(), at.x() + at.width(), at.y() + at.height());
+        d.fittedWidth = shown.width;
+        d.fittedHeight = shown.height;
+    } else {
+        photo.DrawFitted(&painter, inner);
+        d.fittedWidth = fullWidth;
+        d.fittedHeight = fullHeight;
+    }
+    return d;
+}
+
+}  // namespace
+
+SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
+                            const SlotFitContext& fit, const AppSettings& settings,
+                            const std::function<void(const CropPlan&)>& onCropped) {
+    if (const CxImage* raster = photo.Raster())
+        return drawRasterInSlot(painter, photo, raster->GetWidth(), raster->GetHeight(), 1, inner, fit,
+                                settings, onCropped);
+    SlotDrawing d;
+    photo.GetPixelSize(d.photoWidth, d.photoHeight);
+    if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
     photo.GetPixelSize(d.fittedWidth, d.fittedHeight);
     return d;
+}
+
+SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, const QRect& inner,
+                                    const SlotFitContext& fit, const AppSettings& settings,
+                                    const std::function<void(const CropPlan&)>& onCropped) {
+    if (!supplied.photo) return SlotDrawing{};
+    if (supplied.scale > 1 && supplied.photo->Raster())
+        return drawRasterInSlot(painter, *supplied.photo, supplied.fullWidth, supplied.fullHeight,
+                                supplied.scale, inner, fit, settings, onCropped);
+    return DrawPhotoInSlot(painter, *supplied.photo, inner, fit, settings, onCropped);
 }
 
 RenderPass::RenderPass(AppSettings& settings, ImageList& list, StatusSink* status, Notifier* notifier)
@@ -262,19 +303,68 @@ void RenderPass::advanceList() {
     if (!settings_.UseSingleImage) list_.takeNext();
 }
 
-void RenderPass::announcePhotoTargets(std::vector<PhotoTarget> targets) {
-    announced_ = std::move(targets);
-    nextAnnounced_ = 0;
+DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target,
+                                      const std::optional<SlotFitContext>& fit) const {
+    DecodeTarget t;
+    t.target = target;
+    t.slotFit = fit;
+    t.crop = CropSwitches::fromSettings(settings_);
+    t.reducedAllowed = reducedDecoding_ && !filtersNeedFullResolution(settings_);
+    return t;
 }
 
-SuppliedPhoto RenderPass::takePhoto(const QString& fileName, const PhotoTarget& /*target*/) {
-    if (nextAnnounced_ < announced_.size()) ++nextAnnounced_;
-    SuppliedPhoto supplied;
-    auto photo = std::make_unique<PhotoImage>();
-    if (!photo->LoadFile(fileName)) return supplied;
-    photo->GetPixelSize(supplied.fullWidth, supplied.fullHeight);
-    supplied.photo = std::move(photo);
-    return supplied;
+void RenderPass::announcePhotoTargets(std::vector<PhotoTarget> targets) {
+    // The file of each load, found by walking a copy of the list as the frames will:
+    // names of three characters or fewer load nothing and have no target.
+    std::vector<PhotoSupply::Job> jobs;
+    jobs.reserve(targets.size());
+    ImageList walk = list_;
+    const int patience = 2 * walk.count() + 2;
+    for (const PhotoTarget& target : targets) {
+        for (int step = 0; walk.currentPhoto.size() <= 3 && step < patience && !settings_.UseSingleImage;
+             ++step)
+            walk.takeNext();
+        if (walk.currentPhoto.size() <= 3) break;
+        jobs.push_back({walk.currentPhoto, decodeTarget(target, std::nullopt)});
+        if (!settings_.UseSingleImage) walk.takeNext();
+    }
+    supply_.start(std::move(jobs));
+}
+
+void RenderPass::announceSlots(const PagePlan& plan) {
+    if (settings_.PhotoGridOnly) return;
+    std::vector<PhotoSupply::Job> jobs;
+    ImageList walk = list_;
+    for (const PlacedSlot& slot : plan.slots) {
+        if (slot.outlineOnly) continue;
+        if (walk.currentPhoto.size() > 3) {
+            const QRect inner = innerRect(slot);
+            jobs.push_back({walk.currentPhoto, decodeTarget(PhotoTarget{inner.width(), inner.height(), true},
+                                                            SlotFitContext::forSlot(slot, settings_.UserWidth,
+                                                                                    settings_.UserHeight))});
+        }
+        if (!settings_.UseSingleImage) walk.takeNext();
+    }
+    supply_.start(std::move(jobs));
+}
+
+SuppliedPhoto RenderPass::supplyPhoto(const QString& fileName, const DecodeTarget& target) {
+    if (supply_.active()) {
+        if (supply_.nextIs(fileName, target.target)) return supply_.take();
+        // The page went otherwise than foreseen: what is left loads as it is drawn.
+        supply_.stop();
+    }
+    return PhotoSupply::load(PhotoSupply::Job{fileName, target});
+}
+
+SuppliedPhoto RenderPass::takePhoto(const QString& fileName, const PhotoTarget& target) {
+    return supplyPhoto(fileName, decodeTarget(target, std::nullopt));
+}
+
+QRect RenderPass::innerRect(const PlacedSlot& slot) const {
+    const int b = borderPixels(settings_.PageResolution, settings_.PhotoBorder);
+    return QRect(slot.rect.left + b, slot.rect.top + b, slot.rect.width() - 2 * b,
+                 slot.rect.height() - 2 * b);
 }
 
 bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
@@ -301,6 +391,7 @@ bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
 
     list_.beginPage();
     loaded_ = 0;
+    supply_.stop();
 
     PlacementContext context = PlacementContext::fromSettings(s);
     context.canvasWidth = canvas.width();
@@ -328,8 +419,12 @@ bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
             indexSheetMissing_ = true;
         }
     } else {
+        announceSlots(plan);
         placeSlots(canvas, plan);
     }
+    // Photos foreseen but never drawn (a drawer that stopped early) are dropped here:
+    // no decoding outlives the pass.
+    supply_.stop();
     painter.restore();
 
     CxImage page;
@@ -361,9 +456,7 @@ void RenderPass::placeSlots(Canvas& canvas, const PagePlan& plan) {
 void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString& fileName) {
     AppSettings& s = settings_;
     QPainter& painter = canvas.painter();
-    const int b = borderPixels(s.PageResolution, s.PhotoBorder);
-    const QRect inner(slot.rect.left + b, slot.rect.top + b, slot.rect.width() - 2 * b,
-                      slot.rect.height() - 2 * b);
+    const QRect inner = innerRect(slot);
 
     countSlot();
 
@@ -384,8 +477,10 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
         if (status_)
             status_->setPaneText(0, QString::asprintf("Loading photo (%d of %d) - %s", loaded_, slotCount_,
                                                       fileName.toUtf8().constData()));
-        PhotoImage photo;
-        if (!photo.LoadFile(fileName)) {
+        const SlotFitContext fit = SlotFitContext::forSlot(slot, s.UserWidth, s.UserHeight);
+        SuppliedPhoto supplied =
+            supplyPhoto(fileName, decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit));
+        if (!supplied.photo) {
             setIndicator(kLampRed);
             redSeen_ = true;
             if (record) {
@@ -395,8 +490,7 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
             if (!inner.isEmpty()) drawPlaceholder(painter, inner);
         } else {
             setIndicator(kLampLightGreen);
-            int pw = 0, ph = 0;
-            photo.GetPixelSize(pw, ph);
+            const int pw = supplied.fullWidth, ph = supplied.fullHeight;
             if (record) {
                 record->photoWidth = pw;
                 record->photoHeight = ph;
@@ -405,10 +499,10 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                 record->slotWidth = inner.width();
                 record->slotHeight = inner.height();
             }
-            const SlotFitContext fit = SlotFitContext::forSlot(slot, s.UserWidth, s.UserHeight);
-            const SlotDrawing d = DrawPhotoInSlot(painter, photo, inner, fit, s, [&](const CropPlan& crop) {
-                if (status_) status_->setPaneText(0, cropStatusText(loaded_, slotCount_, fileName, crop));
-            });
+            const SlotDrawing d =
+                DrawSuppliedPhotoInSlot(painter, supplied, inner, fit, s, [&](const CropPlan& crop) {
+                    if (status_) status_->setPaneText(0, cropStatusText(loaded_, slotCount_, fileName, crop));
+                });
             const bool low = isLowResolution(d.fittedWidth, d.fittedHeight, inner.width(), inner.height());
             if (record) {
                 record->rotated = d.rotated ? 1 : 0;

@@ -6,8 +6,9 @@
 // statistics, status texts and a lamp, and the kept page.
 //
 // The per-slot work on an already loaded photo (DrawPhotoInSlot) is kept apart
-// from the loop that walks the slots and the list, so photos can later be decoded
-// ahead of the drawing while status texts and list stepping keep their order.
+// from the loop that walks the slots and the list: the page's photos are decoded
+// ahead on a few threads (PhotoSupply) while the drawing, the status texts and the
+// list stepping keep their order on the pass's own thread.
 
 #include <QImage>
 #include <QRect>
@@ -20,6 +21,7 @@
 #include "app/Seams.h"
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
+#include "layout/PhotoSupply.h"
 #include "layout/TemplateCatalogue.h"
 
 class Canvas;
@@ -105,25 +107,12 @@ struct SlotDrawing {
 SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
                             const SlotFitContext& fit, const AppSettings& settings,
                             const std::function<void(const CropPlan&)>& onCropped = {});
-
-// A photo handed to a slot or frame. The pass may have decoded it ahead of the
-// drawing and, where nothing needs full-resolution pixels, at a reduced scale;
-// fullWidth and fullHeight are its pixel size at full resolution either way, and
-// every figure recorded or shown is computed from them.
-struct SuppliedPhoto {
-    std::unique_ptr<PhotoImage> photo;  // null when the photo could not be loaded
-    int fullWidth = 0;
-    int fullHeight = 0;
-    int scale = 1;  // the photo holds 1/scale of the full size on each axis
-};
-
-// Where a photo will be drawn: the rectangle's size, and whether it is cropped to
-// fill it (slots) or fitted whole (index sheet frames).
-struct PhotoTarget {
-    int width = 0;
-    int height = 0;
-    bool fills = true;
-};
+// The same for a supplied photo, which may hold a reduced decode: the turn, the cut,
+// the fitted size and everything recorded come from its full size, and only the
+// drawing reads the reduced pixels (the cut mapped onto them).
+SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, const QRect& inner,
+                                    const SlotFitContext& fit, const AppSettings& settings,
+                                    const std::function<void(const CropPlan&)>& onCropped = {});
 
 class RenderPass;
 
@@ -146,7 +135,19 @@ public:
     void setIndexSheetDrawer(IndexSheetDrawer* drawer) { indexSheets_ = drawer; }
     // The time dated page texts show (the index sheet header); the system's when none is set.
     void setClock(Clock* clock) { clock_ = clock; }
-    const Clock& clock() const { return clock_ ? *clock_ : systemClock_; }
+    const Clock& clock() const { return clock_ ? *clock_ : static_cast<const Clock&>(systemClock_); }
+
+    // Threads that decode the page's photos ahead of the drawing (0: each photo is
+    // loaded when its slot is drawn). Drawing, status texts and list stepping stay on
+    // the calling thread in their order either way.
+    void setDecodeThreads(int threads) { supply_.setThreads(threads); }
+    int decodeThreads() const { return supply_.threads(); }
+    // Whether JPEG photos may be decoded at a reduced scale for drawing small (on by
+    // default; recorded figures are the same either way).
+    void setReducedDecoding(bool on) { reducedDecoding_ = on; }
+    bool reducedDecoding() const { return reducedDecoding_; }
+    // Decoding workers still alive; none once renderPage has returned.
+    int runningDecoders() const { return supply_.runningWorkers(); }
 
     // The whole pass on an allocated canvas. At the end the canvas becomes the kept
     // page (replacing keptPage). False when the kept page could not be made: the
@@ -193,6 +194,10 @@ public:
 
 private:
     void placeSlots(Canvas& canvas, const PagePlan& plan);
+    QRect innerRect(const PlacedSlot& slot) const;
+    DecodeTarget decodeTarget(const PhotoTarget& target, const std::optional<SlotFitContext>& fit) const;
+    void announceSlots(const PagePlan& plan);
+    SuppliedPhoto supplyPhoto(const QString& fileName, const DecodeTarget& target);
     void finishStatus();
 
     AppSettings& settings_;
@@ -203,8 +208,8 @@ private:
     Clock* clock_ = nullptr;
     SystemClock systemClock_;
 
-    std::vector<PhotoTarget> announced_;
-    std::size_t nextAnnounced_ = 0;
+    PhotoSupply supply_;
+    bool reducedDecoding_ = true;
 
     SlotTable records_;
     int loaded_ = 0;

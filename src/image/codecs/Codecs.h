@@ -25,6 +25,9 @@ bool DecodeTga(const std::uint8_t* data, std::size_t size, CxImage& image);
 bool DecodePcx(const std::uint8_t* data, std::size_t size, CxImage& image);
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image,
                 const DecodeOptions& options = {});
+// The picture's size as the JPEG frame header gives it (before any EXIF turn), read
+// without decoding the image data. False when the data holds no readable header.
+bool ReadJpegSize(const std::uint8_t* data, std::size_t size, int& width, int& height);
 bool DecodePng(const std::uint8_t* data, std::size_t size, CxImage& image, const DecodeOptions& options = {});
 bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image,
                 const DecodeOptions& options = {});

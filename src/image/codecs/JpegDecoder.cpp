@@ -165,7 +165,38 @@ bool decodeFrame(JpegContext* ctx) {
     return true;
 }
 
+// Header only; as decodeFrame, nothing here may own a destructor.
+bool readHeaderSize(const std::uint8_t* data, std::size_t size, unsigned* width, unsigned* height) {
+    jpeg_decompress_struct cinfo;
+    JpegError jerr;
+    std::memset(&cinfo, 0, sizeof cinfo);
+    cinfo.err = jpeg_std_error(&jerr.pub);
+    jerr.pub.error_exit = onError;
+    jerr.pub.emit_message = onMessage;
+    if (setjmp(jerr.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = kMaxJpegMemory;
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+    const bool ok = jpeg_read_header(&cinfo, FALSE) == JPEG_HEADER_OK;
+    *width = cinfo.image_width;
+    *height = cinfo.image_height;
+    jpeg_destroy_decompress(&cinfo);
+    return ok;
+}
+
 }  // namespace
+
+bool ReadJpegSize(const std::uint8_t* data, std::size_t size, int& width, int& height) {
+    if (!data || size == 0) return false;
+    unsigned w = 0, h = 0;
+    if (!readHeaderSize(data, size, &w, &h) || w == 0 || h == 0 || w > 65535 || h > 65535) return false;
+    width = int(w);
+    height = int(h);
+    return true;
+}
 
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image, const DecodeOptions& options) {
     if (!data || size == 0) {
