@@ -9,6 +9,7 @@
 #include "app/SettingsStore.h"
 #include "image/PhotoImage.h"
 #include "layout/Canvas.h"
+#include "layout/IndexSheets.h"
 #include "layout/RenderPass.h"
 
 namespace {
@@ -165,7 +166,12 @@ void CSnapvaleView::renderIfDue() {
         reportBitmapMemoryError(status_, notifier_);
         return;
     }
-    if (!pass_) pass_ = std::make_unique<RenderPass>(settings_, list_, status_, notifier_);
+    if (!pass_) {
+        pass_ = std::make_unique<RenderPass>(settings_, list_, status_, notifier_);
+        // The sheet drawer keeps nothing between pages, so one serves every view.
+        static IndexSheets indexSheets;
+        pass_->setIndexSheetDrawer(&indexSheets);
+    }
     if (!pass_->renderPage(canvas, keptPage_)) return;
     // The screen copy comes from the kept page, so a page turned gray shows gray.
     pageImage_ = keptPage_.ToBitmap();

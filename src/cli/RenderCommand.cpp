@@ -18,6 +18,7 @@
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"
 #include "layout/Canvas.h"
+#include "layout/IndexSheets.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
@@ -309,10 +310,6 @@ int runRender(CliContext& ctx) {
             QStringLiteral("the stored template \"%1\" is not one the program knows; choose one with "
                            "--template (see snapvale-cli templates)")
                 .arg(settings.FullPageTemplateSel));
-    if (plan.indexSheet)
-        return failure(QStringLiteral("index sheets (\"%1\") cannot be rendered yet; choose another template "
-                                      "with --template")
-                           .arg(settings.FullPageTemplateSel));
 
     ImageList list;
     if (!buildList(args, list, settings, ctx, error)) return failure(error);
@@ -334,6 +331,9 @@ int runRender(CliContext& ctx) {
 
     PageStatus status(ctx.services.status, verbose);
     RenderPass pass(settings, list, &status, ctx.services.notifier);
+    IndexSheets indexSheets;
+    pass.setIndexSheetDrawer(&indexSheets);
+    if (ctx.services.clock) pass.setClock(ctx.services.clock);
     ImageListCommands commands(list, settings, ctx.services);
     PdfOutput pdf;
     if (kind == OutputKind::Pdf && !pdf.open(out, settings, plan.layoutText))

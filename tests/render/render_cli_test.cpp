@@ -165,11 +165,6 @@ TEST_F(RenderCliTest, BadArgumentsAndUndrawablePagesFailClearly) {
                                    path(QStringLiteral("nope")), QStringLiteral("--out"), out});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("no such file or folder")));
-    // The stored default is an index sheet, which this command cannot draw yet.
-    const CliRun sheet = render({photos(), QStringLiteral("--out"), out});
-    EXPECT_EQ(sheet.code, 1);
-    EXPECT_TRUE(sheet.err.contains(QStringLiteral("index sheets")));
-    EXPECT_FALSE(QFile::exists(out));
     const CliRun tooBig =
         render({QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"), QStringLiteral("--dpi"),
                 QStringLiteral("9000"), photos(), QStringLiteral("--out"), out});
