@@ -349,12 +349,16 @@ void RenderPass::announceSlots(const PagePlan& plan) {
 }
 
 SuppliedPhoto RenderPass::supplyPhoto(const QString& fileName, const DecodeTarget& target) {
-    if (supply_.active()) {
-        if (supply_.nextIs(fileName, target.target)) return supply_.take();
+    SuppliedPhoto supplied;
+    if (supply_.active() && supply_.nextIs(fileName, target.target)) {
+        supplied = supply_.take();
+    } else {
         // The page went otherwise than foreseen: what is left loads as it is drawn.
         supply_.stop();
+        supplied = PhotoSupply::load(PhotoSupply::Job{fileName, target});
     }
-    return PhotoSupply::load(PhotoSupply::Job{fileName, target});
+    if (supplied.scale > 1) ++reducedPhotos_;
+    return supplied;
 }
 
 SuppliedPhoto RenderPass::takePhoto(const QString& fileName, const PhotoTarget& target) {
@@ -391,6 +395,7 @@ bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
 
     list_.beginPage();
     loaded_ = 0;
+    reducedPhotos_ = 0;
     supply_.stop();
 
     PlacementContext context = PlacementContext::fromSettings(s);

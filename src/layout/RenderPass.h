@@ -146,6 +146,8 @@ public:
     // default; recorded figures are the same either way).
     void setReducedDecoding(bool on) { reducedDecoding_ = on; }
     bool reducedDecoding() const { return reducedDecoding_; }
+    // Photos of the last pass that were drawn from a reduced decode.
+    int reducedPhotoCount() const { return reducedPhotos_; }
     // Decoding workers still alive; none once renderPage has returned.
     int runningDecoders() const { return supply_.runningWorkers(); }
 
@@ -210,6 +212,7 @@ private:
 
     PhotoSupply supply_;
     bool reducedDecoding_ = true;
+    int reducedPhotos_ = 0;
 
     SlotTable records_;
     int loaded_ = 0;
