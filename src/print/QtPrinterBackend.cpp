@@ -20,6 +20,29 @@ QByteArray queueName(const QString& printerName) {
 bool isKnownPrinter(const QString& name) {
     return !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
 }
+
+// The resolution the queue prints at unless told otherwise (its PPD's default, or
+// the driverless printer's), in dots per inch; 0 when the queue does not say.
+// Qt's high resolution is its PDF engine's 1200 DPI, which no printer reports.
+int queueDefaultResolution(const QString& printerName) {
+    const QByteArray queue = queueName(printerName);
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    if (!dest) return 0;
+    int dpi = 0;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        ipp_attribute_t* attr = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+        if (attr && ippGetValueTag(attr) == IPP_TAG_RESOLUTION) {
+            int yres = 0;
+            ipp_res_t units = IPP_RES_PER_INCH;
+            const int xres = ippGetResolution(attr, 0, &yres, &units);
+            dpi = units == IPP_RES_PER_CM ? (xres * 254 + 50) / 100 : xres;
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    // Anything outside what printers really do is ignored rather than trusted.
+    return dpi >= 72 && dpi <= 9600 ? dpi : 0;
+}
 }  // namespace
 
 QtPrinterBackend::QtPrinterBackend() = default;
@@ -33,6 +56,11 @@ bool QtPrinterBackend::ensurePrinter() {
 
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (printer_->printerName() != name) printer_->setPrinterName(name);
+    // Once for each printer, so a resolution picked in the setup dialog stays.
+    if (resolutionFor_ != name) {
+        resolutionFor_ = name;
+        if (const int dpi = queueDefaultResolution(name); dpi > 0) printer_->setResolution(dpi);
+    }
     // Without the queue Qt falls back to writing a PDF file; that is not a printer.
     if (!printer_->isValid() || printer_->outputFormat() != QPrinter::NativeFormat ||
         printer_->printerName() != name)

@@ -38,7 +38,8 @@ private:
     void applyOrientation();
 
     std::unique_ptr<QPrinter> printer_;
-    QString chosenName_;   // empty: follow the system default
-    int orientation_ = 0;  // 0 until a caller sets one: the printer's own default stays
+    QString resolutionFor_;  // the printer whose default resolution was applied
+    QString chosenName_;     // empty: follow the system default
+    int orientation_ = 0;    // 0 until a caller sets one: the printer's own default stays
     bool spooling_ = false;
 };

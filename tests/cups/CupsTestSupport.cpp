@@ -1,0 +1,146 @@
+#include "CupsTestSupport.h"
+
+#include <cups/cups.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+
+void useCupsServer(const QByteArray& server) {
+    // libcups remembers the server and its connection per thread; this drops both.
+    cupsSetServer(server.isEmpty() ? nullptr : server.constData());
+}
+
+void CupsServerTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    QProcess script;
+    script.start(QStringLiteral("bash"),
+                 {QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path()});
+    ASSERT_TRUE(script.waitForFinished(60000)) << "the scheduler script did not finish";
+    const QString errors = QString::fromLocal8Bit(script.readAllStandardError()).trimmed();
+    if (script.exitCode() == 2) {
+        // A machine that cannot run a scheduler skips, except where the run says it must.
+        if (qEnvironmentVariableIntValue("SNAPVALE_REQUIRE_CUPS") == 1)
+            FAIL() << "SNAPVALE_REQUIRE_CUPS=1 but no CUPS scheduler: " << errors.toStdString();
+        GTEST_SKIP() << "no private CUPS scheduler: " << errors.toStdString();
+    }
+    ASSERT_EQ(script.exitCode(), 0) << errors.toStdString();
+    started_ = true;
+
+    QFile env(dir_.filePath(QStringLiteral("env")));
+    ASSERT_TRUE(env.open(QIODevice::ReadOnly));
+    for (const QByteArray& line : env.readAll().split('\n')) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0) continue;
+        const QByteArray key = line.left(eq), value = line.mid(eq + 1);
+        if (key == "CUPS_SERVER") server_ = value;
+        if (key == "QUEUE") queue_ = QString::fromUtf8(value);
+        if (key == "OUT") outDir_ = QString::fromUtf8(value);
+    }
+    ASSERT_FALSE(server_.isEmpty());
+    ASSERT_FALSE(queue_.isEmpty());
+    ASSERT_FALSE(outDir_.isEmpty());
+    // Child processes (the command line) find it through the environment.
+    qputenv("CUPS_SERVER", server_);
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    useCupsServer(server_);
+}
+
+void CupsServerTest::TearDown() {
+    if (!started_) return;
+    QProcess script;
+    script.start(QStringLiteral("bash"),
+                 {QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("stop"), dir_.path()});
+    script.waitForFinished(30000);
+    qunsetenv("CUPS_SERVER");
+    useCupsServer({});
+}
+
+bool CupsServerTest::waitForEmptyQueue(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    const QByteArray name = queue_.toUtf8();
+    while (!deadline.hasExpired()) {
+        cups_job_t* jobs = nullptr;
+        const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+        if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
+        if (n == 0) return true;
+        QThread::msleep(200);
+    }
+    return false;
+}
+
+QStringList CupsServerTest::waitForPdfs(int count, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    QStringList found;
+    while (!deadline.hasExpired()) {
+        // A PDF is whole once its job has left the queue.
+        if (waitForEmptyQueue(int(std::max<qint64>(deadline.remainingTime(), 1)))) {
+            QFileInfoList files = QDir(outDir_).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+            std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+                return a.lastModified() != b.lastModified() ? a.lastModified() < b.lastModified()
+                                                            : a.fileName() < b.fileName();
+            });
+            found.clear();
+            for (const QFileInfo& f : files) found << f.absoluteFilePath();
+            if (found.size() >= count) return found;
+        }
+        QThread::msleep(200);
+    }
+    return found;
+}
+
+bool readPdfInfo(const QString& pdf, PdfInfo& info) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return false;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Pages:"))) info.pages = line.mid(6).trimmed().toInt();
+        if (line.startsWith(QLatin1String("Page size:"))) {
+            // "Page size:      595.276 x 841.89 pts (A4)"
+            const QStringList parts = line.mid(10).simplified().split(QLatin1Char(' '));
+            if (parts.size() >= 3) info.pageSizePoints = QSizeF(parts[0].toDouble(), parts[2].toDouble());
+        }
+    }
+    return info.pages > 0;
+}
+
+QImage renderPdfPage(const QString& pdf, int page, int dpi) {
+    const QString prefix = pdf + QStringLiteral("-render");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                         QString::number(page), QStringLiteral("-r"), QString::number(dpi),
+                                         QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    QImage image(prefix + QStringLiteral(".png"));
+    QFile::remove(prefix + QStringLiteral(".png"));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QRect findColour(const QImage& image, QRgb colour, int tolerance) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = row[x];
+            if (std::abs(qRed(p) - qRed(colour)) <= tolerance &&
+                std::abs(qGreen(p) - qGreen(colour)) <= tolerance &&
+                std::abs(qBlue(p) - qBlue(colour)) <= tolerance)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+bool isBlank(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(row[x]) < 240 || qGreen(row[x]) < 240 || qBlue(row[x]) < 240) return false;
+    }
+    return !image.isNull();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A private CUPS scheduler with one PDF queue for the printing tests, and readers
+// for the PDF files it writes.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Points libcups of this process at the given server ("" = back to the environment's).
+void useCupsServer(const QByteArray& server);
+
+class CupsServerTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Waits until the queue holds no active job; false after the timeout.
+    bool waitForEmptyQueue(int timeoutMs = 60000);
+    // The PDFs in the output folder, oldest first, once `count` of them are there.
+    QStringList waitForPdfs(int count, int timeoutMs = 60000);
+
+    QString queue_;
+    QString outDir_;
+    QByteArray server_;
+    QString tempPath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    bool started_ = false;
+};
+
+struct PdfInfo {
+    int pages = 0;
+    QSizeF pageSizePoints;  // of the first page
+};
+bool readPdfInfo(const QString& pdf, PdfInfo& info);
+// Renders one page of a PDF at the given resolution.
+QImage renderPdfPage(const QString& pdf, int page, int dpi);
+// The bounding box of the pixels within `tolerance` of `colour` on each channel; empty if none.
+QRect findColour(const QImage& image, QRgb colour, int tolerance);
+// True when no pixel is darker than near-white.
+bool isBlank(const QImage& image);
