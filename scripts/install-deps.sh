@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-liberation desktop-file-utils
   googletest libgtest-dev
   xvfb xauth
+  cups cups-client cups-filters ghostscript printer-driver-cups-pdf poppler-utils
 )
 
 missing=()
