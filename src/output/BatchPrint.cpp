@@ -1,0 +1,180 @@
+#include "output/BatchPrint.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+#include "app/AppSettings.h"
+#include "app/ProgressWindow.h"
+#include "imagelist/ImageList.h"
+#include "imagelist/WaitCursor.h"
+#include "layout/TemplateCatalogue.h"
+#include "output/PagePrinter.h"
+#include "output/PrinterBackend.h"
+
+void WaitWithEventsAlive(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool PollPrintQueue(PrinterBackend& backend, int& jobCount, const std::function<void(int)>& pause) {
+    int count = jobCount;
+    if (!backend.queuedJobCount(count)) return false;
+    jobCount = count;
+    // Read first, then wait: a page spooled just now is normally still counted.
+    if (pause)
+        pause(kQueuePollPauseMs);
+    else
+        WaitWithEventsAlive(kQueuePollPauseMs);
+    return true;
+}
+
+void RestartImageList(ImageList& list) {
+    list.currentPhoto.clear();
+    list.setCursor(0);
+    // Next page after a backward step would take two photos to turn round; from
+    // the start of the list that would skip the first ones.
+    list.setDirection(ImageList::Direction::Forward);
+}
+
+int BatchPhotosPerPage(const AppSettings& settings) {
+    // One photo fills every slot: each page uses up one photo of the list.
+    if (settings.UseSingleImage == 1) return 1;
+    const PagePlan plan = planPage(PlacementContext::fromSettings(settings));
+    return plan.slotCount > 0 ? plan.slotCount : 1;
+}
+
+QString BatchTemplateName(const AppSettings& settings) {
+    const PagePlan plan = planPage(PlacementContext::fromSettings(settings));
+    return plan.fullPage ? plan.title : plan.layoutText;
+}
+
+int BatchPageCount(int imageCount, int photosPerPage) {
+    if (imageCount <= 0) return 0;
+    if (photosPerPage < 1) photosPerPage = 1;
+    return imageCount / photosPerPage + (imageCount % photosPerPage != 0 ? 1 : 0);
+}
+
+namespace {
+
+bool batchRunning = false;
+
+// The progress window goes and the running mark is cleared however the batch ends.
+struct BatchRun {
+    std::unique_ptr<ProgressWindow> window;
+    BatchRun() { batchRunning = true; }
+    ~BatchRun() {
+        if (window) window->destroy();
+        batchRunning = false;
+    }
+};
+
+int pagePosition(int page, int pageCount) {
+    return static_cast<int>(std::trunc(double(page) * 100.0 / double(pageCount)));
+}
+
+const QString kSpoolError = QStringLiteral("Printer spool error - auto print process aborted!");
+
+}  // namespace
+
+bool BatchPrint(BatchPrintContext& ctx) {
+    Notifier& notifier = *ctx.services.notifier;
+    PrinterBackend& printer = *ctx.services.printer;
+    // Windows stay alive while the batch waits, so its command can come again.
+    if (batchRunning) return false;
+
+    WaitCursor waitCursor;
+    const int imageCount = ctx.list.count();
+    if (imageCount == 0) {
+        // Nothing to print: saying "All photos printed!" would be untrue.
+        notifier.message(QStringLiteral("Snapvale List Empty"), QStringLiteral("Your image list is empty!"),
+                         MessageKind::Information);
+        return false;
+    }
+    const int pageCount = BatchPageCount(imageCount, BatchPhotosPerPage(ctx.settings));
+    const QString templateName = BatchTemplateName(ctx.settings);
+    const QString printerName = currentPrinterName(printer);
+
+    const QString question = QString::asprintf(
+        "This operation will print your ENTIRE image list of %d images. Using the current photo template:\n "
+        "\"%s\", this will require %d printer pages. \nYou should make sure your printer paper and settings "
+        "match the current template.\n\nDo you want to continue this operation?",
+        imageCount, templateName.toUtf8().constData(), pageCount);
+    if (notifier.message(QStringLiteral("Batch Print Image List -> %1").arg(printerName), question,
+                         MessageKind::WarningQuestion) != Answer::Yes)
+        return false;
+
+    BatchRun run;
+    if (ctx.hooks.restartList) ctx.hooks.restartList();
+    if (ctx.hooks.nextPageAndRender) ctx.hooks.nextPageAndRender();
+
+    if (ctx.services.progress) run.window = ctx.services.progress->makeProgressWindow();
+    if (!run.window) run.window = std::make_unique<SilentProgressWindow>();
+    ProgressWindow& progress = *run.window;
+    progress.create(QStringLiteral("Photo Auto Print - %1").arg(printerName));
+    progress.setRange(0, 100, 1);
+
+    std::optional<BatchPrintFlag> flag;
+    flag.emplace();
+    int page = 1;
+    int jobCount = 0;
+    int lastShown = -1;
+    bool goOn = true;
+    bool result = true;
+    while (goOn && page <= pageCount) {
+        if (jobCount < 1) {
+            const CxImage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
+            const PrintResult printed =
+                PrintPage(ctx.settings, ctx.list.isEmpty(), current, printer, notifier);
+            if (printed != PrintResult::Printed) {
+                // A page that never reached the spooler leaves the queue empty; going
+                // on would end in "All photos printed!" with pages missing.
+                notifier.plainOk(kSpoolError);
+                goOn = false;
+                result = false;
+                continue;
+            }
+            progress.setText(QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d",
+                                               templateName.toUtf8().constData(), page, pageCount));
+            progress.setPosition(pagePosition(page, pageCount));
+            lastShown = -1;
+        } else if (jobCount != lastShown) {
+            progress.setText(QString::asprintf(
+                "Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
+                "queued to print.)",
+                templateName.toUtf8().constData(), page, pageCount, jobCount));
+            progress.setPosition(pagePosition(page, pageCount));
+            lastShown = jobCount;
+        }
+
+        progress.pump(true);
+        if (progress.cancelled()) {
+            if (notifier.message(QStringLiteral("Photo Printing Progress Interrupt"),
+                                 QStringLiteral("Do you want to stop photo printing?"),
+                                 MessageKind::WarningQuestion) == Answer::Yes) {
+                goOn = false;
+                result = false;
+                continue;
+            }
+            progress.clearCancelled();
+            progress.show();
+        }
+
+        if (!PollPrintQueue(printer, jobCount, ctx.hooks.pause)) {
+            notifier.plainOk(kSpoolError);
+            goOn = false;
+            result = false;
+        } else if (jobCount < 1) {
+            if (ctx.hooks.nextPageAndRender) ctx.hooks.nextPageAndRender();
+            ++page;
+        }
+    }
+
+    run.window->destroy();
+    flag.reset();
+    if (result) notifier.plainOk(QStringLiteral("All photos printed!"));
+    return result;
+}
