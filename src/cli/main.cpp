@@ -11,6 +11,7 @@
 #include "cli/CliSeams.h"
 #include "image/PhotoImage.h"
 #include "output/PrinterBackend.h"
+#include "output/SystemPrinterBackend.h"
 
 namespace {
 std::vector<CliCommand>& registry() {
@@ -109,7 +110,7 @@ int main(int argc, char** argv) {
     CliNotifier notifier(assumeYes);
     CliFileChooser files;
     CliStatusSink status(true);
-    CupsPrinterBackend printer;
+    const std::unique_ptr<PrinterBackend> printer = createSystemPrinterBackend();
     SystemClock clock;
     CliProgressFactory progress;
     CliLauncher launcher;
@@ -122,6 +123,6 @@ int main(int argc, char** argv) {
     CliContext ctx;
     ctx.args = rest;
     ctx.assumeYes = assumeYes;
-    ctx.services = Services{&notifier, &files, &status, &printer, &clock, &progress, &launcher, &store};
+    ctx.services = Services{&notifier, &files, &status, printer.get(), &clock, &progress, &launcher, &store};
     return it->run(ctx);
 }

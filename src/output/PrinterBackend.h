@@ -45,6 +45,9 @@ public:
     // The number of jobs in the current printer's queue (every program's and user's).
     // False, with count untouched, when the printer or its queue cannot be read.
     virtual bool queuedJobCount(int& /*count*/) { return false; }
+    // Makes the named printer the application's printer (the command line's
+    // --printer); false, with the current choice kept, when there is no such printer.
+    virtual bool selectPrinter(const QString& /*name*/) { return false; }
 };
 
 // The name shown to the person: the application's printer, or "Default Printer" when none.

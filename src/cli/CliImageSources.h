@@ -1,0 +1,22 @@
+#pragma once
+// Argument pieces the commands that lay out pages share: named option values and
+// the image list built from SOURCE... arguments.
+
+#include <QString>
+#include <QStringList>
+
+#include "cli/CliCommand.h"
+
+class ImageList;
+struct AppSettings;
+
+// Takes "NAME VALUE" out of args. True when absent (given stays false) or taken;
+// false with an error for a missing value or a repeated option.
+bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& given, QString& error);
+
+// The list as the program builds it: a folder is scanned and sorted, an album keeps
+// its order, files are appended and sorted as "Add files" does. The folder or album
+// becomes BitmapPath or ImportedAlbum. False with an error for a mix of kinds, a
+// missing file, or nothing to show.
+bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings& settings, CliContext& ctx,
+                       QString& error);
