@@ -16,8 +16,13 @@ constexpr qint64 kMaxFileBytes = 512ll * 1024 * 1024;
 bool readWholeFile(const QString& path, QByteArray& out) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return false;
-    out.clear();
-    // Chunked, so a device that reports no size is bounded as well.
+    // One read into a buffer of the file's size; more is read in chunks, so a device
+    // that reports no size (or grows meanwhile) is bounded as well.
+    const qint64 expected = file.size();
+    out.resize(expected);
+    const qint64 got = expected > 0 ? file.read(out.data(), expected) : 0;
+    if (got < 0) return false;
+    out.resize(got);
     for (;;) {
         const QByteArray part = file.read(qint64(1) << 20);
         if (part.isEmpty()) return file.error() == QFileDevice::NoError;
