@@ -165,7 +165,8 @@ std::vector<PhotoTarget> IndexSheets::plannedTargets(RenderPass& pass,
             const QRect cell = indexSheetCell(sheet.sheetArea, sheet.columns, sheet.rows, column, row);
             const QRect photo = sheet.slides ? slidePhotoRect(cell) : filmPhotoRect(shrunk(cell, 5, 5));
             if (walk.currentPhoto.size() > 3)
-                targets.push_back(PhotoTarget{photo.width(), photo.height(), false});
+                targets.push_back(
+                    PhotoTarget{std::max(0, photo.width()), std::max(0, photo.height()), false});
             if (!s.UseSingleImage) walk.takeNext();
         }
     return targets;
@@ -267,8 +268,9 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
             pass.status()->setPaneText(0, QString::asprintf("Loading photo (%d of %d) - %s", slot,
                                                             pass.slotCount(), fileName.toUtf8().constData()));
         const QRect photoRect = sheet.slides ? slidePhotoRect(frame) : filmPhotoRect(frame);
-        SuppliedPhoto supplied =
-            pass.takePhoto(fileName, PhotoTarget{photoRect.width(), photoRect.height(), false});
+        // A page too small for its frames still asks for a photo of no size, never a negative one.
+        SuppliedPhoto supplied = pass.takePhoto(
+            fileName, PhotoTarget{std::max(0, photoRect.width()), std::max(0, photoRect.height()), false});
         const int listIndex = pass.imageList().indexOf(fileName);
         if (supplied.photo) {
             pass.setIndicator(kLampLightGreen);
@@ -316,7 +318,7 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
             }
 
             // Only the logo picture marks index sheet photos, over the part the photo covers.
-            if (!s.UseTextLogo && s.UseImageLogo) {
+            if (!s.UseTextLogo && s.UseImageLogo && !photoRect.isEmpty()) {
                 int dw = 0, dh = 0;
                 photo.GetPixelSize(dw, dh);
                 const QRect covered =
