@@ -1,7 +1,5 @@
 #include "print/QtPrinterBackend.h"
 
-#include <cups/cups.h>
-
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -9,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "image/CxImage.h"
+#include "print/CupsLibrary.h"
 
 namespace {
 // CUPS names an instance "queue/instance"; the queue itself is the part before the slash.
@@ -25,21 +24,23 @@ bool isKnownPrinter(const QString& name) {
 // the driverless printer's), in dots per inch; 0 when the queue does not say.
 // Qt's high resolution is its PDF engine's 1200 DPI, which no printer reports.
 int queueDefaultResolution(const QString& printerName) {
+    const CupsLibrary* cups = cupsLibrary();
+    if (!cups) return 0;
     const QByteArray queue = queueName(printerName);
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    cups_dest_t* dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
     if (!dest) return 0;
     int dpi = 0;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        ipp_attribute_t* attr = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
-        if (attr && ippGetValueTag(attr) == IPP_TAG_RESOLUTION) {
+    if (cups_dinfo_t* info = cups->copyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        ipp_attribute_t* attr = cups->findDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+        if (attr && cups->ippValueTag(attr) == IPP_TAG_RESOLUTION) {
             int yres = 0;
             ipp_res_t units = IPP_RES_PER_INCH;
-            const int xres = ippGetResolution(attr, 0, &yres, &units);
+            const int xres = cups->ippResolution(attr, 0, &yres, &units);
             dpi = units == IPP_RES_PER_CM ? (xres * 254 + 50) / 100 : xres;
         }
-        cupsFreeDestInfo(info);
+        cups->freeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    cups->freeDests(1, dest);
     // Anything outside what printers really do is ignored rather than trusted.
     return dpi >= 72 && dpi <= 9600 ? dpi : 0;
 }
@@ -123,18 +124,20 @@ bool QtPrinterBackend::spoolPage(const CxImage& bitmap, const QRect& placement, 
         }
         // Ending the painter writes the job and hands it to CUPS; its verdict is
         // only visible as libcups's last status on this thread.
-        ok = painter.end() && cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+        const CupsLibrary* cups = cupsLibrary();
+        ok = painter.end() && cups && cups->lastError() <= IPP_STATUS_OK_CONFLICTING;
     }
     spooling_ = false;
     return ok;
 }
 
 bool QtPrinterBackend::queuedJobCount(int& count) {
-    if (!ensurePrinter()) return false;
+    const CupsLibrary* cups = cupsLibrary();
+    if (!cups || !ensurePrinter()) return false;
     cups_job_t* jobs = nullptr;
     const QByteArray queue = queueName(printer_->printerName());
-    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-    if (jobs) cupsFreeJobs(n < 0 ? 0 : n, jobs);
+    const int n = cups->getJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    if (jobs) cups->freeJobs(n < 0 ? 0 : n, jobs);
     if (n < 0) return false;
     count = n;
     return true;

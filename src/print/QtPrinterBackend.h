@@ -26,7 +26,7 @@ public:
 
     // Makes the named CUPS queue the application's printer; false, with the current
     // choice kept, when no such printer exists.
-    bool selectPrinter(const QString& name);
+    bool selectPrinter(const QString& name) override;
     // The printer settings the setup dialog edits; nullptr when the machine has no
     // printer. Call keepChosenPrinter() when the dialog was accepted.
     QPrinter* printerForSetup();
