@@ -21,9 +21,14 @@
 #include "app/SettingsStore.h"
 #include "app/StatusPanes.h"
 #include "imagelist/ImageListCommands.h"
+#include "layout/TemplateCatalogue.h"
+#include "output/BatchPrint.h"
+#include "output/PagePrinter.h"
 #include "output/PrinterBackend.h"
 #include "output/SaveCanvas.h"
+#include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
+#include "ui/PrinterSetup.h"
 #include "ui/ProgressDialog.h"
 
 namespace {
@@ -90,7 +95,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     }
     PrinterBackend* printer = options.printer;
     if (!printer) {
-        ownPrinter_ = std::make_unique<CupsPrinterBackend>();
+        ownPrinter_ = createSystemPrinterBackend();
         printer = ownPrinter_.get();
     }
     clock_ = std::make_unique<SystemClock>();
@@ -149,6 +154,9 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
         registerCommandHandler(id, [this, id] { listCommands_->run(id); });
     saveCanvas_ = std::make_unique<SaveCanvasCommand>(view_->imageList(), view_->settings(), services_);
     registerCommandHandler(cmd::SaveCanvas, [this] { saveCanvas_->run(view_->keptPage()); });
+    registerCommandHandler(cmd::Print, [this] { printCommand(); });
+    registerCommandHandler(cmd::BatchPrint, [this] { batchPrintCommand(); });
+    registerCommandHandler(cmd::PrinterSetup, [this] { RunPrinterSetup(this, *services_.printer); });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.
@@ -304,27 +312,54 @@ void CSnapvaleDlg::runCommand(int id) {
 
 bool CSnapvaleDlg::layoutSetupChecks() {
     view_->leaveZoomMode();
-    AppSettings& s = view_->settings();
-    if (s.TopBottomMargin > 0 || s.LeftRightMargin > 0) {
-        const QString question = QString::asprintf(
-            "Your current printer margin settings are: TopBottom -> %.1f and LeftRight -> %.1f.\nThese "
-            "values MUST "
-            "be set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.",
-            double(s.TopBottomMargin), double(s.LeftRightMargin));
-        if (services_.notifier->plainYesNo(question) != Answer::Yes) return false;
-        s.TopBottomMargin = 0.0f;
-        s.LeftRightMargin = 0.0f;
-        store_.writeString(QStringLiteral("Config"), QStringLiteral("TopBottomMargin"),
-                           settings_codec::decimalToText(s.TopBottomMargin));
-        store_.writeString(QStringLiteral("Config"), QStringLiteral("LeftRightMargin"),
-                           settings_codec::decimalToText(s.LeftRightMargin));
-    }
+    if (!AskMarginReset(view_->settings(), &store_, *services_.notifier)) return false;
     if (view_->imageListEmpty()) {
         services_.notifier->message(QStringLiteral("Snapvale List Empty"),
                                     QStringLiteral("Your image list is empty!"), MessageKind::Information);
         return false;
     }
     return true;
+}
+
+void CSnapvaleDlg::printCommand() {
+    // A page the event loop has not drawn yet is drawn now, so Print prints what the
+    // list shows. The page is only read here; the printing copies it before spooling.
+    view_->renderIfDue();
+    const PrintResult result = PrintPage(view_->settings(), view_->imageListEmpty(), &view_->keptPage(),
+                                         *services_.printer, *services_.notifier);
+    if (result == PrintResult::NotPrinted)
+        services_.status->setPaneText(0, QStringLiteral("The page could not be sent to the printer \"%1\".")
+                                             .arg(currentPrinterName(*services_.printer)));
+}
+
+void CSnapvaleDlg::batchPrintCommand() {
+    BatchPrintHooks hooks;
+    hooks.restartList = [this] { RestartImageList(view_->imageList()); };
+    hooks.nextPageAndRender = [this] {
+        listCommands_->nextPage();
+        view_->renderIfDue();
+    };
+    hooks.currentPage = [this]() -> const CxImage* {
+        view_->renderIfDue();
+        return view_->hasKeptPage() ? &view_->keptPage() : nullptr;
+    };
+    hooks.pause = queuePause_;
+    BatchPrintContext context{view_->settings(), view_->imageList(), services_, hooks};
+    BatchPrint(context);
+}
+
+bool CSnapvaleDlg::checkBorderlessTemplate() {
+    const AppSettings& s = view_->settings();
+    if (!isFullPage(s.FullPageTemplateSel) || !s.FullPageTemplateSel.contains(QLatin1String("Borderless")))
+        return false;
+    return CheckBorderlessPage(*services_.printer, *services_.notifier, PaperSizes::fromSettings(s));
+}
+
+void CSnapvaleDlg::updatePrintCommandText() {
+    // An ampersand in a printer name is shown, not taken as a shortcut mark.
+    QString text = PrintCommandText(*services_.printer);
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (QAction* a = action(cmd::Print)) a->setText(text);
 }
 
 void CSnapvaleDlg::showWelcomeTips() {
@@ -360,6 +395,7 @@ void CSnapvaleDlg::updateCommandStates() {
     const bool listNotEmpty = !view_->imageListEmpty();
     for (auto it = toolbarActions_.constBegin(); it != toolbarActions_.constEnd(); ++it)
         it.value()->setEnabled(toolbarCommandEnabled(it.key(), listNotEmpty, helpAvailable_));
+    updatePrintCommandText();
 }
 
 void CSnapvaleDlg::exitCommand() {

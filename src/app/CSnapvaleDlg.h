@@ -76,6 +76,13 @@ public:
     // Writes Window/Width, Height, TopLeftX and TopLeftY from the window's place.
     void savePlacement();
 
+    // After a template has been chosen: when it is a borderless full-page template,
+    // tells the person if the printer is not set up for it. True when the notice showed.
+    bool checkBorderlessTemplate();
+    // The pause between the batch print's queue reads (tests); null waits with a
+    // local event loop.
+    void setPrintQueuePause(std::function<void(int)> pause) { queuePause_ = std::move(pause); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -94,6 +101,9 @@ private:
     void notAvailableYet();
     void writeEndSettings();
     void showWelcomeTips();
+    void printCommand();
+    void batchPrintCommand();
+    void updatePrintCommandText();
 
     SettingsStore& store_;
     std::unique_ptr<Notifier> ownNotifier_;
@@ -105,6 +115,7 @@ private:
     std::unique_ptr<ProgressFactory> progress_;
     std::unique_ptr<ImageListCommands> listCommands_;
     std::unique_ptr<SaveCanvasCommand> saveCanvas_;
+    std::function<void(int)> queuePause_;
     Services services_;
 
     QHash<int, QAction*> actions_;

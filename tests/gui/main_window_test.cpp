@@ -319,7 +319,7 @@ TEST_F(MainWindowTest, CommandsRouteThroughRegisteredHandlers) {
     EXPECT_EQ(ran, QList<int>({cmd::AddFiles}));
     EXPECT_TRUE(w.toolbarAction(cmd::Print)->isEnabled());
 
-    w.runCommand(cmd::Print);
+    w.runCommand(cmd::EditAlbum);
     EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
 
     w.registerCommandHandler(cmd::AddFiles, nullptr);
