@@ -1,0 +1,126 @@
+// The whole print path against the private scheduler: a batch through BatchPrint with
+// the real backend and the real queue polls, and the command line's print command.
+
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QThread>
+
+#include "CupsTestSupport.h"
+#include "app/AppSettings.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
+#include "imagelist/ImageListCommands.h"
+#include "layout/PageSetup.h"
+#include "layout/RenderPass.h"
+#include "output/BatchPrint.h"
+#include "print/QtPrinterBackend.h"
+#include "support/FakeSeams.h"
+
+namespace {
+const QRgb kPhotoColours[] = {qRgb(220, 30, 30), qRgb(30, 170, 40), qRgb(30, 50, 210)};
+
+// A flat photo of one colour; its colour tells the printed pages apart.
+QString writePhoto(const QString& path, QRgb colour) {
+    QImage photo(300, 240, QImage::Format_RGB32);
+    photo.fill(colour);
+    EXPECT_TRUE(photo.save(path, "PNG"));
+    return path;
+}
+
+int activeJobs(const QString& queue) {
+    cups_job_t* jobs = nullptr;
+    const QByteArray name = queue.toUtf8();
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
+    if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
+    return n;
+}
+
+// The printed photo: its colour covers a good part of the page and nothing of it
+// lies outside the paper.
+void expectPhotoOnPage(const QString& pdf, QRgb colour) {
+    PdfInfo info;
+    ASSERT_TRUE(readPdfInfo(pdf, info)) << pdf.toStdString();
+    EXPECT_EQ(info.pages, 1);
+    const QImage render = renderPdfPage(pdf, 1, 30);
+    ASSERT_FALSE(render.isNull());
+    const QRect box = findColour(render, colour, 50);
+    ASSERT_FALSE(box.isEmpty()) << "the photo's colour is not on " << pdf.toStdString();
+    EXPECT_GT(box.width() * box.height(), render.width() * render.height() / 4);
+}
+}  // namespace
+
+TEST_F(CupsServerTest, BatchPrintsEveryPageAfterTheQueueEmpties) {
+    AppSettings settings;
+    ASSERT_TRUE(chooseFullPageTemplate(settings, nullptr, QStringLiteral("One 8 x 10 Print")).known);
+    choosePageResolution(settings, nullptr, 100);  // a small canvas spools quickly
+    ImageList list;
+    for (int i = 0; i < 3; ++i)
+        list.append(writePhoto(tempPath(QStringLiteral("photo%1.png").arg(i + 1)), kPhotoColours[i]));
+    list.setCursor(0);
+
+    FakeServices fakes;
+    fakes.notifier.answers = {Answer::Yes};
+    QtPrinterBackend printer;
+    Services services = fakes.services(nullptr);
+    services.printer = &printer;
+    ImageListCommands commands(list, settings, services);
+    RenderPass pass{settings, list, nullptr, nullptr};
+    CxImage kept;
+    std::vector<int> jobsWhenPrinting;
+
+    BatchPrintHooks hooks;
+    hooks.restartList = [&] { RestartImageList(list); };
+    hooks.nextPageAndRender = [&] {
+        commands.nextPage();
+        PaintPage(pass, kept);
+    };
+    hooks.currentPage = [&]() -> const CxImage* {
+        jobsWhenPrinting.push_back(activeJobs(queue_));
+        return &kept;
+    };
+    // Shorter than the program's pause; the queue it waits on is the real one.
+    hooks.pause = [](int) { QThread::msleep(300); };
+    BatchPrintContext ctx{settings, list, services, hooks};
+    EXPECT_TRUE(BatchPrint(ctx));
+
+    // Each page went out only once the one before had left the queue.
+    EXPECT_EQ(jobsWhenPrinting, (std::vector<int>{0, 0, 0}));
+    bool allPrinted = false;
+    for (const ShownMessage& m : fakes.notifier.shown)
+        allPrinted = allPrinted || m.text == QStringLiteral("All photos printed!");
+    EXPECT_TRUE(allPrinted);
+
+    const QStringList pdfs = waitForPdfs(3);
+    ASSERT_EQ(pdfs.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        expectPhotoOnPage(pdfs[i], kPhotoColours[i]);
+    }
+}
+
+TEST_F(CupsServerTest, CommandLinePrintsToTheNamedQueue) {
+    const QString photo = writePhoto(tempPath(QStringLiteral("photo.png")), kPhotoColours[2]);
+    const QString settingsFile = tempPath(QStringLiteral("settings.conf"));
+    auto run = [&](const QString& queue) {
+        QProcess cli;
+        // The scheduler reaches the program through CUPS_SERVER, set for this process.
+        cli.start(QStringLiteral(SNAPVALE_STAGE_BIN "/snapvale-cli"),
+                  {QStringLiteral("--settings"), settingsFile, QStringLiteral("print"),
+                   QStringLiteral("--template"), QStringLiteral("One 8 x 10 Print"),
+                   QStringLiteral("--printer"), queue, QStringLiteral("--yes"), photo});
+        EXPECT_TRUE(cli.waitForFinished(120000));
+        return std::make_pair(cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardError()));
+    };
+
+    const auto [unknownStatus, unknownErrors] = run(QStringLiteral("no-such-queue"));
+    EXPECT_NE(unknownStatus, 0);
+    EXPECT_TRUE(unknownErrors.contains(QStringLiteral("no-such-queue"))) << unknownErrors.toStdString();
+
+    const auto [status, errors] = run(queue_);
+    ASSERT_EQ(status, 0) << errors.toStdString();
+    const QStringList pdfs = waitForPdfs(1);
+    ASSERT_EQ(pdfs.size(), 1);
+    expectPhotoOnPage(pdfs[0], kPhotoColours[2]);
+}
