@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Index sheet speed: `snapvale-cli render` of the 36-frame negative strip sheet at
-# 200 DPI (a 1700 x 2200 page of 36 small frames) from 36 distinct 12-MP JPEGs,
+# 200 DPI (a 1600 x 2000 page of 36 small frames) from 36 distinct 12-MP JPEGs,
 # against GraphicsMagick's and ImageMagick's montage and a libvips pipeline making a
 # 6 x 6 contact sheet of about the same size, in one hyperfine run, and our peak memory.
 #
