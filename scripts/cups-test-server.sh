@@ -4,8 +4,10 @@
 # configuration, spool, logs and state live in the given folder and it listens only
 # on a socket there.
 #
-#   cups-test-server.sh start DIR   start it; writes DIR/env (CUPS_SERVER=..., QUEUE=..., OUT=...)
-#   cups-test-server.sh stop DIR    stop it and remove the queue's PDF settings
+#   cups-test-server.sh start DIR [N]  start it with N PDF queues (default 1), the first
+#                                      the default; writes DIR/env (CUPS_SERVER=...,
+#                                      QUEUE=..., QUEUE2=... for a second one, OUT=...)
+#   cups-test-server.sh stop DIR       stop it and remove the queues' PDF settings
 #
 # Exit status 2 with the reason on stderr: this machine cannot run it (not root,
 # cupsd or the PDF printer missing, AppArmor confining cupsd). Any other failure: 1.
@@ -15,6 +17,7 @@ die() { echo "cups-test-server: $2" >&2; exit "$1"; }
 
 cmd=${1:-}
 dir=${2:-}
+queues=${3:-1}
 [ -n "$cmd" ] && [ -n "$dir" ] || die 1 "usage: $0 start|stop DIR"
 dir=$(cd "$dir" 2>/dev/null && pwd) || die 1 "no folder $2"
 
@@ -33,9 +36,11 @@ stop() {
         fi
         rm -f "$dir/cupsd.pid"
     fi
-    if [ -f "$dir/queue" ]; then
-        rm -f "$pdf_conf_dir/cups-pdf-$(cat "$dir/queue").conf"
-        rm -f "$dir/queue"
+    if [ -f "$dir/queues" ]; then
+        while read -r q; do
+            [ -n "$q" ] && rm -f "$pdf_conf_dir/cups-pdf-$q.conf"
+        done <"$dir/queues"
+        rm -f "$dir/queues"
     fi
 }
 
@@ -44,6 +49,7 @@ if [ "$cmd" = stop ]; then
     exit 0
 fi
 [ "$cmd" = start ] || die 1 "unknown command $cmd"
+case "$queues" in [1-9]) ;; *) die 1 "queue count must be 1 to 9" ;; esac
 
 [ "$(id -u)" -eq 0 ] || die 2 "needs root: cupsd runs the PDF backend as root"
 cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
@@ -58,7 +64,7 @@ if grep -qsE '(cupsd|cups-pdf) \(enforce\)' /sys/kernel/security/apparmor/profil
     die 2 "AppArmor confines cupsd to the system folders"
 fi
 
-queue="snapvale-test-$$-$RANDOM"
+prefix="snapvale-test-$$-$RANDOM"
 sock="$dir/cups.sock"
 # Unix socket paths are limited to 107 bytes.
 [ ${#sock} -lt 100 ] || die 1 "folder path too long for a socket: $dir"
@@ -106,14 +112,18 @@ MaxJobs 100
 </Policy>
 EOF
 
-cat >"$pdf_conf_dir/cups-pdf-$queue.conf" <<EOF
+: >"$dir/queues"
+for i in $(seq "$queues"); do
+    queue="$prefix-$i"
+    cat >"$pdf_conf_dir/cups-pdf-$queue.conf" <<EOF
 Out $dir/out
 AnonDirName $dir/out
 Label 1
 Log $dir/log
 LogType 3
 EOF
-echo "$queue" >"$dir/queue"
+    echo "$queue" >>"$dir/queues"
+done
 
 # Detached from the caller's terminal and process group, so it outlives a test
 # binary that forgets to stop it only until the next stop call.
@@ -134,15 +144,25 @@ if [ $up -ne 1 ]; then
     die 2 "cupsd did not start: $reason"
 fi
 
-if ! out=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" -o printer-error-policy=abort-job 2>&1) ||
-    ! out=$(lpadmin -d "$queue" 2>&1); then
+while read -r queue; do
+    if ! out=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" -o printer-error-policy=abort-job 2>&1); then
+        stop
+        die 1 "lpadmin failed: $out"
+    fi
+done <"$dir/queues"
+first=$(head -n 1 "$dir/queues")
+if ! out=$(lpadmin -d "$first" 2>&1); then
     stop
     die 1 "lpadmin failed: $out"
 fi
 
 {
     echo "CUPS_SERVER=$sock"
-    echo "QUEUE=$queue"
+    n=1
+    while read -r queue; do
+        if [ $n -eq 1 ]; then echo "QUEUE=$queue"; else echo "QUEUE$n=$queue"; fi
+        n=$((n + 1))
+    done <"$dir/queues"
     echo "OUT=$dir/out"
     echo "LOG=$dir/log"
 } >"$dir/env"

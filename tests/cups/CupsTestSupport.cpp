@@ -19,7 +19,8 @@ void CupsServerTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     QProcess script;
     script.start(QStringLiteral("bash"),
-                 {QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path()});
+                 {QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path(),
+                  QString::number(queueCount_)});
     ASSERT_TRUE(script.waitForFinished(60000)) << "the scheduler script did not finish";
     const QString errors = QString::fromLocal8Bit(script.readAllStandardError()).trimmed();
     if (script.exitCode() == 2) {
@@ -39,11 +40,15 @@ void CupsServerTest::SetUp() {
         const QByteArray key = line.left(eq), value = line.mid(eq + 1);
         if (key == "CUPS_SERVER") server_ = value;
         if (key == "QUEUE") queue_ = QString::fromUtf8(value);
+        if (key == "QUEUE2") queue2_ = QString::fromUtf8(value);
         if (key == "OUT") outDir_ = QString::fromUtf8(value);
     }
     ASSERT_FALSE(server_.isEmpty());
     ASSERT_FALSE(queue_.isEmpty());
     ASSERT_FALSE(outDir_.isEmpty());
+    if (queueCount_ > 1) {
+        ASSERT_FALSE(queue2_.isEmpty());
+    }
     // Child processes (the command line) find it through the environment.
     qputenv("CUPS_SERVER", server_);
     qunsetenv("PRINTER");
@@ -59,6 +64,14 @@ void CupsServerTest::TearDown() {
     script.waitForFinished(30000);
     qunsetenv("CUPS_SERVER");
     useCupsServer({});
+}
+
+void CupsServerTest::runTool(const QString& program, const QStringList& args) {
+    QProcess tool;
+    tool.start(program, args);
+    ASSERT_TRUE(tool.waitForFinished(30000)) << program.toStdString() << " did not finish";
+    ASSERT_EQ(tool.exitCode(), 0) << program.toStdString() << ": "
+                                  << tool.readAllStandardError().toStdString();
 }
 
 bool CupsServerTest::waitForEmptyQueue(int timeoutMs) {

@@ -24,7 +24,12 @@ protected:
     // The PDFs in the output folder, oldest first, once `count` of them are there.
     QStringList waitForPdfs(int count, int timeoutMs = 60000);
 
+    // Runs a CUPS tool (lpadmin, lp, cancel...) against the private scheduler.
+    void runTool(const QString& program, const QStringList& args);
+
+    int queueCount_ = 1;  // queues to make; the first is the default
     QString queue_;
+    QString queue2_;
     QString outDir_;
     QByteArray server_;
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
@@ -32,6 +37,12 @@ protected:
 private:
     QTemporaryDir dir_;
     bool started_ = false;
+};
+
+// A scheduler with two queues, the first of them the default.
+class TwoQueueTest : public CupsServerTest {
+protected:
+    TwoQueueTest() { queueCount_ = 2; }
 };
 
 struct PdfInfo {

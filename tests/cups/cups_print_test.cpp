@@ -248,3 +248,25 @@ TEST_F(CupsServerTest, AQueueThatRefusesJobsFailsTheSpool) {
     const CxImage canvas = makeCanvas();
     EXPECT_FALSE(backend.spoolPage(canvas, QRect(0, 0, 400, 500), QStringLiteral("Snapvale Snapshot")));
 }
+
+TEST_F(TwoQueueTest, FollowsTheSystemDefaultUntilAPrinterIsPicked) {
+    QtPrinterBackend backend;
+    EXPECT_EQ(backend.defaultPrinterName(), queue_);
+    // Someone changes the system's default while the program runs.
+    runTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue2_});
+    EXPECT_EQ(backend.defaultPrinterName(), queue2_);
+
+    // A printer picked stays, whatever the default does.
+    ASSERT_TRUE(backend.selectPrinter(queue_));
+    EXPECT_EQ(backend.defaultPrinterName(), queue_);
+    const CxImage canvas = makeCanvas();
+    ASSERT_TRUE(backend.spoolPage(canvas, QRect(0, 0, 400, 500), QStringLiteral("Picked Printer")));
+    ASSERT_EQ(waitForPdfs(1).size(), 1);
+    EXPECT_EQ(completedJobTitle(queue_), QStringLiteral("Picked Printer"));
+    EXPECT_TRUE(completedJobTitle(queue2_).isEmpty());
+
+    // The picked printer is removed: the default takes over instead of a dead queue.
+    runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue_});
+    EXPECT_EQ(backend.defaultPrinterName(), queue2_);
+    EXPECT_GT(backend.readPrinterPage().width, 0);
+}
