@@ -49,6 +49,10 @@ if [ "$cmd" = stop ]; then
     exit 0
 fi
 [ "$cmd" = start ] || die 1 "unknown command $cmd"
+# The program that asked for the scheduler; when it ends without stopping it (a
+# crashed test), a watcher stops it so no scheduler or queue settings are left.
+owner=$PPID
+self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 case "$queues" in [1-9]) ;; *) die 1 "queue count must be 1 to 9" ;; esac
 
 [ "$(id -u)" -eq 0 ] || die 2 "needs root: cupsd runs the PDF backend as root"
@@ -155,6 +159,9 @@ if ! out=$(lpadmin -d "$first" 2>&1); then
     stop
     die 1 "lpadmin failed: $out"
 fi
+
+setsid bash -c 'while kill -0 "$1" 2>/dev/null && [ -f "$2/cupsd.pid" ]; do sleep 1; done
+    [ -f "$2/cupsd.pid" ] && exec bash "$3" stop "$2"' _ "$owner" "$dir" "$self" >/dev/null 2>&1 </dev/null &
 
 {
     echo "CUPS_SERVER=$sock"
