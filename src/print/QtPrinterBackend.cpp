@@ -145,8 +145,11 @@ bool QtPrinterBackend::queuedJobCount(int& count) {
 
 bool QtPrinterBackend::selectPrinter(const QString& name) {
     if (!isKnownPrinter(name)) return false;
+    const QString previous = chosenName_;
     chosenName_ = name;
-    return ensurePrinter();
+    if (ensurePrinter()) return true;
+    chosenName_ = previous;
+    return false;
 }
 
 QPrinter* QtPrinterBackend::printerForSetup() {
