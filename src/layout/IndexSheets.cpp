@@ -295,13 +295,22 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
                 if (frameTurnsPhoto(pw, ph, photoRect.width(), photoRect.height(), sheet.slides))
                     turned = raster->RotateClockwise();
             }
-            if (!photoRect.isEmpty()) {
-                painter.fillRect(photoRect, sheet.slides ? QColor(Qt::white) : toQColor(s.FilmStripBkgndCol));
-                photo.DrawFitted(&painter, photoRect);
-            }
-
             // Whole photos are drawn, so the fitted size is the full size as it lies.
             const int fw = turned ? ph : pw, fh = turned ? pw : ph;
+            // A photo decoded at a reduced scale is placed by its full size, so it lands
+            // on exactly the pixels the full decode would cover.
+            const bool reduced = supplied.scale > 1 && photo.Raster();
+            if (!photoRect.isEmpty()) {
+                painter.fillRect(photoRect, sheet.slides ? QColor(Qt::white) : toQColor(s.FilmStripBkgndCol));
+                if (reduced) {
+                    const QRect at =
+                        PhotoImage::FitRect(photoRect, fw, fh, true).translated(photoRect.topLeft());
+                    if (!at.isEmpty())
+                        photo.DrawSmooth(&painter, at.x(), at.y(), at.x() + at.width(), at.y() + at.height());
+                } else {
+                    photo.DrawFitted(&painter, photoRect);
+                }
+            }
             const bool low = isLowResolution(fw, fh, photoRect.width(), photoRect.height());
             if (record) {
                 record->rotated = turned ? 1 : 0;
@@ -319,8 +328,8 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
 
             // Only the logo picture marks index sheet photos, over the part the photo covers.
             if (!s.UseTextLogo && s.UseImageLogo && !photoRect.isEmpty()) {
-                int dw = 0, dh = 0;
-                photo.GetPixelSize(dw, dh);
+                int dw = fw, dh = fh;
+                if (!reduced) photo.GetPixelSize(dw, dh);
                 const QRect covered =
                     PhotoImage::FitRect(photoRect, dw, dh, true).translated(photoRect.topLeft());
                 AppSettings decor = s;
