@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/AppServices.h"
 #include "app/AppSettings.h"
@@ -344,6 +345,7 @@ void CSnapvaleDlg::batchPrintCommand() {
         return view_->hasKeptPage() ? &view_->keptPage() : nullptr;
     };
     hooks.pause = queuePause_;
+    hooks.stopAsked = [this] { return std::exchange(batchStopAsked_, false); };
     BatchPrintContext context{view_->settings(), view_->imageList(), services_, hooks};
     BatchPrint(context);
 }
@@ -410,6 +412,14 @@ void CSnapvaleDlg::closeAtOnce(CloseCode code) {
 }
 
 void CSnapvaleDlg::closeEvent(QCloseEvent* event) {
+    // A batch print waits inside this window's event loop: closing now would leave it
+    // printing with no window. The close asks the batch to stop instead.
+    if (BatchPrintInProgress()) {
+        batchStopAsked_ = true;
+        closeApproved_ = false;
+        event->ignore();
+        return;
+    }
     if (!closeApproved_) {
         const Answer answer = services_.notifier->message(QStringLiteral("Snapvale Warning: Program Exit?"),
                                                           QStringLiteral("Do you want to exit Snapvale?"),

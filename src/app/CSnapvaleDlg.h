@@ -115,6 +115,7 @@ private:
     std::unique_ptr<ProgressFactory> progress_;
     std::unique_ptr<ImageListCommands> listCommands_;
     std::unique_ptr<SaveCanvasCommand> saveCanvas_;
+    bool batchStopAsked_ = false;  // the window was closed during a batch print
     std::function<void(int)> queuePause_;
     Services services_;
 

@@ -151,6 +151,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
         }
 
         progress.pump(true);
+        if (ctx.hooks.stopAsked && ctx.hooks.stopAsked()) progress.cancel();
         if (progress.cancelled()) {
             if (notifier.message(QStringLiteral("Photo Printing Progress Interrupt"),
                                  QStringLiteral("Do you want to stop photo printing?"),

@@ -48,6 +48,9 @@ struct BatchPrintHooks {
     std::function<const CxImage*()> currentPage;
     // The pause between queue reads; null waits with a local event loop.
     std::function<void(int milliseconds)> pause;
+    // Asked after every pump: true when the person asked to stop some other way than
+    // the progress window (closing the main window). Treated like its Cancel.
+    std::function<bool()> stopAsked;
 };
 
 struct BatchPrintContext {

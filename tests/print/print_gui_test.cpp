@@ -101,6 +101,34 @@ TEST_F(PrintWindowTest, BatchPrintsEveryPageAndLeavesTheNextOnTheCanvas) {
     EXPECT_EQ(w.view()->imageList().pageFirstPhoto, "/nowhere/a.jpg");
 }
 
+TEST_F(PrintWindowTest, ClosingTheWindowDuringABatchAsksToStopIt) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    matchingPrinter();
+    // The close arrives while the batch waits for the queue; the queue never empties.
+    bool closed = false;
+    w.setPrintQueuePause([&](int) {
+        if (!closed) closed = true, w.close();
+    });
+    w.view()->setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
+    printer.jobCounts = {1};
+    notifier.answers = {Answer::Yes, Answer::Yes};  // the batch, then stop printing
+    w.runCommand(cmd::BatchPrint);
+    ASSERT_GE(notifier.shown.size(), 2u);
+    EXPECT_EQ(notifier.shown.back().title, "Photo Printing Progress Interrupt");
+    EXPECT_EQ(notifier.shown.back().text, "Do you want to stop photo printing?");
+    EXPECT_EQ(printer.spooled.size(), 1u);
+    EXPECT_FALSE(BatchPrintInProgress());
+    EXPECT_TRUE(w.isVisible()) << "the window stays while the batch runs";
+
+    // Afterwards a close is the usual exit question.
+    notifier.shown.clear();
+    notifier.answers = {Answer::No};
+    w.close();
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].title, "Snapvale Warning: Program Exit?");
+}
+
 TEST_F(PrintWindowTest, BorderlessNoticeOnlyForBorderlessTemplates) {
     CSnapvaleDlg& w = open();
     matchingPrinter();
