@@ -6,62 +6,17 @@
 // Rewrite the pictures after an intended change with SNAPVALE_UPDATE_GOLDEN=1, look at
 // them, and commit them.
 
-#include <QDir>
-#include <cstdlib>
-
 #include "IndexSheetFixture.h"
-
-namespace {
-
-const QString kGoldenDir = QStringLiteral(SNAPVALE_TEST_DATA "/golden");
-
-long pixelsOff(const QImage& a, const QImage& b, int tolerance, int& worst) {
-    long over = 0;
-    worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int m = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
-            worst = std::max(worst, m);
-            if (m > tolerance) ++over;
-        }
-    return over;
-}
-
-}  // namespace
 
 class IndexSheetGoldenTest : public IndexSheetFixture {
 protected:
     void photos(const std::vector<QSize>& sizes) {
         list.clear();
-        int seed = 1;
-        for (const QSize& s : sizes) {
-            const QString file = path(QStringLiteral("photo%1.png").arg(seed));
-            ASSERT_TRUE(paintTestPhoto(s.width(), s.height(), seed, false).save(file, "PNG"));
-            list.append(file);
-            ++seed;
-        }
+        addGoldenPhotos(list, dirPath(), sizes);
     }
     void check(const QString& name) {
         ASSERT_TRUE(render());
-        const QString golden = kGoldenDir + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (qEnvironmentVariableIsSet("SNAPVALE_UPDATE_GOLDEN")) {
-            QDir().mkpath(kGoldenDir);
-            ASSERT_TRUE(page.save(golden, "PNG"));
-            return;
-        }
-        const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(expected.isNull()) << "missing " << golden.toStdString();
-        ASSERT_EQ(expected.size(), page.size());
-        int worst = 0;
-        const long over = pixelsOff(page, expected, 4, worst);
-        if (over > long(page.width()) * page.height() / 1000) {
-            const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
-            page.save(actual, "PNG");
-            ADD_FAILURE() << name.toStdString() << ": " << over << " pixels differ (worst by " << worst
-                          << "); rendered page in " << actual.toStdString();
-        }
+        expectGoldenPage(page, name);
     }
 };
 

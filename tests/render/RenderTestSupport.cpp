@@ -1,8 +1,11 @@
 #include "RenderTestSupport.h"
 
+#include <QDir>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <cstdlib>
 
 #include "layout/PageSetup.h"
 
@@ -76,4 +79,43 @@ bool RenderFixture::render() {
 
 QRgb RenderFixture::pixel(int x, int y) const {
     return page.pixel(x, y) & 0xffffff;
+}
+
+void expectGoldenPage(const QImage& page, const QString& name) {
+    const QString dir = QStringLiteral(SNAPVALE_TEST_DATA "/golden");
+    const QString golden = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (qEnvironmentVariableIsSet("SNAPVALE_UPDATE_GOLDEN")) {
+        QDir().mkpath(dir);
+        EXPECT_TRUE(page.save(golden, "PNG"));
+        return;
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(expected.isNull()) << "missing " << golden.toStdString();
+    ASSERT_EQ(expected.size(), page.size());
+    long over = 0;  // pixels with a channel more than 4 levels away
+    int worst = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y), q = expected.pixel(x, y);
+            const int m = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            worst = std::max(worst, m);
+            if (m > 4) ++over;
+        }
+    if (over > long(page.width()) * page.height() / 1000) {
+        const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
+        page.save(actual, "PNG");
+        ADD_FAILURE() << name.toStdString() << ": " << over << " pixels differ (worst by " << worst
+                      << "); rendered page in " << actual.toStdString();
+    }
+}
+
+void addGoldenPhotos(ImageList& list, const QString& folder, const std::vector<QSize>& sizes) {
+    int seed = 1;
+    for (const QSize& s : sizes) {
+        const QString file = folder + QStringLiteral("/photo%1.png").arg(seed);
+        ASSERT_TRUE(paintTestPhoto(s.width(), s.height(), seed, false).save(file, "PNG"));
+        list.append(file);
+        ++seed;
+    }
 }

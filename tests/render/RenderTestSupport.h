@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "app/AppSettings.h"
 #include "image/CxImage.h"
@@ -23,6 +24,13 @@ QString writeTestPhoto(const QString& path, int width, int height, int seed);
 
 // The kept page as a top-down RGB32 picture.
 QImage keptPageImage(const CxImage& page);
+
+// Compares a rendered page with tests/data/golden/NAME.png: a channel may differ by a
+// few levels, and only 0.1 % of the pixels by more. With SNAPVALE_UPDATE_GOLDEN set the
+// page is written as the new golden picture instead (look at it before committing).
+void expectGoldenPage(const QImage& page, const QString& name);
+// Photo-like PNGs of the given sizes (seeds 1, 2, ...) in folder, appended to list.
+void addGoldenPhotos(ImageList& list, const QString& folder, const std::vector<QSize>& sizes);
 
 // The settings of a quick page: template and resolution chosen, everything else default.
 AppSettings quickSettings(const QString& templateName, int resolution);

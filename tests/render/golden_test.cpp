@@ -6,69 +6,20 @@
 // Rewrite the pictures after an intended change with SNAPVALE_UPDATE_GOLDEN=1, look
 // at every one of them, and commit them.
 
-#include <QDir>
-#include <QImageWriter>
-#include <cstdlib>
 
 #include "RenderTestSupport.h"
 #include "layout/PageSetup.h"
-
-namespace {
-
-const QString kGoldenDir = QStringLiteral(SNAPVALE_TEST_DATA "/golden");
-
-struct Difference {
-    long over = 0;  // pixels with a channel more than the tolerance away
-    int worst = 0;
-};
-
-Difference compare(const QImage& a, const QImage& b, int tolerance) {
-    Difference d;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int m = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
-            d.worst = std::max(d.worst, m);
-            if (m > tolerance) ++d.over;
-        }
-    return d;
-}
-
-}  // namespace
 
 class GoldenPageTest : public RenderFixture {
 protected:
     // n photos of the given shapes, painted from fixed seeds without grain.
     void photos(const std::vector<QSize>& sizes) {
         list.clear();
-        int seed = 1;
-        for (const QSize& s : sizes) {
-            const QString file = path(QStringLiteral("photo%1.png").arg(seed));
-            ASSERT_TRUE(paintTestPhoto(s.width(), s.height(), seed, false).save(file, "PNG"));
-            list.append(file);
-            ++seed;
-        }
+        addGoldenPhotos(list, dirPath(), sizes);
     }
     void check(const QString& name) {
         ASSERT_TRUE(render());
-        const QString golden = kGoldenDir + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (qEnvironmentVariableIsSet("SNAPVALE_UPDATE_GOLDEN")) {
-            QDir().mkpath(kGoldenDir);
-            ASSERT_TRUE(page.save(golden, "PNG"));
-            return;
-        }
-        const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(expected.isNull()) << "missing " << golden.toStdString();
-        ASSERT_EQ(expected.size(), page.size());
-        const Difference d = compare(page, expected, 4);
-        const long allowed = long(page.width()) * page.height() / 1000;  // 0.1 %
-        if (d.over > allowed) {
-            const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
-            page.save(actual, "PNG");
-            ADD_FAILURE() << name.toStdString() << ": " << d.over << " pixels differ (worst by " << d.worst
-                          << "); rendered page in " << actual.toStdString();
-        }
+        expectGoldenPage(page, name);
     }
     void choose(const QString& name) {
         chooseFullPageTemplate(settings, nullptr, name);
