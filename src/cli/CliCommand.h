@@ -9,7 +9,7 @@
 #include "app/Seams.h"
 
 struct CliContext {
-    QStringList args;     // the arguments after the command name, global flags removed
+    QStringList args;  // the arguments after the command name, global flags removed
     bool assumeYes = false;
     Services services;
 };
@@ -31,3 +31,7 @@ const std::vector<CliCommand>& cliCommands();
 // Writes a line to stderr (messages) or stdout (results).
 void cliError(const QString& text);
 void cliOut(const QString& text);
+// "snapvale-cli COMMAND: text" on stderr; returns the exit code 1.
+int cliFailure(const char* command, const QString& text);
+// The same followed by the command's usage line; returns the exit code 2.
+int cliUsageError(const char* command, const char* usage, const QString& text);

@@ -22,14 +22,11 @@ namespace {
 const char* const kUsage = "print [--template NAME] [--printer NAME] [--batch] [--yes] SOURCE...";
 
 int usageError(const QString& text) {
-    cliError(QStringLiteral("snapvale-cli print: ") + text);
-    cliError(QStringLiteral("Usage: snapvale-cli ") + QString::fromLatin1(kUsage));
-    return 2;
+    return cliUsageError("print", kUsage, text);
 }
 
 int failure(const QString& text) {
-    cliError(QStringLiteral("snapvale-cli print: ") + text);
-    return 1;
+    return cliFailure("print", text);
 }
 
 // Asking for --batch is the answer to the batch's confirmation; every other message

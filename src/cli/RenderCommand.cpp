@@ -32,14 +32,11 @@ const char* const kUsage =
     "SOURCE... --out PATTERN";
 
 int usageError(const QString& text) {
-    cliError(QStringLiteral("snapvale-cli render: ") + text);
-    cliError(QStringLiteral("Usage: snapvale-cli ") + QString::fromLatin1(kUsage));
-    return 2;
+    return cliUsageError("render", kUsage, text);
 }
 
 int failure(const QString& text) {
-    cliError(QStringLiteral("snapvale-cli render: ") + text);
-    return 1;
+    return cliFailure("render", text);
 }
 
 // The pass's status texts for one page, kept for the summary; the progress goes to

@@ -52,6 +52,17 @@ void cliError(const QString& text) {
     std::fflush(stderr);
 }
 
+int cliFailure(const char* command, const QString& text) {
+    cliError(QStringLiteral("snapvale-cli %1: ").arg(QLatin1String(command)) + text);
+    return 1;
+}
+
+int cliUsageError(const char* command, const char* usage, const QString& text) {
+    cliFailure(command, text);
+    cliError(QStringLiteral("Usage: snapvale-cli ") + QString::fromLatin1(usage));
+    return 2;
+}
+
 void cliOut(const QString& text) {
     std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);

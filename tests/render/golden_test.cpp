@@ -6,7 +6,6 @@
 // Rewrite the pictures after an intended change with SNAPVALE_UPDATE_GOLDEN=1, look
 // at every one of them, and commit them.
 
-
 #include "RenderTestSupport.h"
 #include "layout/PageSetup.h"
 
