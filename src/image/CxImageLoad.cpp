@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "image/CxImage.h"
+#include "image/FileBytes.h"
 #include "image/codecs/Codecs.h"
 
 namespace {
@@ -16,11 +17,22 @@ bool acceptedCode(int format) {
     return format > CXIMAGE_FORMAT_UNKNOWN && format < 16;
 }
 
-// Reads in chunks, so a device that reports no size (a pipe) is bounded as well.
+}  // namespace
+
 bool readBounded(QFile& file, QByteArray& out) {
-    if (file.size() > kMaxFileBytes) return false;
-    constexpr qint64 chunk = 1 << 20;
     out.clear();
+    const qint64 expected = file.size();
+    if (expected > kMaxFileBytes) return false;
+    // One read into a buffer of the file's size (no regrowing copies of a large
+    // photo); then chunks, so a device that reports no size (a pipe) or a file that
+    // grows meanwhile is bounded as well.
+    if (expected > 0) {
+        out.resize(expected);
+        const qint64 got = file.read(out.data(), expected);
+        if (got < 0) return false;
+        out.resize(got);
+    }
+    constexpr qint64 chunk = 1 << 20;
     for (;;) {
         const QByteArray part = file.read(chunk);
         if (part.isEmpty()) return file.error() == QFileDevice::NoError;
@@ -28,8 +40,6 @@ bool readBounded(QFile& file, QByteArray& out) {
         out.append(part);
     }
 }
-
-}  // namespace
 
 bool CxImage::LoadFromFile(const QString& path, int format) {
     if (!acceptedCode(format)) {

@@ -5,30 +5,15 @@
 #include <QFile>
 #include <utility>
 
+#include "image/FileBytes.h"
 #include "image/PhotoImage.h"
 #include "image/codecs/Codecs.h"
 
 namespace {
 
-// The same ceiling as the raster loader: no photo we print comes near it.
-constexpr qint64 kMaxFileBytes = 512ll * 1024 * 1024;
-
 bool readWholeFile(const QString& path, QByteArray& out) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return false;
-    // One read into a buffer of the file's size; more is read in chunks, so a device
-    // that reports no size (or grows meanwhile) is bounded as well.
-    const qint64 expected = file.size();
-    out.resize(expected);
-    const qint64 got = expected > 0 ? file.read(out.data(), expected) : 0;
-    if (got < 0) return false;
-    out.resize(got);
-    for (;;) {
-        const QByteArray part = file.read(qint64(1) << 20);
-        if (part.isEmpty()) return file.error() == QFileDevice::NoError;
-        if (out.size() + part.size() > kMaxFileBytes) return false;
-        out.append(part);
-    }
+    return file.open(QIODevice::ReadOnly) && readBounded(file, out);
 }
 
 }  // namespace

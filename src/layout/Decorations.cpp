@@ -10,10 +10,6 @@
 #include "layout/PageFonts.h"
 
 namespace {
-QColor toQColor(ColorRef c) {
-    return QColor(colorRed(c), colorGreen(c), colorBlue(c));
-}
-
 int rightOf(const QRect& r) {
     return r.x() + r.width();
 }
@@ -121,11 +117,21 @@ void DecorateSlot(QPainter& canvas, const QRect& inner, bool turned, const AppSe
         drawLogo(canvas, work, turned, s, slideSheet);
 }
 
+QColor toQColor(ColorRef c) {
+    return QColor(colorRed(c), colorGreen(c), colorBlue(c));
+}
+
+int turnedLogoLocation(int loc) {
+    static const int turned[4] = {1, 3, 0, 2};
+    return loc >= 0 && loc < 4 ? turned[loc] : loc;
+}
+
+QString productResolutionLine(int resolution) {
+    return QStringLiteral("Snapvale (snapvale.example) - Page Resolution %1 DPI").arg(resolution);
+}
+
 QString pageResolutionText(bool mirrored, const QString& title, int resolution) {
-    if (mirrored)
-        return QStringLiteral("%1 \nSnapvale (snapvale.example) - Page Resolution %2 DPI")
-            .arg(title)
-            .arg(resolution);
+    if (mirrored) return title + QStringLiteral(" \n") + productResolutionLine(resolution);
     return QStringLiteral("%1 \nPage Resolution %2 DPI").arg(title).arg(resolution);
 }
 

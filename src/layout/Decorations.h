@@ -4,6 +4,7 @@
 // colour), the page resolution text of the half-page 5 1/4 x 8 1/4 style, and the
 // background painter of the setup sheet's preview.
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <memory>
@@ -15,6 +16,17 @@ class PhotoImage;
 
 // Rectangles here follow the page's convention: right and bottom are exclusive
 // edges (x() + width(), y() + height()).
+
+// A stored 0x00BBGGRR colour as Qt's.
+QColor toQColor(ColorRef c);
+
+// The watermark corner as seen on a photo turned a quarter for its slot or frame:
+// 0->1, 1->3, 2->0, 3->2; other codes stay as they are.
+int turnedLogoLocation(int logoLocation);
+
+// "Snapvale (snapvale.example) - Page Resolution %d DPI": the product line of the
+// page texts.
+QString productResolutionLine(int resolution);
 
 // Watermark for one slot. `turned`: the photo in it was turned a quarter.
 // `slideSheet`: the page is a 3D slide index sheet (the logo turns the other way).

@@ -21,13 +21,8 @@ const char* const IndexSheets::kMountLoadError = "Oops - internal image load err
 
 namespace {
 
-QColor toQColor(ColorRef c) {
-    return QColor(colorRed(c), colorGreen(c), colorBlue(c));
-}
-
-// The maker's line under the credit, and the address after the product name.
+// The maker's line under the credit.
 const char* const kMakerNotice = "\u00a9 2024 Tarnwick";
-const char* const kProductLine = "Snapvale (snapvale.example) - Page Resolution %1 DPI";
 
 // The label face; where it is not installed the plain sans face of the canvas stands in.
 QFont labelFont(int cellHeight) {
@@ -71,7 +66,7 @@ QString indexSheetHeaderText(const QDateTime& when, int resolution) {
     QString credit = QStringLiteral("Created with Snapvale ") + versionLine() + QStringLiteral(" on ") +
                      indexSheetDateText(when) + QLatin1Char('\n');
     credit += QLatin1Char(' ') + QString::fromUtf8(kMakerNotice);
-    return credit + QStringLiteral(" \n") + QString::fromLatin1(kProductLine).arg(resolution);
+    return credit + QStringLiteral(" \n") + productResolutionLine(resolution);
 }
 
 QString frameLabelName(const QString& path, int limit) {
@@ -142,32 +137,19 @@ QRect slidePhotoRect(const QRect& frame) {
     return shrunk(frame, int(frame.width() * 0.085), int(frame.height() * 0.055));
 }
 
-int turnedLogoLocation(int loc) {
-    static const int turned[4] = {1, 3, 0, 2};
-    return loc >= 0 && loc < 4 ? turned[loc] : loc;
-}
-
 bool frameTurnsPhoto(int pw, int ph, int rw, int rh, bool slides) {
     if (slides) return true;
     return (rw > rh && pw < ph) || (rw < rh && pw > ph);
 }
 
-std::vector<PhotoTarget> IndexSheets::plannedTargets(RenderPass& pass,
-                                                     const IndexSheetPlacement& sheet) const {
+std::vector<PhotoTarget> IndexSheets::plannedTargets(const IndexSheetPlacement& sheet) const {
+    // One target a frame in fill order; the pass pairs them with the list's files.
     std::vector<PhotoTarget> targets;
-    const AppSettings& s = pass.settings();
-    if (s.PhotoGridOnly) return targets;
-    // Walk a copy of the list as the frames will, so short names that load nothing
-    // are left out and the targets line up with the photos taken.
-    ImageList walk = pass.imageList();
     for (int column = sheet.columns; column >= 1; --column)
         for (int row = 1; row <= sheet.rows; ++row) {
             const QRect cell = indexSheetCell(sheet.sheetArea, sheet.columns, sheet.rows, column, row);
             const QRect photo = sheet.slides ? slidePhotoRect(cell) : filmPhotoRect(shrunk(cell, 5, 5));
-            if (walk.currentPhoto.size() > 3)
-                targets.push_back(
-                    PhotoTarget{std::max(0, photo.width()), std::max(0, photo.height()), false});
-            if (!s.UseSingleImage) walk.takeNext();
+            targets.push_back(PhotoTarget{std::max(0, photo.width()), std::max(0, photo.height()), false});
         }
     return targets;
 }
@@ -198,7 +180,7 @@ void IndexSheets::drawSheet(RenderPass& pass, Canvas& canvas, const Template& tp
     }
     painter.restore();
 
-    pass.announcePhotoTargets(plannedTargets(pass, sheet));
+    pass.announcePhotoTargets(plannedTargets(sheet));
 
     const Sheet look{sheet.slides, sheet.frameLabelLimit};
     const FilmArtwork art = filmArtworkFor(tpl.slotCount());

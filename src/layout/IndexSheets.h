@@ -49,10 +49,6 @@ QRect indexSheetCell(const PixelRect& sheetArea, int columns, int rows, int colu
 QRect filmPhotoRect(const QRect& frame);
 QRect slidePhotoRect(const QRect& frame);
 
-// The watermark corner as seen on a photo turned for a film frame:
-// 0->1, 1->3, 2->0, 3->2; other codes stay as they are.
-int turnedLogoLocation(int logoLocation);
-
 // Whether a photo of this size is turned for a frame's photo rectangle of that size.
 // On slide sheets every photo is turned.
 bool frameTurnsPhoto(int photoWidth, int photoHeight, int rectWidth, int rectHeight, bool slides);
@@ -84,8 +80,8 @@ private:
                    const Sheet& sheet);
     void drawFilmArtwork(QPainter& painter, const QRect& cell, const PixelRect& sheetArea, bool lastRow,
                          const FilmArtwork& art, const AppSettings& settings);
-    // The photo targets of the frames that will load a photo, in filling order.
-    std::vector<PhotoTarget> plannedTargets(RenderPass& pass, const IndexSheetPlacement& sheet) const;
+    // The photo target of every frame, in filling order.
+    std::vector<PhotoTarget> plannedTargets(const IndexSheetPlacement& sheet) const;
 
     QString mountPath_ = QString::fromLatin1(kMountPicture);
 };

@@ -28,10 +28,6 @@ const char* const kLampGray = "LED_GRAY";
 
 namespace {
 
-QColor toQColor(ColorRef c) {
-    return QColor(colorRed(c), colorGreen(c), colorBlue(c));
-}
-
 // Whole pixels of the photo border: trunc(resolution x inches), where a product a
 // hair below a whole pixel (300 x 0.07 read back as 20.999999999999996) counts as it.
 int borderPixels(int resolution, double inches) {
@@ -313,39 +309,37 @@ DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target,
     return t;
 }
 
-void RenderPass::announcePhotoTargets(std::vector<PhotoTarget> targets) {
-    // The file of each load, found by walking a copy of the list as the frames will:
-    // names of three characters or fewer load nothing and have no target.
+void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
+    // The file of each frame, found by walking a copy of the list as the frames will:
+    // names of three characters or fewer load nothing and are left out.
     std::vector<PhotoSupply::Job> jobs;
-    jobs.reserve(targets.size());
-    ImageList walk = list_;
-    const int patience = 2 * walk.count() + 2;
-    for (const PhotoTarget& target : targets) {
-        for (int step = 0; walk.currentPhoto.size() <= 3 && step < patience && !settings_.UseSingleImage;
-             ++step)
-            walk.takeNext();
-        if (walk.currentPhoto.size() <= 3) break;
-        jobs.push_back({walk.currentPhoto, decodeTarget(target, std::nullopt)});
-        if (!settings_.UseSingleImage) walk.takeNext();
+    if (!settings_.PhotoGridOnly) {
+        ImageList walk = list_;
+        for (const DecodeTarget& target : perFrame) {
+            if (walk.currentPhoto.size() > 3) jobs.push_back({walk.currentPhoto, target});
+            if (!settings_.UseSingleImage) walk.takeNext();
+        }
     }
     supply_.start(std::move(jobs));
 }
 
+void RenderPass::announcePhotoTargets(const std::vector<PhotoTarget>& frames) {
+    std::vector<DecodeTarget> perFrame;
+    perFrame.reserve(frames.size());
+    for (const PhotoTarget& target : frames) perFrame.push_back(decodeTarget(target, std::nullopt));
+    startSupply(perFrame);
+}
+
 void RenderPass::announceSlots(const PagePlan& plan) {
-    if (settings_.PhotoGridOnly) return;
-    std::vector<PhotoSupply::Job> jobs;
-    ImageList walk = list_;
+    std::vector<DecodeTarget> perSlot;
     for (const PlacedSlot& slot : plan.slots) {
         if (slot.outlineOnly) continue;
-        if (walk.currentPhoto.size() > 3) {
-            const QRect inner = innerRect(slot);
-            jobs.push_back({walk.currentPhoto, decodeTarget(PhotoTarget{inner.width(), inner.height(), true},
-                                                            SlotFitContext::forSlot(slot, settings_.UserWidth,
-                                                                                    settings_.UserHeight))});
-        }
-        if (!settings_.UseSingleImage) walk.takeNext();
+        const QRect inner = innerRect(slot);
+        perSlot.push_back(
+            decodeTarget(PhotoTarget{inner.width(), inner.height(), true},
+                         SlotFitContext::forSlot(slot, settings_.UserWidth, settings_.UserHeight)));
     }
-    supply_.start(std::move(jobs));
+    startSupply(perSlot);
 }
 
 SuppliedPhoto RenderPass::supplyPhoto(const QString& fileName, const DecodeTarget& target) {
@@ -528,11 +522,7 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                 // The corner follows the photo's turn: the watermark stays in the corner
                 // the person chose, as seen on the printed photo.
                 AppSettings decor = s;
-                if (d.rotated) {
-                    static const int turnedCorner[4] = {1, 3, 0, 2};
-                    if (decor.LogoLocation >= 0 && decor.LogoLocation < 4)
-                        decor.LogoLocation = turnedCorner[decor.LogoLocation];
-                }
+                if (d.rotated) decor.LogoLocation = turnedLogoLocation(decor.LogoLocation);
                 painter.save();
                 DecorateSlot(painter, inner, d.rotated, decor, false);
                 painter.restore();

@@ -185,11 +185,11 @@ public:
     // The list's next photo, unless one photo fills every slot.
     void advanceList();
 
-    // Announces, before drawing, where the page's coming photos will be drawn, one
-    // target for every photo load in drawing order (frames that load no photo are
-    // left out). The pass may decode them ahead; drawing order, status texts and
-    // list stepping are unchanged by it.
-    void announcePhotoTargets(std::vector<PhotoTarget> targets);
+    // Announces, before drawing, where the page's coming photos will be drawn: one
+    // target for every frame that takes the list's current photo, in drawing order.
+    // The pass finds each frame's file itself and may decode them ahead; drawing
+    // order, status texts and list stepping are unchanged by it.
+    void announcePhotoTargets(const std::vector<PhotoTarget>& frames);
     // The photo for the next load: decoded ahead when announced and matching, else
     // loaded now. The photo is null when it could not be loaded.
     SuppliedPhoto takePhoto(const QString& fileName, const PhotoTarget& target);
@@ -198,6 +198,7 @@ private:
     void placeSlots(Canvas& canvas, const PagePlan& plan);
     QRect innerRect(const PlacedSlot& slot) const;
     DecodeTarget decodeTarget(const PhotoTarget& target, const std::optional<SlotFitContext>& fit) const;
+    void startSupply(const std::vector<DecodeTarget>& perFrame);
     void announceSlots(const PagePlan& plan);
     SuppliedPhoto supplyPhoto(const QString& fileName, const DecodeTarget& target);
     void finishStatus();

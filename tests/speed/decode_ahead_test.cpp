@@ -41,15 +41,9 @@ public:
     void drawSheet(RenderPass& pass, Canvas& canvas, const Template&, const IndexSheetPlacement&) override {
         const std::vector<QRect> rects = frames(canvas);
         std::vector<PhotoTarget> targets;
-        ImageList walk = pass.imageList();
-        for (const QRect& r : rects) {
-            if (walk.currentPhoto.size() > 3) targets.push_back(PhotoTarget{r.width(), r.height(), false});
-            walk.takeNext();
-        }
-        if (misannounce && !targets.empty()) {
-            targets.erase(targets.begin());
-            targets.push_back(PhotoTarget{7, 7, false});
-        }
+        for (const QRect& r : rects) targets.push_back(PhotoTarget{r.width(), r.height(), false});
+        // A stray target after the second frame: the page goes otherwise than foreseen midway.
+        if (misannounce && targets.size() > 2) targets.insert(targets.begin() + 2, PhotoTarget{7, 7, false});
         pass.announcePhotoTargets(targets);
         QPainter& painter = canvas.painter();
         for (const QRect& r : rects) {

@@ -1,0 +1,10 @@
+#pragma once
+// Reading a whole picture file into memory, with the ceiling every loader keeps to.
+
+#include <QByteArray>
+#include <QFile>
+
+// The rest of an open file into out. False when it cannot be read or is larger than
+// any photo we print comes near (a mistaken pick such as a disk image must not
+// exhaust memory).
+bool readBounded(QFile& file, QByteArray& out);
