@@ -60,15 +60,14 @@ int BatchPageCount(int imageCount, int photosPerPage) {
 
 namespace {
 
-bool batchRunning = false;
-
-// The progress window goes and the running mark is cleared however the batch ends.
+// The progress window goes and the batch-in-progress flag is cleared however the
+// batch ends.
 struct BatchRun {
     std::unique_ptr<ProgressWindow> window;
-    BatchRun() { batchRunning = true; }
+    std::optional<BatchPrintFlag> flag;
+    BatchRun() { flag.emplace(); }
     ~BatchRun() {
         if (window) window->destroy();
-        batchRunning = false;
     }
 };
 
@@ -84,7 +83,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
     Notifier& notifier = *ctx.services.notifier;
     PrinterBackend& printer = *ctx.services.printer;
     // Windows stay alive while the batch waits, so its command can come again.
-    if (batchRunning) return false;
+    if (BatchPrintInProgress()) return false;
 
     WaitCursor waitCursor;
     const int imageCount = ctx.list.count();
@@ -117,8 +116,6 @@ bool BatchPrint(BatchPrintContext& ctx) {
     progress.create(QStringLiteral("Photo Auto Print - %1").arg(printerName));
     progress.setRange(0, 100, 1);
 
-    std::optional<BatchPrintFlag> flag;
-    flag.emplace();
     int page = 1;
     int jobCount = 0;
     int lastShown = -1;
@@ -175,7 +172,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
     }
 
     run.window->destroy();
-    flag.reset();
+    run.flag.reset();
     if (result) notifier.plainOk(QStringLiteral("All photos printed!"));
     return result;
 }
