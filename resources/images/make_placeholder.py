@@ -5,9 +5,9 @@ page: a pale card with a simple landscape sign (sun and two hills) struck throug
     python3 resources/images/make_placeholder.py resources/images/170.png
 """
 import math
-import struct
 import sys
-import zlib
+
+from pngwrite import write_picture
 
 W, H = 480, 360
 BACK = (232, 232, 232)
@@ -46,21 +46,8 @@ def pixel(x, y):
     return s if s else BACK
 
 
-def png(width, height, rows):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in rows)
-    head = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-
-
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "170.png"
-    rows = [[pixel(x, y) for x in range(W)] for y in range(H)]
-    with open(out, "wb") as f:
-        f.write(png(W, H, rows))
+    write_picture("170.png", W, H, pixel, sys.argv)
 
 
 if __name__ == "__main__":

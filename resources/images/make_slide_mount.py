@@ -6,9 +6,9 @@ the window, so mostly the card border shows around the photo.
 
     python3 resources/images/make_slide_mount.py resources/images/302.png
 """
-import struct
 import sys
-import zlib
+
+from pngwrite import write_picture
 
 W, H = 440, 360
 PAGE = (255, 255, 255)      # outside the rounded corners: the white page
@@ -60,21 +60,8 @@ def pixel(x, y):
     return CARD
 
 
-def png(width, height, rows):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in rows)
-    head = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-
-
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "302.png"
-    rows = [[pixel(x, y) for x in range(W)] for y in range(H)]
-    with open(out, "wb") as f:
-        f.write(png(W, H, rows))
+    write_picture("302.png", W, H, pixel, sys.argv)
 
 
 if __name__ == "__main__":
