@@ -7,9 +7,13 @@
 
 #include "app/Seams.h"
 
-double programVersion() { return 252 * static_cast<double>(0.01f); }
+double programVersion() {
+    return 252 * static_cast<double>(0.01f);
+}
 
-QString versionLine() { return QString::asprintf("[v %05.2f.%s]", programVersion(), kProgramBuild); }
+QString versionLine() {
+    return QString::asprintf("[v %05.2f.%s]", programVersion(), kProgramBuild);
+}
 
 QString photoFileFilter() {
     return QStringLiteral(
@@ -24,7 +28,9 @@ QString helpDirectory(const QString& productDir) {
     return base + QStringLiteral("/html");
 }
 
-bool helpAvailable(const QString& helpDir) { return QFileInfo(helpDir).isDir(); }
+bool helpAvailable(const QString& helpDir) {
+    return QFileInfo(helpDir).isDir();
+}
 
 bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifier, Launcher& launcher) {
     const QString path = helpDir + name;
@@ -46,4 +52,11 @@ qint64 freeDiskSpace(const QString& path, bool* ok) {
     const bool valid = storage.isValid() && storage.isReady();
     if (ok) *ok = valid;
     return valid ? storage.bytesAvailable() : 0;
+}
+
+void showListEmpty(Notifier& notifier, bool already) {
+    notifier.message(QStringLiteral("Snapvale List Empty"),
+                     already ? QStringLiteral("Your image list is already empty!")
+                             : QStringLiteral("Your image list is empty!"),
+                     MessageKind::Information);
 }

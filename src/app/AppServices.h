@@ -23,5 +23,9 @@ bool helpAvailable(const QString& helpDir);
 // "Unable to locate context help topic:\n %s" and returns false.
 bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifier, Launcher& launcher);
 
+// The "Snapvale List Empty" notice: "Your image list is empty!", or with `already`
+// "Your image list is already empty!".
+void showListEmpty(Notifier& notifier, bool already = false);
+
 // Free bytes on the volume holding path; ok is false when it cannot be told.
 qint64 freeDiskSpace(const QString& path, bool* ok);

@@ -315,8 +315,7 @@ bool CSnapvaleDlg::layoutSetupChecks() {
     view_->leaveZoomMode();
     if (!AskMarginReset(view_->settings(), &store_, *services_.notifier)) return false;
     if (view_->imageListEmpty()) {
-        services_.notifier->message(QStringLiteral("Snapvale List Empty"),
-                                    QStringLiteral("Your image list is empty!"), MessageKind::Information);
+        showListEmpty(*services_.notifier);
         return false;
     }
     return true;

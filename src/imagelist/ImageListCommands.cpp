@@ -11,7 +11,6 @@
 #include "imagelist/ImageList.h"
 
 namespace {
-const QString kListEmptyTitle = QStringLiteral("Snapvale List Empty");
 const QString kAlbumFilter = QStringLiteral("Photo Album Files(*.pho) | *.pho");
 const QString kAlbumSaveFilter = QStringLiteral("Photo Album Files|*.pho|All Files|*.*||");
 }  // namespace
@@ -212,7 +211,7 @@ void ImageListCommands::startUp() {
 
 void ImageListCommands::exportToAlbum() {
     if (list_.isEmpty()) {
-        inform(kListEmptyTitle, QStringLiteral("Your image list is empty!"));
+        if (services_.notifier) showListEmpty(*services_.notifier);
         updateCommandStates();
         return;
     }
@@ -249,7 +248,7 @@ void ImageListCommands::exportToAlbum() {
 
 void ImageListCommands::erase() {
     if (list_.isEmpty()) {
-        inform(kListEmptyTitle, QStringLiteral("Your image list is already empty!"));
+        if (services_.notifier) showListEmpty(*services_.notifier, true);
     } else if (ask(QStringLiteral("Snapvale Delete Image List?"),
                    QStringLiteral("Do you want to remove ALL image files from the current image list?")) ==
                Answer::Yes) {

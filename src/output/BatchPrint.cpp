@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/AppServices.h"
 #include "app/AppSettings.h"
 #include "app/ProgressWindow.h"
 #include "imagelist/ImageList.h"
@@ -89,8 +90,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
     const int imageCount = ctx.list.count();
     if (imageCount == 0) {
         // Nothing to print: saying "All photos printed!" would be untrue.
-        notifier.message(QStringLiteral("Snapvale List Empty"), QStringLiteral("Your image list is empty!"),
-                         MessageKind::Information);
+        showListEmpty(notifier);
         return false;
     }
     const int pageCount = BatchPageCount(imageCount, BatchPhotosPerPage(ctx.settings));

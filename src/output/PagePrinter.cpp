@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <new>
 
+#include "app/AppServices.h"
 #include "app/AppSettings.h"
 #include "app/Seams.h"
 #include "app/SettingsStore.h"
@@ -251,8 +252,7 @@ PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const CxImage
     const PaperSizes sizes = PaperSizes::fromSettings(settings);
     if (!CheckPrinterPageSize(backend, notifier, sizes)) return PrintResult::Abandoned;
     if (listEmpty) {
-        notifier.message(QStringLiteral("Snapvale List Empty"),
-                         QStringLiteral("Your image list is already empty!"), MessageKind::Information);
+        showListEmpty(notifier, true);
         return PrintResult::EmptyList;
     }
     if (!page || !page->IsValid()) return PrintResult::NotPrinted;

@@ -75,9 +75,7 @@ void SaveCanvasCommand::storeSaveAsJpg(int value) {
 bool SaveCanvasCommand::run(const CxImage& keptPage) {
     Notifier* notifier = services_.notifier;
     if (list_.isEmpty()) {
-        if (notifier)
-            notifier->message(QStringLiteral("Snapvale List Empty"),
-                              QStringLiteral("Your image list is empty!"), MessageKind::Information);
+        if (notifier) showListEmpty(*notifier);
         return false;
     }
     if (!services_.files) return false;
