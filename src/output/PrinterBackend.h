@@ -52,9 +52,3 @@ public:
 
 // The name shown to the person: the application's printer, or "Default Printer" when none.
 QString currentPrinterName(PrinterBackend& backend);
-
-// The default printer as CUPS knows it.
-class CupsPrinterBackend : public PrinterBackend {
-public:
-    QString defaultPrinterName() override;
-};

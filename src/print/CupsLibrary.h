@@ -5,8 +5,6 @@
 #include <cups/cups.h>
 
 struct CupsLibrary {
-    decltype(&::cupsGetDests2) getDests2;
-    decltype(&::cupsGetDest) getDest;
     decltype(&::cupsGetNamedDest) getNamedDest;
     decltype(&::cupsFreeDests) freeDests;
     decltype(&::cupsCopyDestInfo) copyDestInfo;
