@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "app/CSnapvaleDlg.h"
 #include "app/GuiSeams.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "ui/AboutWindow.h"
 
 CSnapvaleApp::CSnapvaleApp(const Options& options) : options_(options), lock_(options.runtimeDir) {

@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "app/StatusPanes.h"
 #include "imagelist/ImageListCommands.h"
 #include "layout/TemplateCatalogue.h"

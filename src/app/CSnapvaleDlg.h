@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 #include "ui/AboutWindow.h"
 
 class CSnapvaleView;

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "image/PhotoImage.h"
 #include "layout/Canvas.h"
 #include "layout/IndexSheets.h"

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 

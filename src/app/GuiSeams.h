@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 class QMessageBox;
 

@@ -2,7 +2,7 @@
 
 #include <QResizeEvent>
 
-#include "app/StatusIndicator.h"
+#include "core/StatusIndicator.h"
 
 StatusPanes::StatusPanes(QWidget* parent) : QWidget(parent) {
     for (QLabel*& pane : panes_) {

@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QWidget>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 #include "ui/PictureButton.h"
 
 class StatusPanes : public QWidget {

@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <cstdio>
 
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 #include "app/CSnapvaleApp.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 struct CliContext {
     QStringList args;  // the arguments after the command name, global flags removed

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"

@@ -2,8 +2,8 @@
 // The seams of the command line: messages go to stderr and questions take the
 // answer the flags give (--yes), else No.
 
-#include "app/ProgressWindow.h"
-#include "app/Seams.h"
+#include "core/ProgressWindow.h"
+#include "core/Seams.h"
 
 class CliNotifier final : public Notifier {
 public:

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "album/AlbumFile.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/HtmlExport.h"

@@ -2,8 +2,8 @@
 // template and prints the first page, or with --batch the whole list page after page,
 // through the same checks and placement as the Print and Batch Print commands.
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
 #include "image/CxImage.h"

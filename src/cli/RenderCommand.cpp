@@ -10,8 +10,8 @@
 #include <QSaveFile>
 #include <memory>
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
 #include "image/CxImage.h"

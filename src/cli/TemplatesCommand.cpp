@@ -1,7 +1,7 @@
 // snapvale-cli templates: the print layouts the program knows, one a line.
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "layout/TemplateCatalogue.h"
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/AppServices.h"
-#include "app/Seams.h"
-#include "app/SettingsStore.h"
+#include "core/AppServices.h"
+#include "core/Seams.h"
+#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeams.h"
 #include "image/PhotoImage.h"

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <cstring>
 
-#include "app/AppSettings.h"
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
 
@@ -26,18 +25,18 @@ bool applyKernel(CxImage& image, const ConvolutionKernel& kernel) {
     return image.Convolve(kernel.weights, kernel.size, kernel.divisor, kernel.offset);
 }
 
-int ApplyPhotoFilters(PhotoImage& photo, const AppSettings& s) {
+int ApplyPhotoFilters(PhotoImage& photo, const PhotoFilterSet& f) {
     CxImage* image = photo.Raster();
     if (!image) return 0;
     // Each step works on the previous one's result; a failed step is skipped.
-    if (s.RepairPhoto) image->RepairNoise(kRepairRadius, kRepairPasses);
-    if (s.LightenPhoto) image->AdjustLight(s.PhotoLighten);
-    if (s.DarkenPhoto) image->AdjustLight(s.PhotoDarken);
-    if (s.PhotoSharpen) applyKernel(*image, kSharpenKernel);
-    if (s.PhotoSoften) applyKernel(*image, kSoftenKernel);
-    if (s.EmbossPhoto) applyKernel(*image, kEmbossKernel);
-    if (s.EdgePhoto) applyKernel(*image, kEdgeOnlyKernel);
-    if (s.NegativeImage) image->Invert();
+    if (f.repair) image->RepairNoise(kRepairRadius, kRepairPasses);
+    if (f.lighten) image->AdjustLight(f.lightenAmount);
+    if (f.darken) image->AdjustLight(f.darkenAmount);
+    if (f.sharpen) applyKernel(*image, kSharpenKernel);
+    if (f.soften) applyKernel(*image, kSoftenKernel);
+    if (f.emboss) applyKernel(*image, kEmbossKernel);
+    if (f.edgeOnly) applyKernel(*image, kEdgeOnlyKernel);
+    if (f.negative) image->Invert();
     return 1;
 }
 

@@ -9,7 +9,6 @@
 class CxImage;
 class PhotoImage;
 class QPainter;
-struct AppSettings;
 
 // A 3 x 3 convolution. Weights are stored bottom row of the displayed photo first
 // (DIB row order), left to right within a row.
@@ -27,11 +26,30 @@ extern const ConvolutionKernel kEdgeOnlyKernel;
 
 bool applyKernel(CxImage& image, const ConvolutionKernel& kernel);
 
-// The per-photo filters switched on in the settings, in this order: repair,
-// lighten, darken, sharpen, soften, emboss, edge only, negative. Returns 0 for a
-// photo that is not raster-loaded (system pictures are drawn unfiltered), else 1;
-// a filter that fails leaves the photo as it was and the next one still runs.
-int ApplyPhotoFilters(PhotoImage& photo, const AppSettings& settings);
+// The filters switched on for a page, with the lighten and darken amounts.
+struct PhotoFilterSet {
+    bool repair = false;
+    bool lighten = false;
+    bool darken = false;
+    bool sharpen = false;
+    bool soften = false;
+    bool emboss = false;
+    bool edgeOnly = false;
+    bool negative = false;
+    int lightenAmount = 25;
+    int darkenAmount = -25;
+
+    // The noise repair and the 3 x 3 kernels look at neighbouring pixels, so on a
+    // shrunken photo they would do something else; light, dark and negative work pixel
+    // by pixel and give the same picture either way.
+    bool needsFullResolution() const { return repair || sharpen || soften || emboss || edgeOnly; }
+};
+
+// The filters of the set, in this order: repair, lighten, darken, sharpen, soften,
+// emboss, edge only, negative. Returns 0 for a photo that is not raster-loaded
+// (system pictures are drawn unfiltered), else 1; a filter that fails leaves the
+// photo as it was and the next one still runs.
+int ApplyPhotoFilters(PhotoImage& photo, const PhotoFilterSet& filters);
 
 // (30 r + 59 g + 11 b) div 100.
 int grayLevel(int red, int green, int blue);

@@ -4,10 +4,10 @@
 #include <QDirIterator>
 #include <iterator>
 
-#include "app/Seams.h"
-#include "app/SettingsStore.h"
+#include "core/Seams.h"
+#include "core/SettingsStore.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/WaitCursor.h"
+#include "core/WaitCursor.h"
 
 namespace {
 

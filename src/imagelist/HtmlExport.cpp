@@ -5,12 +5,12 @@
 #include <QStandardPaths>
 #include <cmath>
 
-#include "app/AppServices.h"
-#include "app/ProgressWindow.h"
-#include "app/Seams.h"
+#include "core/AppServices.h"
+#include "core/ProgressWindow.h"
+#include "core/Seams.h"
 #include "image/PhotoImage.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/WaitCursor.h"
+#include "core/WaitCursor.h"
 
 QString htmlExportPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "album/AlbumFile.h"
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/HtmlExport.h"
 #include "imagelist/ImageList.h"

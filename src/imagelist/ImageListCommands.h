@@ -23,7 +23,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 class ImageList;
 struct AppSettings;

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "app/AppSettings.h"
-#include "app/Seams.h"
+#include "core/AppSettings.h"
+#include "core/Seams.h"
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 
 class QPainter;
 class PhotoImage;

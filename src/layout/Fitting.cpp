@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 
 PrintSizeFit printSizeFit(int iw, int ih, PrintSizeClasses classes, double userWidth, double userHeight) {
     PrintSizeFit fit;

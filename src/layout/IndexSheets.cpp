@@ -6,9 +6,9 @@
 #include <QPen>
 #include <cmath>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/Seams.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/Seams.h"
 #include "image/PhotoFilters.h"
 #include "image/PhotoImage.h"
 #include "imagelist/ImageList.h"
@@ -273,7 +273,7 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
             PhotoImage& photo = *supplied.photo;
             bool turned = false;
             if (CxImage* raster = photo.Raster()) {
-                ApplyPhotoFilters(photo, s);
+                ApplyPhotoFilters(photo, photoFilterSet(s));
                 if (frameTurnsPhoto(pw, ph, photoRect.width(), photoRect.height(), sheet.slides))
                     turned = raster->RotateClockwise();
             }

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cmath>
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "layout/TemplateCatalogue.h"
 
 namespace {

@@ -4,10 +4,25 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
+
+PhotoFilterSet photoFilterSet(const AppSettings& s) {
+    PhotoFilterSet f;
+    f.repair = s.RepairPhoto != 0;
+    f.lighten = s.LightenPhoto != 0;
+    f.darken = s.DarkenPhoto != 0;
+    f.sharpen = s.PhotoSharpen != 0;
+    f.soften = s.PhotoSoften != 0;
+    f.emboss = s.EmbossPhoto != 0;
+    f.edgeOnly = s.EdgePhoto != 0;
+    f.negative = s.NegativeImage != 0;
+    f.lightenAmount = s.PhotoLighten;
+    f.darkenAmount = s.PhotoDarken;
+    return f;
+}
 
 bool filtersNeedFullResolution(const AppSettings& s) {
-    return s.RepairPhoto || s.PhotoSharpen || s.PhotoSoften || s.EmbossPhoto || s.EdgePhoto;
+    return photoFilterSet(s).needsFullResolution();
 }
 
 ShownRegion shownRegion(const PhotoFitPlan& plan) {

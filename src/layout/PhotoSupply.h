@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "image/PhotoFilters.h"
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 
@@ -48,9 +49,9 @@ struct DecodeTarget {
     bool reducedAllowed = true;  // false: always the full resolution
 };
 
-// The noise repair and the 3 x 3 kernels look at neighbouring pixels, so on a
-// shrunken photo they would do something else; light, dark and negative work pixel
-// by pixel and give the same picture either way.
+// The filter switches and amounts of the settings.
+PhotoFilterSet photoFilterSet(const AppSettings& settings);
+// Whether the filters switched on need every pixel of the photo.
 bool filtersNeedFullResolution(const AppSettings& settings);
 
 // The largest of 8, 4 and 2 at which a photo of fullWidth x fullHeight, decoded at

@@ -9,9 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/Seams.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/Seams.h"
 #include "image/CxImage.h"
 #include "image/PhotoFilters.h"
 #include "image/PhotoImage.h"
@@ -183,7 +183,7 @@ SlotDrawing drawRasterInSlot(QPainter& painter, PhotoImage& photo, int fullWidth
     d.photoWidth = fullWidth;
     d.photoHeight = fullHeight;
     CxImage* raster = photo.Raster();
-    ApplyPhotoFilters(photo, settings);
+    ApplyPhotoFilters(photo, photoFilterSet(settings));
     const PhotoFitPlan plan = planPhotoFit(fullWidth, fullHeight, inner.width(), inner.height(), fit,
                                            CropSwitches::fromSettings(settings));
     const ShownRegion shown = shownRegion(plan);

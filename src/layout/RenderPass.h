@@ -18,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 #include "layout/PhotoSupply.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 
 using PC = PrintSizeClass;
 

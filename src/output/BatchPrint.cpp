@@ -6,11 +6,11 @@
 #include <memory>
 #include <optional>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/ProgressWindow.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/ProgressWindow.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/WaitCursor.h"
+#include "core/WaitCursor.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/PagePrinter.h"
 #include "output/PrinterBackend.h"

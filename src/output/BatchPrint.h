@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 class CxImage;
 class ImageList;

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <new>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/Seams.h"
-#include "app/SettingsStore.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/Seams.h"
+#include "core/SettingsStore.h"
 #include "image/CxImage.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include <QFileInfo>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/WaitCursor.h"
+#include "core/WaitCursor.h"
 #include "output/SnapshotWriters.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Snapvale"));

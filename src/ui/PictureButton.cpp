@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-#include "app/StatusIndicator.h"
+#include "core/StatusIndicator.h"
 
 namespace {
 // Photos larger than this are refused before decoding: the button is small.

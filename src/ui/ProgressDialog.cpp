@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kSettings = QStringLiteral("Settings");

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "app/ProgressWindow.h"
+#include "core/ProgressWindow.h"
 
 class SettingsStore;
 

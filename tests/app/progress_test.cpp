@@ -1,4 +1,4 @@
-#include "app/StatusIndicator.h"
+#include "core/StatusIndicator.h"
 #include "support/FakeSeams.h"
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QSettings>
 
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 

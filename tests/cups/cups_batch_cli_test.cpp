@@ -8,7 +8,7 @@
 #include <QThread>
 
 #include "CupsTestSupport.h"
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"

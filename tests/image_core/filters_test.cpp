@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "ImageTestUtil.h"
-#include "app/AppSettings.h"
 #include "image/PhotoFilters.h"
 #include "image/PhotoImage.h"
 
@@ -219,29 +218,29 @@ TEST(HistogramTest, PalettePhotosCountTheirColours) {
 }
 
 TEST(PhotoFilterPassTest, FiltersRunInTheirFixedOrder) {
-    AppSettings s;
-    s.LightenPhoto = 1;
-    s.NegativeImage = 1;
+    PhotoFilterSet s;
+    s.lighten = true;
+    s.negative = true;
     PhotoImage photo;
     ASSERT_TRUE(photo.AdoptRaster(flat(2, 2, gray(240))));
     EXPECT_EQ(ApplyPhotoFilters(photo, s), 1);
     // Lighten first (240 -> 255), negative last (-> 0); the other way round gives 40.
     EXPECT_EQ(photo.Raster()->ReadColor(0, 0), gray(0));
 
-    AppSettings e;
-    e.EmbossPhoto = 1;
-    e.EdgePhoto = 1;
-    e.DarkenPhoto = 1;
-    e.PhotoDarken = -50;
+    PhotoFilterSet e;
+    e.emboss = true;
+    e.edgeOnly = true;
+    e.darken = true;
+    e.darkenAmount = -50;
     PhotoImage second;
     ASSERT_TRUE(second.AdoptRaster(flat(3, 3, gray(100))));
     ASSERT_EQ(ApplyPhotoFilters(second, e), 1);
     // Darken to 50, emboss to flat 127, edge-only to flat 255.
     EXPECT_EQ(second.Raster()->ReadColor(1, 1), gray(255));
 
-    AppSettings r;
-    r.RepairPhoto = 1;
-    r.PhotoSoften = 1;
+    PhotoFilterSet r;
+    r.repair = true;
+    r.soften = true;
     PhotoImage third;
     ASSERT_TRUE(third.AdoptRaster(makeImage(3, 3, 8, [](int, int) { return 9; })));
     ASSERT_EQ(ApplyPhotoFilters(third, r), 1);

@@ -2,8 +2,8 @@
 #include <QFile>
 
 #include "album/AlbumFile.h"
-#include "app/AppServices.h"
-#include "app/AppSettings.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"
 #include "support/FakeSeams.h"

@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QStandardPaths>
 
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 #include "imagelist/HtmlExport.h"
 #include "imagelist/ImageList.h"
 #include "support/FakeSeams.h"

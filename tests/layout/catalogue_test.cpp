@@ -7,7 +7,7 @@
 #include <cmath>
 #include <map>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "layout/TemplateCatalogue.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "output/PagePrinter.h"
 #include "support/FakeSeams.h"

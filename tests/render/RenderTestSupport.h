@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 #include "layout/Canvas.h"

@@ -3,7 +3,7 @@
 
 #include <QSize>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "layout/PageSetup.h"
 #include "layout/TemplateCatalogue.h"
 #include "support/TestSupport.h"

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <set>
 
-#include "app/StatusIndicator.h"
+#include "core/StatusIndicator.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QImage>
 
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 #include "output/SaveCanvas.h"

@@ -4,7 +4,7 @@
 #include <QImageWriter>
 
 #include "RenderTestSupport.h"
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 #include "image/PhotoImage.h"
 #include "layout/PhotoSupply.h"
 

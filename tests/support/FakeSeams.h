@@ -7,8 +7,8 @@
 #include <deque>
 #include <vector>
 
-#include "app/ProgressWindow.h"
-#include "app/Seams.h"
+#include "core/ProgressWindow.h"
+#include "core/Seams.h"
 #include "image/CxImage.h"
 #include "output/PrinterBackend.h"
 

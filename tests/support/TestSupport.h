@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 // A fixture with a fresh temporary folder and a settings store inside it.
 class TempDirTest : public ::testing::Test {

@@ -1,4 +1,4 @@
-#include "app/ProgressWindow.h"
+#include "core/ProgressWindow.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include "app/Seams.h"
+#include "core/Seams.h"
 
 double programVersion() {
     return 252 * static_cast<double>(0.01f);

@@ -1,4 +1,4 @@
-#include "imagelist/WaitCursor.h"
+#include "core/WaitCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

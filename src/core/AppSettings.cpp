@@ -1,4 +1,4 @@
-#include "app/AppSettings.h"
+#include "core/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace settings_codec {
 
