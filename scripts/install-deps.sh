@@ -10,7 +10,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libtiff-dev libcups2-dev
   fonts-liberation desktop-file-utils
   googletest libgtest-dev
-  xvfb xauth
+  xvfb xauth locales
   cups cups-client cups-filters ghostscript printer-driver-cups-pdf poppler-utils
 )
 
@@ -21,13 +21,16 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}" >&2
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The settings tests read and write decimals under a comma-decimal locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "could not generate de_DE.UTF-8" >&2
+fi

@@ -20,6 +20,7 @@
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "app/StatusPanes.h"
 #include "imagelist/ImageListCommands.h"
 #include "layout/TemplateCatalogue.h"
@@ -134,7 +135,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     connect(view_, &CSnapvaleView::imageListChanged, this, &CSnapvaleDlg::updateCommandStates);
 
     QString productDir =
-        store_.readString(QStringLiteral("Install"), QStringLiteral("ProductDir"), QString());
+        readSettingText(store_, setting::ProductDir);
     if (productDir.isEmpty()) productDir = installedDataDir();
     helpDir_ = options.helpDir.isEmpty() ? helpDirectory(productDir) : options.helpDir;
     helpAvailable_ = helpAvailable(helpDir_);
@@ -280,7 +281,7 @@ void CSnapvaleDlg::runCommand(int id) {
         updateCommandStates();
         return;
     }
-    if (id == cmd::Wizard) store_.writeInt(QStringLiteral("Option"), QStringLiteral("StartupWithWizard"), 1);
+    if (id == cmd::Wizard) writeSettingInt(store_, setting::StartupWithWizard, 1);
 
     if (const auto it = handlers_.constFind(id); it != handlers_.constEnd()) {
         // A copy: the handler may register another one meanwhile.

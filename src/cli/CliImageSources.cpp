@@ -5,6 +5,7 @@
 
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
 #include "imagelist/ImageListCommands.h"
@@ -40,8 +41,8 @@ bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings&
         const QString dir = QDir(first.absoluteFilePath()).absolutePath() + QLatin1Char('/');
         settings.BitmapPath = dir;
         settings.ImportedAlbum.clear();
-        store.writeString(QStringLiteral("Config"), QStringLiteral("BitmapPath"), dir);
-        store.writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"), QString());
+        settings.write(store, setting::BitmapPath);
+        settings.write(store, setting::ImportedAlbum);
         NullStatusSink quiet;
         BuildFromDirectory(list, dir, QString(), store, &quiet);
         if (list.isEmpty()) error = QStringLiteral("no photos in folder %1").arg(sources.first());
@@ -53,8 +54,7 @@ bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings&
             return false;
         }
         settings.ImportedAlbum = first.absoluteFilePath();
-        store.writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
-                          settings.ImportedAlbum);
+        settings.write(store, setting::ImportedAlbum);
         ImageListCommands(list, settings, ctx.services).loadAlbum(false);
         if (list.isEmpty())
             error = QStringLiteral("cannot read album %1, or it lists no photos").arg(sources.first());

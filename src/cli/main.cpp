@@ -7,6 +7,7 @@
 #include "core/AppServices.h"
 #include "core/Seams.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeams.h"
 #include "image/PhotoImage.h"
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     // Commands that are asked to keep what they change turn this off.
     store.setWritesInMemoryOnly(true);
     PhotoImage::SetApplyExifOrientation(
-        store.readInt(QStringLiteral("Config"), QStringLiteral("ApplyExifOrientation"), 1) != 0);
+        readSettingInt(store, setting::ApplyExifOrientation) != 0);
 
     CliContext ctx;
     ctx.args = rest;

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <variant>
 
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 
 namespace settings_codec {
 
@@ -24,8 +27,17 @@ QString colorToText(ColorRef color) {
 }
 
 float decimalFromText(const QString& text) {
+    // Like atof, but always with '.' as the decimal mark: strtod follows the user's
+    // locale, and under a comma-decimal one "0.25" would read as 0.
     const QByteArray bytes = text.toLatin1();
-    return static_cast<float>(std::strtod(bytes.constData(), nullptr));
+    const char* p = bytes.constData();
+    const char* end = p + bytes.size();
+    while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r'))) ++p;
+    if (p < end && *p == '+') ++p;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(p, end, value);
+    if (error == std::errc::result_out_of_range) return *p == '-' ? -HUGE_VALF : HUGE_VALF;
+    return error == std::errc() ? static_cast<float>(value) : 0.0f;
 }
 
 QString decimalToText(float value) {
@@ -52,23 +64,127 @@ int hundredthsFromInches(double inches) {
 using namespace settings_codec;
 
 namespace {
-const QString kConfig = QStringLiteral("Config");
-const QString kLayout = QStringLiteral("PhotoPageLayout");
-const QString kOption = QStringLiteral("Option");
-const QString kAlbum = QStringLiteral("PhotoAlbum");
-const QString kInstall = QStringLiteral("Install");
-
 QString picturesDir() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return dir.isEmpty() ? QDir::homePath() : dir;
 }
 
-ColorRef readColor(SettingsStore& s, const QString& section, const QString& name, ColorRef def) {
-    return colorFromText(s.readString(section, name, colorToText(def)));
+using Field = std::variant<int AppSettings::*, QString AppSettings::*, float AppSettings::*, double AppSettings::*>;
+struct Binding {
+    const SettingKey* key;
+    Field field;
+};
+
+// The members loaded at start-up, in the order they are read.
+const Binding kLoadOrder[] = {
+    // 1. Where the image list was last built from (ProductDir is read inside this step).
+    {&setting::BitmapPath, &AppSettings::BitmapPath},
+    // 2. The other Config strings and the album the list came from.
+    {&setting::BgndTilePic, &AppSettings::BgndTilePic},
+    {&setting::StartSeqPic, &AppSettings::StartSeqPic},
+    {&setting::ImportedAlbum, &AppSettings::ImportedAlbum},
+    // 3. Config integers, logo place, logo and watermark texts, the Config colours.
+    {&setting::UseBackgroundImage, &AppSettings::UseBackgroundImage},
+    {&setting::StretchBackgroundImage, &AppSettings::StretchBackgroundImage},
+    {&setting::UseTitle, &AppSettings::UseTitle},
+    {&setting::HorizontalTile, &AppSettings::HorizontalTile},
+    {&setting::VerticalTile, &AppSettings::VerticalTile},
+    {&setting::GradientFill, &AppSettings::GradientFill},
+    {&setting::JPGQuality, &AppSettings::JPGQuality},
+    {&setting::SaveAsJpg, &AppSettings::SaveAsJpg},
+    {&setting::PreviewCheck, &AppSettings::PreviewCheck},
+    {&setting::ApplyExifOrientation, &AppSettings::ApplyExifOrientation},
+    {&setting::LogoLocation, &AppSettings::LogoLocation},
+    {&setting::LogoFileName, &AppSettings::LogoFileName},
+    {&setting::WatermarkText, &AppSettings::WatermarkText},
+    {&setting::LogoColorref, &AppSettings::LogoColorref},
+    {&setting::LogoTextColorref, &AppSettings::LogoTextColorref},
+    {&setting::BackgroundColorref, &AppSettings::BackgroundColorref},
+    {&setting::GradStartColorref, &AppSettings::GradStartColorref},
+    {&setting::GradEndColorref, &AppSettings::GradEndColorref},
+    // 4. Option values.
+    {&setting::WelcomeTipStatus, &AppSettings::WelcomeTipStatus},
+    {&setting::TipIdx, &AppSettings::TipIdx},
+    {&setting::ManPortraitRadio, &AppSettings::ManPortraitRadio},
+    {&setting::AutoOrientation, &AppSettings::AutoOrientation},
+    {&setting::StretchImageToPage, &AppSettings::StretchImageToPage},
+    // 5. Printer margins, stored as decimal texts.
+    {&setting::TopBottomMargin, &AppSettings::TopBottomMargin},
+    {&setting::LeftRightMargin, &AppSettings::LeftRightMargin},
+    // 6. Layout choices.
+    {&setting::FullPageTemplateSel, &AppSettings::FullPageTemplateSel},
+    {&setting::StartupWithWizard, &AppSettings::StartupWithWizard},
+    {&setting::TopPageStyle, &AppSettings::TopPageStyle},
+    {&setting::BottomPageStyle, &AppSettings::BottomPageStyle},
+    {&setting::PhotoBorder, &AppSettings::PhotoBorder},
+    {&setting::UserWidth, &AppSettings::UserWidth},
+    {&setting::UserHeight, &AppSettings::UserHeight},
+    {&setting::PhotoGridOnly, &AppSettings::PhotoGridOnly},
+    {&setting::PhotosOnly, &AppSettings::PhotosOnly},
+    {&setting::UseSingleImage, &AppSettings::UseSingleImage},
+    {&setting::PageResolution, &AppSettings::PageResolution},
+    {&setting::UseTextLogo, &AppSettings::UseTextLogo},
+    {&setting::UseImageLogo, &AppSettings::UseImageLogo},
+    {&setting::PhotoLighten, &AppSettings::PhotoLighten},
+    {&setting::PhotoDarken, &AppSettings::PhotoDarken},
+    {&setting::PhotoSharpen, &AppSettings::PhotoSharpen},
+    {&setting::PhotoSoften, &AppSettings::PhotoSoften},
+    {&setting::AutoCropOn, &AppSettings::AutoCropOn},
+    {&setting::CropTop, &AppSettings::CropTop},
+    {&setting::CropBottom, &AppSettings::CropBottom},
+    {&setting::CropLeft, &AppSettings::CropLeft},
+    {&setting::CropRight, &AppSettings::CropRight},
+    {&setting::ActivateHistogram, &AppSettings::ActivateHistogram},
+    {&setting::LogFormat, &AppSettings::LogFormat},
+    {&setting::RedChannel, &AppSettings::RedChannel},
+    {&setting::GreenChannel, &AppSettings::GreenChannel},
+    {&setting::BlueChannel, &AppSettings::BlueChannel},
+    {&setting::GrayChannel, &AppSettings::GrayChannel},
+    {&setting::MaxPageWidthIn, &AppSettings::MaxPageWidthIn},
+    {&setting::MaxPageHeightIn, &AppSettings::MaxPageHeightIn},
+    {&setting::MaxTemplateWidthIn, &AppSettings::MaxTemplateWidthIn},
+    {&setting::MaxTemplateHeightIn, &AppSettings::MaxTemplateHeightIn},
+    // 7. The derived sizes are computed here; 8. the layout colours.
+    {&setting::LayoutGridColor, &AppSettings::LayoutGridColor},
+    {&setting::FilmTextColor, &AppSettings::FilmTextColor},
+    {&setting::FilmStripBkgndCol, &AppSettings::FilmStripBkgndCol},
+    {&setting::FilmStripOutlineCol, &AppSettings::FilmStripOutlineCol},
+};
+
+// Members that are written but never loaded.
+const Binding kWrittenOnly[] = {
+    {&setting::GrayscalePhotos, &AppSettings::GrayscalePhotos},
+    {&setting::NegativeImage, &AppSettings::NegativeImage},
+    {&setting::EmbossPhoto, &AppSettings::EmbossPhoto},
+};
+
+const Binding* bindingFor(const SettingKey& key) {
+    for (const Binding& b : kLoadOrder)
+        if (b.key == &key) return &b;
+    for (const Binding& b : kWrittenOnly)
+        if (b.key == &key) return &b;
+    return nullptr;
 }
 
-double readInches(SettingsStore& s, const QString& section, const QString& name, int defHundredths) {
-    return inchesFromHundredths(s.readInt(section, name, defHundredths));
+void readInto(AppSettings& a, SettingsStore& s, const Binding& b, const QString& textDefault) {
+    const SettingKey& key = *b.key;
+    switch (key.encoding) {
+        case SettingEncoding::Integer:
+            a.*std::get<int AppSettings::*>(b.field) = readSettingInt(s, key);
+            break;
+        case SettingEncoding::Colour:
+            a.*std::get<int AppSettings::*>(b.field) = colorFromText(readSettingText(s, key));
+            break;
+        case SettingEncoding::Text:
+            a.*std::get<QString AppSettings::*>(b.field) = readSettingText(s, key, textDefault);
+            break;
+        case SettingEncoding::Decimal:
+            a.*std::get<float AppSettings::*>(b.field) = decimalFromText(readSettingText(s, key));
+            break;
+        case SettingEncoding::Hundredths:
+            a.*std::get<double AppSettings::*>(b.field) = inchesFromHundredths(readSettingInt(s, key));
+            break;
+    }
 }
 }  // namespace
 
@@ -92,129 +208,70 @@ int AppSettings::indexTextHeightFor(int resolution) {
 }
 
 void AppSettings::load(SettingsStore& s) {
-    // 1. Where the image list was last built from.
-    BitmapPath = s.readString(kConfig, QStringLiteral("BitmapPath"), QString());
-    if (BitmapPath.isEmpty()) {
-        const QString productDir = s.readString(kInstall, QStringLiteral("ProductDir"), installedDataDir());
-        BitmapPath = productDir.isEmpty() ? picturesDir() : productDir + QStringLiteral("/Images");
+    for (const Binding& b : kLoadOrder) {
+        const SettingKey& key = *b.key;
+        if (&key == &setting::LogoFileName) {
+            readInto(*this, s, b, picturesDir() + QStringLiteral("/mylogo.bmp"));
+        } else if (&key == &setting::BitmapPath) {
+            readInto(*this, s, b, QString());
+            if (BitmapPath.isEmpty()) {
+                const QString productDir = readSettingText(s, setting::ProductDir, installedDataDir());
+                BitmapPath = productDir.isEmpty() ? picturesDir() : productDir + QStringLiteral("/Images");
+            }
+        } else {
+            readInto(*this, s, b, key.defaultString());
+        }
+        if (&key == &setting::MaxTemplateHeightIn) {
+            CanvasWidth = canvasPixels(PageResolution, MaxTemplateWidthIn);
+            CanvasHeight = canvasPixels(PageResolution, MaxTemplateHeightIn);
+            IndexTextHeight = indexTextHeightFor(PageResolution);
+        }
     }
-
-    // 2. The other Config strings and the album the list came from.
-    BgndTilePic = s.readString(kConfig, QStringLiteral("BgndTilePic"), QString());
-    StartSeqPic = s.readString(kConfig, QStringLiteral("StartSeqPic"), QString());
-    ImportedAlbum = s.readString(kAlbum, QStringLiteral("ImportedAlbum"), QString());
-
-    // 3. Config integers, logo place, logo and watermark texts, the Config colours.
-    UseBackgroundImage = s.readInt(kConfig, QStringLiteral("UseBackgroundImage"), 0);
-    StretchBackgroundImage = s.readInt(kConfig, QStringLiteral("StretchBackgroundImage"), 0);
-    UseTitle = s.readInt(kConfig, QStringLiteral("UseTitle"), 0);
-    HorizontalTile = s.readInt(kConfig, QStringLiteral("HorizontalTile"), 2);
-    VerticalTile = s.readInt(kConfig, QStringLiteral("VerticalTile"), 2);
-    GradientFill = s.readInt(kConfig, QStringLiteral("GradientFill"), 0);
-    JPGQuality = s.readInt(kConfig, QStringLiteral("JPGQuality"), 95);
-    SaveAsJpg = s.readInt(kConfig, QStringLiteral("SaveAsJpg"), 1);
-    PreviewCheck = s.readInt(kConfig, QStringLiteral("PreviewCheck"), 1);
-    ApplyExifOrientation = s.readInt(kConfig, QStringLiteral("ApplyExifOrientation"), 1);
-    LogoLocation = s.readInt(kLayout, QStringLiteral("LogoLocation"), 1);
-    LogoFileName =
-        s.readString(kConfig, QStringLiteral("LogoFileName"), picturesDir() + QStringLiteral("/mylogo.bmp"));
-    WatermarkText = s.readString(kConfig, QStringLiteral("WatermarkText"), QStringLiteral("Your Name Here"));
-    LogoColorref = readColor(s, kConfig, QStringLiteral("LogoColorref"), 0);
-    LogoTextColorref = readColor(s, kConfig, QStringLiteral("LogoTextColorref"), 16711680);
-    BackgroundColorref = readColor(s, kConfig, QStringLiteral("BackgroundColorref"), 16777215);
-    GradStartColorref = readColor(s, kConfig, QStringLiteral("GradStartColorref"), 16711680);
-    GradEndColorref = readColor(s, kConfig, QStringLiteral("GradEndColorref"), 8388672);
-
-    // 4. Option values.
-    WelcomeTipStatus = s.readInt(kOption, QStringLiteral("WelcomeTipStatus"), 0);
-    TipIdx = s.readInt(kOption, QStringLiteral("TipIdx"), 0);
-    ManPortraitRadio = s.readInt(kOption, QStringLiteral("ManPortraitRadio"), 0);
-    AutoOrientation = s.readInt(kOption, QStringLiteral("AutoOrientation"), 1);
-    StretchImageToPage = s.readInt(kOption, QStringLiteral("StretchImageToPage"), 1);
-
-    // 5. Printer margins, stored as decimal texts.
-    TopBottomMargin =
-        decimalFromText(s.readString(kConfig, QStringLiteral("TopBottomMargin"), QStringLiteral("0.0")));
-    LeftRightMargin =
-        decimalFromText(s.readString(kConfig, QStringLiteral("LeftRightMargin"), QStringLiteral("0.0")));
-
-    // 6. Layout choices.
-    FullPageTemplateSel = s.readString(kLayout, QStringLiteral("FullPageTemplateSel"),
-                                       QStringLiteral("Index Sheet (Negative Strip) - 9 Prints"));
-    StartupWithWizard = s.readInt(kOption, QStringLiteral("StartupWithWizard"), 1);
-    TopPageStyle = s.readInt(kLayout, QStringLiteral("TopPageStyle"), 125);
-    BottomPageStyle = s.readInt(kLayout, QStringLiteral("BottomPageStyle"), 129);
-    PhotoBorder = readInches(s, kLayout, QStringLiteral("PhotoBorder"), 0);
-    UserWidth = readInches(s, kLayout, QStringLiteral("UserWidth"), 500);
-    UserHeight = readInches(s, kLayout, QStringLiteral("UserHeight"), 700);
-    PhotoGridOnly = s.readInt(kLayout, QStringLiteral("PhotoGridOnly"), 0);
-    PhotosOnly = s.readInt(kLayout, QStringLiteral("PhotosOnly"), 0);
-    UseSingleImage = s.readInt(kLayout, QStringLiteral("UseSingleImage"), 0);
-    PageResolution = s.readInt(kLayout, QStringLiteral("PageResolution"), 200);
-    UseTextLogo = s.readInt(kLayout, QStringLiteral("UseTextLogo"), 0);
-    UseImageLogo = s.readInt(kLayout, QStringLiteral("UseImageLogo"), 0);
-    PhotoLighten = s.readInt(kLayout, QStringLiteral("PhotoLighten"), 25);
-    PhotoDarken = s.readInt(kLayout, QStringLiteral("PhotoDarken"), -25);
-    PhotoSharpen = s.readInt(kLayout, QStringLiteral("PhotoSharpen"), 0);
-    PhotoSoften = s.readInt(kLayout, QStringLiteral("PhotoSoften"), 0);
-    AutoCropOn = s.readInt(kLayout, QStringLiteral("AutoCropOn"), 1);
-    CropTop = s.readInt(kLayout, QStringLiteral("CropTop"), 1);
-    CropBottom = s.readInt(kLayout, QStringLiteral("CropBottom"), 1);
-    CropLeft = s.readInt(kLayout, QStringLiteral("CropLeft"), 1);
-    CropRight = s.readInt(kLayout, QStringLiteral("CropRight"), 1);
-    ActivateHistogram = s.readInt(kLayout, QStringLiteral("ActivateHistogram"), 1);
-    LogFormat = s.readInt(kLayout, QStringLiteral("LogFormat"), 0);
-    RedChannel = s.readInt(kLayout, QStringLiteral("RedChannel"), 1);
-    GreenChannel = s.readInt(kLayout, QStringLiteral("GreenChannel"), 1);
-    BlueChannel = s.readInt(kLayout, QStringLiteral("BlueChannel"), 1);
-    GrayChannel = s.readInt(kLayout, QStringLiteral("GrayChannel"), 1);
-    MaxPageWidthIn = readInches(s, kLayout, QStringLiteral("MaxPageWidthIn"), 850);
-    MaxPageHeightIn = readInches(s, kLayout, QStringLiteral("MaxPageHeightIn"), 1100);
-    MaxTemplateWidthIn = readInches(s, kLayout, QStringLiteral("MaxTemplateWidthIn"), 800);
-    MaxTemplateHeightIn = readInches(s, kLayout, QStringLiteral("MaxTemplateHeightIn"), 1000);
-
-    // 7. Derived sizes.
-    CanvasWidth = canvasPixels(PageResolution, MaxTemplateWidthIn);
-    CanvasHeight = canvasPixels(PageResolution, MaxTemplateHeightIn);
-    IndexTextHeight = indexTextHeightFor(PageResolution);
-
-    // 8. Layout colours.
-    LayoutGridColor = readColor(s, kLayout, QStringLiteral("LayoutGridColor"), 11946520);
-    FilmTextColor = readColor(s, kLayout, QStringLiteral("FilmTextColor"), 16777215);
-    FilmStripBkgndCol = readColor(s, kLayout, QStringLiteral("FilmStripBkgndCol"), 3495532);
-    FilmStripOutlineCol = readColor(s, kLayout, QStringLiteral("FilmStripOutlineCol"), 3495532);
-
     // The filter switches always start off.
     GrayscalePhotos = NegativeImage = EmbossPhoto = LightenPhoto = DarkenPhoto = 0;
 }
 
+void AppSettings::write(SettingsStore& s, const SettingKey& key) const {
+    const Binding* b = bindingFor(key);
+    if (!b) return;
+    switch (key.encoding) {
+        case SettingEncoding::Integer:
+            writeSettingInt(s, key, this->*std::get<int AppSettings::*>(b->field));
+            break;
+        case SettingEncoding::Colour:
+            writeSettingText(s, key, colorToText(this->*std::get<int AppSettings::*>(b->field)));
+            break;
+        case SettingEncoding::Text:
+            writeSettingText(s, key, this->*std::get<QString AppSettings::*>(b->field));
+            break;
+        case SettingEncoding::Decimal:
+            writeSettingDecimal(s, key, this->*std::get<float AppSettings::*>(b->field));
+            break;
+        case SettingEncoding::Hundredths:
+            writeSettingHundredths(s, key, this->*std::get<double AppSettings::*>(b->field));
+            break;
+    }
+}
+
 void AppSettings::writeWindowEnd(SettingsStore& s) const {
-    s.writeInt(kOption, QStringLiteral("WelcomeTipStatus"), WelcomeTipStatus);
-    s.writeInt(kOption, QStringLiteral("TipIdx"), TipIdx);
+    write(s, setting::WelcomeTipStatus);
+    write(s, setting::TipIdx);
 }
 
 void AppSettings::writeViewEnd(SettingsStore& s, const QString& currentPhoto) const {
-    s.writeString(kAlbum, QStringLiteral("ImportedAlbum"), ImportedAlbum);
-    s.writeString(kConfig, QStringLiteral("BitmapPath"), BitmapPath);
-    s.writeString(kConfig, QStringLiteral("StartSeqPic"), currentPhoto);
-    s.writeString(kConfig, QStringLiteral("WatermarkText"), WatermarkText);
+    write(s, setting::ImportedAlbum);
+    write(s, setting::BitmapPath);
+    writeSettingText(s, setting::StartSeqPic, currentPhoto);
+    write(s, setting::WatermarkText);
 }
 
 void AppSettings::writeLayoutChoices(SettingsStore& s) const {
-    s.writeString(kLayout, QStringLiteral("FullPageTemplateSel"), FullPageTemplateSel);
-    s.writeInt(kLayout, QStringLiteral("TopPageStyle"), TopPageStyle);
-    s.writeInt(kLayout, QStringLiteral("BottomPageStyle"), BottomPageStyle);
-    s.writeInt(kLayout, QStringLiteral("PhotoGridOnly"), PhotoGridOnly);
-    s.writeInt(kLayout, QStringLiteral("PhotosOnly"), PhotosOnly);
-    s.writeInt(kLayout, QStringLiteral("UseSingleImage"), UseSingleImage);
-    s.writeInt(kLayout, QStringLiteral("GrayscalePhotos"), GrayscalePhotos);
-    s.writeInt(kLayout, QStringLiteral("NegativeImage"), NegativeImage);
-    s.writeInt(kLayout, QStringLiteral("EmbossPhoto"), EmbossPhoto);
-    s.writeInt(kLayout, QStringLiteral("CropRight"), CropRight);
-    s.writeInt(kLayout, QStringLiteral("CropLeft"), CropLeft);
-    s.writeInt(kLayout, QStringLiteral("CropBottom"), CropBottom);
-    s.writeInt(kLayout, QStringLiteral("CropTop"), CropTop);
-    s.writeInt(kLayout, QStringLiteral("AutoCropOn"), AutoCropOn);
+    for (const SettingKey* key :
+         {&setting::FullPageTemplateSel, &setting::TopPageStyle, &setting::BottomPageStyle,
+          &setting::PhotoGridOnly, &setting::PhotosOnly, &setting::UseSingleImage, &setting::GrayscalePhotos,
+          &setting::NegativeImage, &setting::EmbossPhoto, &setting::CropRight, &setting::CropLeft,
+          &setting::CropBottom, &setting::CropTop, &setting::AutoCropOn})
+        write(s, *key);
 }
 
 WindowPlacement defaultWindowPlacement(int screenWidth, int screenHeight) {
@@ -233,21 +290,19 @@ WindowPlacement defaultWindowPlacement(int screenWidth, int screenHeight) {
 
 WindowPlacement readWindowPlacement(SettingsStore& s, int screenWidth, int screenHeight) {
     const WindowPlacement def = defaultWindowPlacement(screenWidth, screenHeight);
-    const QString w = QStringLiteral("Window");
     WindowPlacement p;
-    p.width = s.readInt(w, QStringLiteral("Width"), def.width);
-    p.height = s.readInt(w, QStringLiteral("Height"), def.height);
-    p.left = s.readInt(w, QStringLiteral("TopLeftX"), def.left);
-    p.top = s.readInt(w, QStringLiteral("TopLeftY"), def.top);
+    p.width = readSettingInt(s, setting::Width, def.width);
+    p.height = readSettingInt(s, setting::Height, def.height);
+    p.left = readSettingInt(s, setting::TopLeftX, def.left);
+    p.top = readSettingInt(s, setting::TopLeftY, def.top);
     // Only the corner is checked; a minimised window stored -32000 there.
     if (p.left < 0 || p.left > screenWidth || p.top < 0 || p.top > screenHeight) return def;
     return p;
 }
 
 void writeWindowPlacement(SettingsStore& s, const WindowPlacement& p) {
-    const QString w = QStringLiteral("Window");
-    s.writeInt(w, QStringLiteral("Width"), p.width);
-    s.writeInt(w, QStringLiteral("Height"), p.height);
-    s.writeInt(w, QStringLiteral("TopLeftX"), p.left);
-    s.writeInt(w, QStringLiteral("TopLeftY"), p.top);
+    writeSettingInt(s, setting::Width, p.width);
+    writeSettingInt(s, setting::Height, p.height);
+    writeSettingInt(s, setting::TopLeftX, p.left);
+    writeSettingInt(s, setting::TopLeftY, p.top);
 }

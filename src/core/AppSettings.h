@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class SettingsStore;
+struct SettingKey;
 
 // Colours are 0x00BBGGRR, red in the low byte.
 using ColorRef = std::int32_t;
@@ -130,6 +131,9 @@ struct AppSettings {
 
     // Writes the layout setup's choices in the order the setup command uses.
     void writeLayoutChoices(SettingsStore& store) const;
+    // Writes the member the key stands for, in the key's encoding (keys without a
+    // member of this record are left alone).
+    void write(SettingsStore& store, const SettingKey& key) const;
 
     // Canvas size from the resolution and the template size.
     static int canvasPixels(int resolution, double inches);

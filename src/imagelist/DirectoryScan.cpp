@@ -6,6 +6,7 @@
 
 #include "core/Seams.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
 
@@ -13,13 +14,15 @@ namespace {
 
 // The nine switches in the order they are tested, each with its extensions.
 struct ExtensionSwitch {
-    const char* name;
+    const SettingKey* key;
     const char* extensions[2];
 };
 constexpr ExtensionSwitch kSwitches[] = {
-    {"JpgFilter", {"jpeg", "jpg"}},   {"BmpFilter", {"bmp", nullptr}}, {"TgaFilter", {"tga", nullptr}},
-    {"PcxFilter", {"pcx", nullptr}},  {"PngFilter", {"png", nullptr}}, {"GifFilter", {"gif", nullptr}},
-    {"IconFilter", {"ico", nullptr}}, {"TifFilter", {"tiff", "tif"}},  {"WmfFilter", {"wmf", nullptr}},
+    {&setting::JpgFilter, {"jpeg", "jpg"}},   {&setting::BmpFilter, {"bmp", nullptr}},
+    {&setting::TgaFilter, {"tga", nullptr}},  {&setting::PcxFilter, {"pcx", nullptr}},
+    {&setting::PngFilter, {"png", nullptr}},  {&setting::GifFilter, {"gif", nullptr}},
+    {&setting::IconFilter, {"ico", nullptr}}, {&setting::TifFilter, {"tiff", "tif"}},
+    {&setting::WmfFilter, {"wmf", nullptr}},
 };
 
 // Whether the letters after the dot at position dot are ext, ignoring ASCII case.
@@ -48,9 +51,8 @@ bool AcceptsPhotoFile(const QString& path, SettingsStore& store) {
                 if (ext && extensionAt(path, dot, ext)) found |= 1u << k;
     }
     if (!found) return false;
-    const QString config = QStringLiteral("Config");
     for (unsigned k = 0; k < std::size(kSwitches); ++k)
-        if ((found & (1u << k)) && store.readInt(config, QLatin1String(kSwitches[k].name), 1) != 0)
+        if ((found & (1u << k)) && readSettingInt(store, *kSwitches[k].key) != 0)
             return true;
     return false;
 }

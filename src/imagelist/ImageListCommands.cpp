@@ -6,6 +6,7 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/HtmlExport.h"
 #include "imagelist/ImageList.h"
@@ -103,10 +104,8 @@ void ImageListCommands::openDirectory() {
     settings_.BitmapPath = chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1);
     settings_.ImportedAlbum.clear();
     if (services_.store) {
-        services_.store->writeString(QStringLiteral("Config"), QStringLiteral("BitmapPath"),
-                                     settings_.BitmapPath);
-        services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
-                                     QString());
+        settings_.write(*services_.store, setting::BitmapPath);
+        settings_.write(*services_.store, setting::ImportedAlbum);
     }
 
     buildFromDirectory();
@@ -152,9 +151,7 @@ void ImageListCommands::importAlbum() {
     const QString chosen = services_.files ? services_.files->openFile(request) : QString();
     if (!chosen.isEmpty()) {
         settings_.ImportedAlbum = chosen;
-        if (services_.store)
-            services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"),
-                                         chosen);
+        if (services_.store) settings_.write(*services_.store, setting::ImportedAlbum);
         loadAlbum(false);
     }
     updateCommandStates();
@@ -241,8 +238,7 @@ void ImageListCommands::exportToAlbum() {
         return;
     }
     settings_.ImportedAlbum = name;
-    if (services_.store)
-        services_.store->writeString(QStringLiteral("PhotoAlbum"), QStringLiteral("ImportedAlbum"), name);
+    if (services_.store) settings_.write(*services_.store, setting::ImportedAlbum);
     updateCommandStates();
 }
 

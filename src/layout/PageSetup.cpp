@@ -5,10 +5,10 @@
 
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "layout/TemplateCatalogue.h"
 
 namespace {
-const QString kLayout = QStringLiteral("PhotoPageLayout");
 }
 
 int storedHundredths(double inches) {
@@ -30,10 +30,10 @@ void setPageSizes(AppSettings& s, SettingsStore* store, double paperWidth, doubl
     s.CanvasHeight = AppSettings::canvasPixels(s.PageResolution, templateHeight);
     s.IndexTextHeight = setupIndexTextHeight(s.PageResolution);
     if (!store) return;
-    store->writeInt(kLayout, QStringLiteral("MaxPageWidthIn"), storedHundredths(paperWidth));
-    store->writeInt(kLayout, QStringLiteral("MaxPageHeightIn"), storedHundredths(paperHeight));
-    store->writeInt(kLayout, QStringLiteral("MaxTemplateWidthIn"), storedHundredths(templateWidth));
-    store->writeInt(kLayout, QStringLiteral("MaxTemplateHeightIn"), storedHundredths(templateHeight));
+    writeSettingInt(*store, setting::MaxPageWidthIn, storedHundredths(paperWidth));
+    writeSettingInt(*store, setting::MaxPageHeightIn, storedHundredths(paperHeight));
+    writeSettingInt(*store, setting::MaxTemplateWidthIn, storedHundredths(templateWidth));
+    writeSettingInt(*store, setting::MaxTemplateHeightIn, storedHundredths(templateHeight));
 }
 
 TemplateChoice chooseFullPageTemplate(AppSettings& s, SettingsStore* store, const QString& name) {
@@ -60,7 +60,7 @@ bool choosePageResolution(AppSettings& s, SettingsStore* store, int resolution) 
     s.CanvasWidth = AppSettings::canvasPixels(resolution, s.MaxTemplateWidthIn);
     s.CanvasHeight = AppSettings::canvasPixels(resolution, s.MaxTemplateHeightIn);
     s.IndexTextHeight = setupIndexTextHeight(resolution);
-    if (store) store->writeInt(kLayout, QStringLiteral("PageResolution"), resolution);
+    if (store) s.write(*store, setting::PageResolution);
     return resolution > 200;
 }
 

@@ -10,6 +10,7 @@
 #include "core/AppSettings.h"
 #include "core/Seams.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "image/CxImage.h"
 
 namespace {
@@ -235,10 +236,8 @@ bool AskMarginReset(AppSettings& s, SettingsStore* store, Notifier& notifier) {
     s.TopBottomMargin = 0.0f;
     s.LeftRightMargin = 0.0f;
     if (store) {
-        store->writeString(QStringLiteral("Config"), QStringLiteral("TopBottomMargin"),
-                           settings_codec::decimalToText(s.TopBottomMargin));
-        store->writeString(QStringLiteral("Config"), QStringLiteral("LeftRightMargin"),
-                           settings_codec::decimalToText(s.LeftRightMargin));
+        s.write(*store, setting::TopBottomMargin);
+        s.write(*store, setting::LeftRightMargin);
     }
     return true;
 }

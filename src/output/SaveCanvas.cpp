@@ -8,6 +8,7 @@
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
+#include "core/SettingsTable.h"
 #include "output/SnapshotWriters.h"
 
 namespace {
@@ -68,8 +69,7 @@ SaveCanvasCommand::SaveCanvasCommand(const ImageList& list, AppSettings& setting
 
 void SaveCanvasCommand::storeSaveAsJpg(int value) {
     settings_.SaveAsJpg = value;
-    if (services_.store)
-        services_.store->writeInt(QStringLiteral("Config"), QStringLiteral("SaveAsJpg"), value);
+    if (services_.store) settings_.write(*services_.store, setting::SaveAsJpg);
 }
 
 bool SaveCanvasCommand::run(const CxImage& keptPage) {

@@ -8,10 +8,8 @@
 #include <QScreen>
 
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 
-namespace {
-const QString kSettings = QStringLiteral("Settings");
-}
 
 // Watches the keyboard while the window pumps. Enter and Escape never reach the
 // main window meanwhile (there they would close it in the middle of the work);
@@ -88,8 +86,8 @@ void ProgressDialog::placeWindow() {
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     if (rememberPosition_ && store_) {
-        const int x = store_->readInt(kSettings, QStringLiteral("X"), -1);
-        const int y = store_->readInt(kSettings, QStringLiteral("Y"), -1);
+        const int x = readSettingInt(*store_, setting::X);
+        const int y = readSettingInt(*store_, setting::Y);
         if (progressPositionOnScreen(x, y, area.width(), area.height())) {
             window_->move(x, y);
             return;
@@ -150,8 +148,8 @@ void ProgressDialog::onCancelClicked() {
 void ProgressDialog::doSavePosition() {
     if (!rememberPosition_ || !store_ || !window_) return;
     const QPoint at = window_->pos();
-    store_->writeInt(kSettings, QStringLiteral("X"), at.x());
-    store_->writeInt(kSettings, QStringLiteral("Y"), at.y());
+    writeSettingInt(*store_, setting::X, at.x());
+    writeSettingInt(*store_, setting::Y, at.y());
 }
 
 void ProgressDialog::doDestroy() {

@@ -1,8 +1,11 @@
 #include <QFile>
 #include <QSettings>
+#include <clocale>
+#include <string>
 
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
+#include "core/SettingsTable.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 
@@ -221,4 +224,27 @@ TEST(AppServicesTest, PrinterNameFallsBack) {
     EXPECT_EQ(currentPrinterName(none), "Default Printer");
     none.name = "Office";
     EXPECT_EQ(currentPrinterName(none), "Office");
+}
+
+// A comma-decimal locale must change nothing in the stored decimals: the store is
+// shared with every other copy of the program whatever their locale.
+TEST_F(SettingsTest, DecimalsKeepTheirPointUnderACommaLocale) {
+    const std::string before = setlocale(LC_ALL, nullptr);
+    if (!setlocale(LC_ALL, "de_DE.UTF-8")) {
+        if (qEnvironmentVariableIsSet("SNAPVALE_REQUIRE_LOCALE")) FAIL() << "de_DE.UTF-8 is not installed";
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    }
+    ASSERT_EQ(std::string(localeconv()->decimal_point), ",");
+    store().writeString("Config", "TopBottomMargin", "0.25");
+    AppSettings s;
+    s.load(store());
+    const float loaded = s.TopBottomMargin;
+    s.LeftRightMargin = 1.5f;
+    s.write(store(), setting::LeftRightMargin);
+    const QString written = store().readString("Config", "LeftRightMargin", "");
+    const float parsedWithComma = decimalFromText("0,75");
+    setlocale(LC_ALL, before.c_str());
+    EXPECT_FLOAT_EQ(loaded, 0.25f);
+    EXPECT_EQ(written, "1.50");
+    EXPECT_FLOAT_EQ(parsedWithComma, 0.0f) << "the store never held commas; atof in the C locale reads 0";
 }
