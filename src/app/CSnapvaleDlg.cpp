@@ -20,9 +20,11 @@
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
 #include "core/SettingsStore.h"
+#include "document/DocumentPrinting.h"
+#include "document/PrintDocument.h"
 #include "core/SettingsTable.h"
 #include "app/StatusPanes.h"
-#include "imagelist/ImageListCommands.h"
+#include "document/ImageListCommands.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/BatchPrint.h"
 #include "output/PagePrinter.h"
@@ -123,16 +125,17 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     services_ = Services{notifier,     files,           statusSink_.get(), printer,
                          clock_.get(), progress_.get(), launcher,          &store_};
 
-    // 5. The main view, which loads the settings.
-    view_ = new CSnapvaleView(store_, options.startFolder, central);
+    // 5. The document, which loads the settings, and the main view showing it.
+    document_ = std::make_unique<PrintDocument>(store_, options.startFolder);
+    document_->setServices(services_);
+    view_ = new CSnapvaleView(*document_, central);
     view_->setPopupMenu(popup_);
-    view_->setServices(statusSink_.get(), services_.notifier);
     column->addWidget(view_, 1);
     column->addWidget(panes_);
     setCentralWidget(central);
     connect(view_, &CSnapvaleView::pageDrawn, this, &CSnapvaleDlg::firstPageDrawn, Qt::QueuedConnection);
     connect(view_, &CSnapvaleView::zoomModeLeft, this, &CSnapvaleDlg::updateCommandStates);
-    connect(view_, &CSnapvaleView::imageListChanged, this, &CSnapvaleDlg::updateCommandStates);
+    connect(document_.get(), &PrintDocument::listChanged, this, &CSnapvaleDlg::updateCommandStates);
 
     QString productDir =
         readSettingText(store_, setting::ProductDir);
@@ -142,20 +145,17 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
 
     // 6. and 7. The image list: the album of the last run, else the folder, placed
     // at the photo where the last run stopped.
-    ImageListCommands::Hooks hooks;
-    hooks.invalidatePage = [this] { view_->invalidatePage(); };
-    hooks.updateCommandStates = [this] { view_->notifyImageListChanged(); };
-    hooks.leaveZoom = [this] { view_->leaveZoomMode(); };
-    hooks.showWelcomeTips = [this] { showWelcomeTips(); };
-    listCommands_ =
-        std::make_unique<ImageListCommands>(view_->imageList(), view_->settings(), services_, hooks);
+    listCommands_ = std::make_unique<ImageListCommands>(*document_, services_, [this] { showWelcomeTips(); });
     for (int id :
          {ImageListCommandId::OpenDirectory, ImageListCommandId::AddFiles, ImageListCommandId::ImportAlbum,
           ImageListCommandId::ExportToAlbum, ImageListCommandId::Erase, ImageListCommandId::NextPage,
           ImageListCommandId::PreviousPage, ImageListCommandId::Redraw, ImageListCommandId::ExportHtml})
         registerCommandHandler(id, [this, id] { listCommands_->run(id); });
-    saveCanvas_ = std::make_unique<SaveCanvasCommand>(view_->imageList(), view_->settings(), services_);
-    registerCommandHandler(cmd::SaveCanvas, [this] { saveCanvas_->run(view_->keptPage()); });
+    saveCanvas_ = std::make_unique<SaveCanvasCommand>(document_->imageList(), document_->settings(), services_);
+    registerCommandHandler(cmd::SaveCanvas, [this] {
+        document_->ensurePage();
+        saveCanvas_->run(document_->page().image);
+    });
     registerCommandHandler(cmd::Print, [this] { printCommand(); });
     registerCommandHandler(cmd::BatchPrint, [this] { batchPrintCommand(); });
     registerCommandHandler(cmd::PrinterSetup, [this] { RunPrinterSetup(this, *services_.printer); });
@@ -164,11 +164,15 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     // 8. Command states; 9. the crop warning.
     updateCommandStates();
     panes_->relayout(width());
-    if (view_->settings().AutoCropOn == 0) services_.notifier->plainOk(kCropOffWarning);
+    if (document_->settings().AutoCropOn == 0) services_.notifier->plainOk(kCropOffWarning);
 }
 
 CSnapvaleDlg::~CSnapvaleDlg() {
     writeEndSettings();
+    // The view shows the document, which goes with this window's members, before the
+    // widgets would go with the window itself.
+    delete view_;
+    view_ = nullptr;
 }
 
 void CSnapvaleDlg::restorePlacement() {
@@ -276,7 +280,28 @@ void CSnapvaleDlg::registerCommandHandler(int id, CommandHandler handler) {
         handlers_.remove(id);
 }
 
+namespace {
+// What may run while a long operation holds the document: nothing here changes the
+// list, the layout or the page (Exit asks the operation to stop, as the close box does).
+bool runsWhileBusy(int id) {
+    switch (id) {
+        case cmd::About:
+        case cmd::HelpContents:
+        case cmd::HelpIndex:
+        case cmd::HelpFromDialog:
+        case cmd::Exit:
+            return true;
+        default:
+            return false;
+    }
+}
+}  // namespace
+
 void CSnapvaleDlg::runCommand(int id) {
+    if (document_->busy() && !runsWhileBusy(id)) {
+        services_.status->setPaneText(0, document_->busyRefusalText());
+        return;
+    }
     if (isLayoutSetupCommand(id) && !layoutSetupChecks()) {
         updateCommandStates();
         return;
@@ -313,9 +338,9 @@ void CSnapvaleDlg::runCommand(int id) {
 }
 
 bool CSnapvaleDlg::layoutSetupChecks() {
-    view_->leaveZoomMode();
-    if (!AskMarginReset(view_->settings(), &store_, *services_.notifier)) return false;
-    if (view_->imageListEmpty()) {
+    document_->setZoomMode(false);
+    if (!AskMarginReset(document_->settings(), &store_, *services_.notifier)) return false;
+    if (document_->listEmpty()) {
         showListEmpty(*services_.notifier);
         return false;
     }
@@ -323,35 +348,18 @@ bool CSnapvaleDlg::layoutSetupChecks() {
 }
 
 void CSnapvaleDlg::printCommand() {
-    // A page the event loop has not drawn yet is drawn now, so Print prints what the
-    // list shows. The page is only read here; the printing copies it before spooling.
-    view_->renderIfDue();
-    const PrintResult result = PrintPage(view_->settings(), view_->imageListEmpty(), &view_->keptPage(),
-                                         *services_.printer, *services_.notifier);
+    const PrintResult result = PrintDocumentPage(*document_, services_);
     if (result == PrintResult::NotPrinted)
         services_.status->setPaneText(0, QStringLiteral("The page could not be sent to the printer \"%1\".")
                                              .arg(currentPrinterName(*services_.printer)));
 }
 
 void CSnapvaleDlg::batchPrintCommand() {
-    BatchPrintHooks hooks;
-    hooks.restartList = [this] { RestartImageList(view_->imageList()); };
-    hooks.nextPageAndRender = [this] {
-        listCommands_->nextPage();
-        view_->renderIfDue();
-    };
-    hooks.currentPage = [this]() -> const CxImage* {
-        view_->renderIfDue();
-        return view_->hasKeptPage() ? &view_->keptPage() : nullptr;
-    };
-    hooks.pause = queuePause_;
-    hooks.stopAsked = [this] { return std::exchange(batchStopAsked_, false); };
-    BatchPrintContext context{view_->settings(), view_->imageList(), services_, hooks};
-    BatchPrint(context);
+    BatchPrintDocument(*document_, services_, queuePause_);
 }
 
 bool CSnapvaleDlg::checkBorderlessTemplate() {
-    const AppSettings& s = view_->settings();
+    const AppSettings& s = document_->settings();
     if (!isFullPage(s.FullPageTemplateSel) || !s.FullPageTemplateSel.contains(QLatin1String("Borderless")))
         return false;
     return CheckBorderlessPage(*services_.printer, *services_.notifier, PaperSizes::fromSettings(s));
@@ -390,11 +398,11 @@ void CSnapvaleDlg::firstPageDrawn() {
     if (about_) about_->hide();
     // Until the wizard exists, opening it by itself would only overwrite the page's
     // status texts with a "not available" notice the person never asked for.
-    if (view_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard)) runCommand(cmd::Wizard);
+    if (document_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard)) runCommand(cmd::Wizard);
 }
 
 void CSnapvaleDlg::updateCommandStates() {
-    const bool listNotEmpty = !view_->imageListEmpty();
+    const bool listNotEmpty = !document_->listEmpty();
     for (auto it = toolbarActions_.constBegin(); it != toolbarActions_.constEnd(); ++it)
         it.value()->setEnabled(toolbarCommandEnabled(it.key(), listNotEmpty, helpAvailable_));
     updatePrintCommandText();
@@ -412,10 +420,11 @@ void CSnapvaleDlg::closeAtOnce(CloseCode code) {
 }
 
 void CSnapvaleDlg::closeEvent(QCloseEvent* event) {
-    // A batch print waits inside this window's event loop: closing now would leave it
-    // printing with no window. The close asks the batch to stop instead.
-    if (BatchPrintInProgress()) {
-        batchStopAsked_ = true;
+    // A long operation (a batch print, the HTML export) runs inside this window's
+    // event loop: closing now would pull the document from under it. The close asks
+    // the operation to stop instead, and it asks the person its own question.
+    if (document_->busy()) {
+        document_->requestStop();
         closeApproved_ = false;
         event->ignore();
         return;
@@ -472,6 +481,6 @@ void CSnapvaleDlg::showEvent(QShowEvent* event) {
 void CSnapvaleDlg::writeEndSettings() {
     if (endWritten_) return;
     endWritten_ = true;
-    view_->settings().writeWindowEnd(store_);
+    document_->settings().writeWindowEnd(store_);
     view_->writeEndSettings();
 }

@@ -13,6 +13,7 @@
 
 class CSnapvaleView;
 class ImageListCommands;
+class PrintDocument;
 class SaveCanvasCommand;
 class QAction;
 class QMenu;
@@ -47,6 +48,9 @@ public:
     // handler say that they are not available yet.
     void registerCommandHandler(int id, CommandHandler handler);
     bool hasCommandHandler(int id) const { return handlers_.contains(id); }
+    // Commands run one at a time: while a long operation holds the document busy,
+    // a command that would change the list, the layout or the page is refused with
+    // a status text.
     void runCommand(int id);
 
     // Enables the toolbar buttons by the image list and the help folder.
@@ -67,6 +71,8 @@ public:
     QMenu* popupMenu() const { return popup_; }
     StatusPanes* statusPanes() const { return panes_; }
     CSnapvaleView* view() const { return view_; }
+    // The document the window shows: the settings, the list and the page.
+    PrintDocument& document() const { return *document_; }
     Services& services() { return services_; }
     ImageListCommands* imageListCommands() const { return listCommands_.get(); }
 
@@ -113,9 +119,10 @@ private:
     std::unique_ptr<StatusSink> statusSink_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<ProgressFactory> progress_;
+    // The document outlives the commands that change it and the view that shows it.
+    std::unique_ptr<PrintDocument> document_;
     std::unique_ptr<ImageListCommands> listCommands_;
     std::unique_ptr<SaveCanvasCommand> saveCanvas_;
-    bool batchStopAsked_ = false;  // the window was closed during a batch print
     std::function<void(int)> queuePause_;
     Services services_;
 

@@ -6,11 +6,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "core/SettingsStore.h"
-#include "image/PhotoImage.h"
-#include "layout/Canvas.h"
-#include "layout/IndexSheets.h"
-#include "layout/RenderPass.h"
+#include "document/PrintDocument.h"
 
 namespace {
 // The page shown while there is nothing rendered: a drawn placeholder over the
@@ -66,10 +62,11 @@ protected:
         p.setPen(QColor(0x60, 0x60, 0x58));
         const QRect text(inner.left() + inset, photo.bottom() + inset, box, side);
         p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   view_->imageListEmpty()
+                   view_->document().listEmpty()
                        ? QObject::tr("Your image list is empty.\nOpen a folder of photos "
                                      "with File > Open Image List... (Ctrl+O).")
-                       : QObject::tr("%n photo(s) in the image list.", nullptr, view_->imageList().count()));
+                       : QObject::tr("%n photo(s) in the image list.", nullptr,
+                                     view_->document().imageList().count()));
         p.end();
         Q_EMIT view_->pageDrawn();
     }
@@ -79,54 +76,42 @@ private:
 };
 }  // namespace
 
-CSnapvaleView::CSnapvaleView(SettingsStore& store, const QString& startFolder, QWidget* parent)
-    : QScrollArea(parent), store_(store), startFolder_(startFolder) {
-    settings_.load(store_);
-    PhotoImage::SetApplyExifOrientation(settings_.ApplyExifOrientation != 0);
-    // A folder named on the command line is opened as Open Directory would: the
-    // list comes from it, not from the album of the last run.
-    if (!startFolder_.isEmpty()) {
-        settings_.BitmapPath = startFolder_;
-        settings_.ImportedAlbum.clear();
-    }
-
+CSnapvaleView::CSnapvaleView(PrintDocument& document, QWidget* parent)
+    : QScrollArea(parent), document_(document) {
     setFrameShape(QFrame::StyledPanel);
     setBackgroundRole(QPalette::Button);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWidgetResizable(false);
     page_ = new PlaceholderPage(this);
     setWidget(page_);
-    invalidatePage();
+    connect(&document_, &PrintDocument::pageDropped, this, &CSnapvaleView::pageDropped);
+    connect(&document_, &PrintDocument::pageRendered, this, &CSnapvaleView::pageRendered);
+    connect(&document_, &PrintDocument::zoomModeChanged, this, &CSnapvaleView::zoomModeChanged);
+    connect(&document_, &PrintDocument::listChanged, page_, qOverload<>(&QWidget::update));
+    if (document_.hasPage())
+        pageRendered();
+    else
+        pageDropped();
 }
 
 CSnapvaleView::~CSnapvaleView() {
     writeEndSettings();
 }
 
-void CSnapvaleView::setImageList(const QStringList& paths) {
-    list_.clear();
-    for (const QString& p : paths) list_.append(p);
-    if (!list_.isEmpty()) list_.setCursor(0);
-    invalidatePage();
-    Q_EMIT imageListChanged();
-}
-
-QString CSnapvaleView::currentPhoto() const {
-    // A list that no page has taken from yet (or a folder that could not be read this
-    // time) still stands at the resume photo; writing the empty current photo would
-    // lose the place the last run stopped at. Erase forgets the resume photo itself.
-    return list_.currentPhoto.isEmpty() ? settings_.StartSeqPic : list_.currentPhoto;
-}
-
 void CSnapvaleView::writeEndSettings() {
-    if (endWritten_) return;
-    endWritten_ = true;
-    settings_.writeViewEnd(store_, currentPhoto());
+    document_.writeEndSettings();
+}
+
+bool CSnapvaleView::zoomMode() const {
+    return document_.zoomMode();
 }
 
 void CSnapvaleView::leaveZoomMode() {
-    if (!zoomMode_) return;
-    zoomMode_ = false;
+    document_.setZoomMode(false);
+}
+
+void CSnapvaleView::zoomModeChanged(bool on) {
+    if (on) return;
     horizontalScrollBar()->setEnabled(true);
     verticalScrollBar()->setEnabled(true);
     viewport()->update();
@@ -134,48 +119,34 @@ void CSnapvaleView::leaveZoomMode() {
 }
 
 QSize CSnapvaleView::canvasSize() const {
-    return QSize(settings_.CanvasWidth, settings_.CanvasHeight);
+    const AppSettings& s = document_.settings();
+    return QSize(s.CanvasWidth, s.CanvasHeight);
 }
 
-void CSnapvaleView::setServices(StatusSink* status, Notifier* notifier) {
-    status_ = status;
-    notifier_ = notifier;
-    pass_.reset();
-}
-
-void CSnapvaleView::invalidatePage() {
-    keptPage_.Destroy();
+void CSnapvaleView::pageDropped() {
     pageImage_ = QImage();
     // A canvas too large to show is shown at a size the window system can take.
     const QSize size = canvasSize().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
     page_->resize(size);
     page_->update();
-    if (!renderDue_) {
-        renderDue_ = true;
+    // The rendering runs from the event loop, never inside a paint, so the status bar
+    // can show its progress meanwhile.
+    if (!renderScheduled_) {
+        renderScheduled_ = true;
         QTimer::singleShot(0, this, &CSnapvaleView::renderIfDue);
     }
 }
 
-void CSnapvaleView::renderIfDue() {
-    if (!renderDue_) return;
-    renderDue_ = false;
-    if (list_.isEmpty()) return;  // the placeholder shows the empty list
-    Canvas canvas;
-    const QSize size = canvasSize();
-    if (!canvas.create(size.width(), size.height())) {
-        reportBitmapMemoryError(status_, notifier_);
-        return;
-    }
-    if (!pass_) {
-        pass_ = std::make_unique<RenderPass>(settings_, list_, status_, notifier_);
-        // The sheet drawer keeps nothing between pages, so one serves every view.
-        static IndexSheets indexSheets;
-        pass_->setIndexSheetDrawer(&indexSheets);
-    }
-    if (!pass_->renderPage(canvas, keptPage_)) return;
+void CSnapvaleView::pageRendered() {
     // The screen copy comes from the kept page, so a page turned gray shows gray.
-    pageImage_ = keptPage_.ToBitmap();
+    pageImage_ = document_.page().image.ToBitmap();
+    page_->resize(pageImage_.size().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1)));
     page_->update();
+}
+
+void CSnapvaleView::renderIfDue() {
+    renderScheduled_ = false;
+    document_.ensurePage();
 }
 
 void CSnapvaleView::contextMenuEvent(QContextMenuEvent* event) {

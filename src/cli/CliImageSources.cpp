@@ -8,7 +8,8 @@
 #include "core/SettingsTable.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
+#include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
 
 bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& given, QString& error) {
     const int i = args.indexOf(name);
@@ -29,9 +30,10 @@ bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& 
 
 // The list as the program builds it: a folder is scanned and sorted, an album keeps
 // its order, files are appended and sorted as "Add files" does.
-bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings& settings, CliContext& ctx,
-                       QString& error) {
-    SettingsStore& store = *ctx.services.store;
+bool buildCliImageList(const QStringList& sources, PrintDocument& document, CliContext& ctx, QString& error) {
+    SettingsStore& store = document.store();
+    ImageList& list = document.imageList();
+    AppSettings& settings = document.settings();
     const QFileInfo first(sources.first());
     if (first.isDir()) {
         if (sources.size() > 1) {
@@ -55,7 +57,7 @@ bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings&
         }
         settings.ImportedAlbum = first.absoluteFilePath();
         settings.write(store, setting::ImportedAlbum);
-        ImageListCommands(list, settings, ctx.services).loadAlbum(false);
+        ImageListCommands(document, ctx.services).loadAlbum(false);
         if (list.isEmpty())
             error = QStringLiteral("cannot read album %1, or it lists no photos").arg(sources.first());
         return !list.isEmpty();

@@ -7,8 +7,7 @@
 
 #include "cli/CliCommand.h"
 
-class ImageList;
-struct AppSettings;
+class PrintDocument;
 
 // Takes "NAME VALUE" out of args. True when absent (given stays false) or taken;
 // false with an error for a missing value or a repeated option.
@@ -17,6 +16,5 @@ bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& 
 // The list as the program builds it: a folder is scanned and sorted, an album keeps
 // its order, files are appended and sorted as "Add files" does. The folder or album
 // becomes BitmapPath or ImportedAlbum. False with an error for a mix of kinds, a
-// missing file, or nothing to show.
-bool buildCliImageList(const QStringList& sources, ImageList& list, AppSettings& settings, CliContext& ctx,
-                       QString& error);
+// missing file, or nothing to show. The document's list and settings take it.
+bool buildCliImageList(const QStringList& sources, PrintDocument& document, CliContext& ctx, QString& error);

@@ -8,8 +8,8 @@
 #include "cli/CliImageSources.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
-#include "layout/IndexSheets.h"
+#include "document/DocumentPrinting.h"
+#include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
@@ -69,8 +69,8 @@ int runPrint(CliContext& ctx) {
     PrinterBackend& printer = *ctx.services.printer;
 
     SettingsStore& store = *ctx.services.store;
-    AppSettings settings;
-    settings.load(store);
+    PrintDocument document(store);
+    AppSettings& settings = document.settings();
     if (hasTemplate) {
         if (!chooseFullPageTemplate(settings, &store, templateName).known)
             return usageError(QStringLiteral("no template is called \"%1\" (see snapvale-cli templates)")
@@ -87,21 +87,18 @@ int runPrint(CliContext& ctx) {
     if (hasPrinter && !printer.selectPrinter(printerName))
         return failure(QStringLiteral("no printer is called \"%1\"").arg(printerName));
 
-    ImageList list;
-    if (!buildCliImageList(args, list, settings, ctx, error)) return failure(error);
+    if (!buildCliImageList(args, document, ctx, error)) return failure(error);
 
     NullStatusSink quiet;
-    RenderPass pass(settings, list, &quiet, ctx.services.notifier);
-    IndexSheets indexSheets;
-    pass.setIndexSheetDrawer(&indexSheets);
-    if (ctx.services.clock) pass.setClock(ctx.services.clock);
-    CxImage kept;
+    Services services = ctx.services;
+    services.status = &quiet;
+    document.setServices(services);
     const QString where = currentPrinterName(printer);
 
     if (!batch) {
-        if (PaintPage(pass, kept) != PagePaintResult::Rendered)
+        if (document.renderPage() != PagePaintResult::Rendered)
             return failure(QStringLiteral("the page could not be rendered"));
-        switch (PrintPage(settings, list.isEmpty(), &kept, printer, *ctx.services.notifier)) {
+        switch (PrintDocumentPage(document, services)) {
             case PrintResult::Printed:
                 cliOut(QStringLiteral("printed 1 page on \"%1\"").arg(where));
                 return 0;
@@ -116,20 +113,11 @@ int runPrint(CliContext& ctx) {
     }
 
     BatchConfirmedNotifier notifier(*ctx.services.notifier);
-    ImageListCommands commands(list, settings, ctx.services);
-    BatchPrintHooks hooks;
-    hooks.restartList = [&list] { RestartImageList(list); };
-    hooks.nextPageAndRender = [&] {
-        commands.nextPage();
-        PaintPage(pass, kept);
-    };
-    hooks.currentPage = [&kept]() -> const CxImage* { return kept.IsValid() ? &kept : nullptr; };
-    Services services = ctx.services;
     services.notifier = &notifier;
-    BatchPrintContext batchContext{settings, list, services, hooks};
-    if (!BatchPrint(batchContext)) return failure(QStringLiteral("the batch did not print every page"));
+    document.setServices(services);
+    if (!BatchPrintDocument(document, services)) return failure(QStringLiteral("the batch did not print every page"));
     cliOut(QStringLiteral("printed %1 pages on \"%2\"")
-               .arg(BatchPageCount(list.count(), BatchPhotosPerPage(settings)))
+               .arg(BatchPageCount(document.imageList().count(), BatchPhotosPerPage(settings)))
                .arg(where));
     return 0;
 }

@@ -17,9 +17,9 @@
 #include "image/CxImage.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
+#include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
 #include "layout/Canvas.h"
-#include "layout/IndexSheets.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
@@ -117,25 +117,29 @@ bool writeImageFile(const QImage& image, const QString& path) {
 // One PDF for every page, each page the template's physical size.
 class PdfOutput {
 public:
-    bool open(const QString& path, const AppSettings& s, const QString& title) {
+    bool open(const QString& path, const QString& title) {
         file_ = std::make_unique<QSaveFile>(path);
         if (!file_->open(QIODevice::WriteOnly)) return false;
         writer_ = std::make_unique<QPdfWriter>(file_.get());
         writer_->setCreator(QStringLiteral("Snapvale"));
         writer_->setTitle(title);
-        writer_->setResolution(s.PageResolution);
-        writer_->setPageSize(QPageSize(QSizeF(s.MaxTemplateWidthIn, s.MaxTemplateHeightIn), QPageSize::Inch,
-                                       QString(), QPageSize::ExactMatch));
         writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
         return true;
     }
-    bool addPage(const QImage& page) {
+    // Each page is the template's size in inches, at the resolution it was drawn at.
+    bool addPage(const KeptPage& kept) {
         if (!writer_) return false;
+        const QImage page = kept.image.ToBitmap();
+        const QPageSize size(QSizeF(kept.sizes.templateWidth, kept.sizes.templateHeight), QPageSize::Inch,
+                             QString(), QPageSize::ExactMatch);
         if (!painter_) {
+            writer_->setResolution(kept.resolution);
+            writer_->setPageSize(size);
             painter_ = std::make_unique<QPainter>();
             if (!painter_->begin(writer_.get())) return false;
-        } else if (!writer_->newPage()) {
-            return false;
+        } else {
+            writer_->setPageSize(size);
+            if (!writer_->newPage()) return false;
         }
         // At the writer's resolution one canvas pixel is one device pixel.
         painter_->drawImage(QRect(0, 0, page.width(), page.height()), page);
@@ -218,8 +222,8 @@ int runRender(CliContext& ctx) {
 
     SettingsStore& store = *ctx.services.store;
     if (saveSettings) store.setWritesInMemoryOnly(false);
-    AppSettings settings;
-    settings.load(store);
+    PrintDocument document(store);
+    AppSettings& settings = document.settings();
 
     if (hasTemplate) {
         const TemplateChoice choice = chooseFullPageTemplate(settings, &store, templateName);
@@ -241,8 +245,8 @@ int runRender(CliContext& ctx) {
                            "--template (see snapvale-cli templates)")
                 .arg(settings.FullPageTemplateSel));
 
-    ImageList list;
-    if (!buildCliImageList(args, list, settings, ctx, error)) return failure(error);
+    if (!buildCliImageList(args, document, ctx, error)) return failure(error);
+    const ImageList& list = document.imageList();
 
     const int perPage = plan.fullPage ? plan.slotCount
                                       : halfPageStyleSlotCount(settings.TopPageStyle) +
@@ -260,21 +264,20 @@ int runRender(CliContext& ctx) {
             QStringLiteral("%1 pages need a %d in the output name for the page number").arg(pageCount));
 
     PageStatus status(ctx.services.status, verbose);
-    RenderPass pass(settings, list, &status, ctx.services.notifier);
-    IndexSheets indexSheets;
-    pass.setIndexSheetDrawer(&indexSheets);
-    if (ctx.services.clock) pass.setClock(ctx.services.clock);
-    ImageListCommands commands(list, settings, ctx.services);
+    Services services = ctx.services;
+    services.status = &status;
+    document.setServices(services);
+    ImageListCommands commands(document, services);
     PdfOutput pdf;
-    if (kind == OutputKind::Pdf && !pdf.open(out, settings, plan.layoutText))
+    if (kind == OutputKind::Pdf && !pdf.open(out, plan.layoutText))
         return failure(QStringLiteral("cannot write %1").arg(out));
 
     QStringList written;
     int failed = 0;
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1) commands.nextPage();
-        CxImage kept;
-        const PagePaintResult result = PaintPage(pass, kept);
+        const PagePaintResult result = document.renderPage();
+        const KeptPage& kept = document.page();
         status.endPage();
         if (result != PagePaintResult::Rendered) {
             ++failed;
@@ -287,16 +290,16 @@ int runRender(CliContext& ctx) {
         QString writeError;
         switch (kind) {
             case OutputKind::Bmp:
-                ok = WriteBmp(kept, path);
+                ok = WriteBmp(kept.image, path);
                 break;
             case OutputKind::Jpeg:
-                ok = WriteJpeg(kept, settings.JPGQuality, path, writeError);
+                ok = WriteJpeg(kept.image, settings.JPGQuality, path, writeError);
                 break;
             case OutputKind::Png:
-                ok = writeImageFile(kept.ToBitmap(), path);
+                ok = writeImageFile(kept.image.ToBitmap(), path);
                 break;
             case OutputKind::Pdf:
-                ok = pdf.addPage(kept.ToBitmap());
+                ok = pdf.addPage(kept);
                 break;
         }
         printPageSummary(page, path, status);

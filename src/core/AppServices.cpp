@@ -44,6 +44,14 @@ bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifi
     return true;
 }
 
+bool ConfirmReplacingFile(const QString& chosen, const QString& written, Notifier* notifier) {
+    if (written == chosen || !QFileInfo::exists(written)) return true;
+    if (!notifier) return false;
+    return notifier->plainYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                    .arg(QFileInfo(written).fileName()),
+                                QStringLiteral("Confirm Save As")) == Answer::Yes;
+}
+
 qint64 freeDiskSpace(const QString& path, bool* ok) {
     QFileInfo info(path);
     QString probe = info.exists() ? info.absoluteFilePath() : info.absolutePath();

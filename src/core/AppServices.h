@@ -27,5 +27,10 @@ bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifi
 // "Your image list is already empty!".
 void showListEmpty(Notifier& notifier, bool already = false);
 
+// A save dialog asked about replacing the name the person chose; when the file that
+// will really be written is another one (an extension added, its case changed) and
+// exists already, asks before it is replaced. True when the write may go ahead.
+bool ConfirmReplacingFile(const QString& chosen, const QString& written, Notifier* notifier);
+
 // Free bytes on the volume holding path; ok is false when it cannot be told.
 qint64 freeDiskSpace(const QString& path, bool* ok);

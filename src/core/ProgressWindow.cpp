@@ -1,5 +1,8 @@
 #include "core/ProgressWindow.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <cmath>
 
 void ProgressWindow::create(const QString& title, bool smooth) {
@@ -49,6 +52,21 @@ int ProgressWindow::setPosition(int n) {
 void ProgressWindow::pump(bool cancelOnEscape) {
     if (!exists_ || cancelled_) return;
     if (doPump(cancelOnEscape)) cancel();
+}
+
+void ProgressWindow::wait(int milliseconds, bool cancelOnEscape) {
+    if (!exists_ || cancelled_) {
+        ProgressWindow::doWait(milliseconds, false);
+        return;
+    }
+    if (doWait(milliseconds, cancelOnEscape)) cancel();
+}
+
+bool ProgressWindow::doWait(int milliseconds, bool) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    return false;
 }
 
 void ProgressWindow::cancel() {

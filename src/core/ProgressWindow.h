@@ -21,6 +21,9 @@ public:
     int setPosition(int n);
     // Lets pending input through. With cancelOnEscape an Escape cancels.
     void pump(bool cancelOnEscape);
+    // Waits the given time with input going through as pump lets it: an Escape or
+    // the Cancel button meanwhile cancels (and may end the wait early).
+    void wait(int milliseconds, bool cancelOnEscape);
     // The Cancel button, or Escape during pump.
     void cancel();
     bool cancelled() const { return cancelled_; }
@@ -47,6 +50,9 @@ protected:
     // Runs pending events; returns true when an Escape arrived (only looked for
     // when cancelOnEscape) or the Cancel button was pressed meanwhile.
     virtual bool doPump(bool cancelOnEscape) = 0;
+    // Waits with events running; returns true when an Escape (with cancelOnEscape) or
+    // the Cancel button came meanwhile. By default a local event loop that watches nothing.
+    virtual bool doWait(int milliseconds, bool cancelOnEscape);
     // Remembers the window's position (Settings/X, Settings/Y) before it hides or closes.
     virtual void doSavePosition() {}
     virtual void doDestroy() = 0;

@@ -70,7 +70,8 @@ QString htmlPageTail() {
         "</table>\n</center></div><font FACE=\"Arial,Helvetica\" SIZE=\"2\">\n</body>\n</font>\n</html>\n");
 }
 
-bool ExportImageListHtml(const ImageList& list, const Services& services, const QString& outputPath) {
+bool ExportImageListHtml(const ImageList& list, const Services& services, const QString& outputPath,
+                         const std::function<bool()>& stopAsked) {
     WaitCursor wait;
     const QString versionText = htmlVersionText();
     const QString path = outputPath.isEmpty() ? htmlExportPath() : outputPath;
@@ -93,9 +94,12 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
     put(htmlTableHeader(versionText));
 
     bool result = true;
-    const int total = list.count();
+    // The rows come from the list as it was when the export began: the progress
+    // window lets input through, and nothing it lets through may pull a path away.
+    const std::vector<QString> entries = list.entries();
+    const int total = int(entries.size());
     for (int n = 1; n <= total; ++n) {
-        const QString& photo = list.entries()[static_cast<std::size_t>(n - 1)];
+        const QString& photo = entries[static_cast<std::size_t>(n - 1)];
         const QString name = photo.mid(photo.lastIndexOf(QLatin1Char('/')) + 1);
         QString sizeText;
         {
@@ -121,6 +125,7 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
         put(htmlTableRow(n, photo, sizeText));
 
         progress->pump(true);
+        if (stopAsked && stopAsked()) progress->cancel();
         if (progress->cancelled()) {
             const Answer a = services.notifier
                                  ? services.notifier->message(

@@ -3,6 +3,7 @@
 // number, full path and pixel size, and empty columns to tick print sizes in.
 
 #include <QString>
+#include <functional>
 
 class ImageList;
 struct Services;
@@ -21,9 +22,10 @@ QString htmlPageTail();
 
 // Writes every entry of the list to outputPath (htmlExportPath() when empty),
 // showing progress through services.progress and letting the person stop it
-// (services.notifier asks first). At the end offers to open the page through
-// services.launcher. Returns true when the page was written completely; false
-// when it could not be written (nothing is shown then) or the person stopped it
-// (the page then ends after the last row written).
-bool ExportImageListHtml(const ImageList& list, const Services& services,
-                         const QString& outputPath = QString());
+// (services.notifier asks first). stopAsked, when given, is asked after every pump:
+// true counts as the progress window's Cancel (the main window was closed). At the
+// end offers to open the page through services.launcher. Returns true when the page
+// was written completely; false when it could not be written (nothing is shown then)
+// or the person stopped it (the page then ends after the last row written).
+bool ExportImageListHtml(const ImageList& list, const Services& services, const QString& outputPath = QString(),
+                         const std::function<bool()>& stopAsked = {});

@@ -60,13 +60,14 @@ void Canvas::release() {
     image_ = QImage();
 }
 
-bool Canvas::makeKeptPage(CxImage& page) const {
+bool Canvas::makeKeptPage(CxImage& page, int resolution) const {
     if (image_.isNull()) return false;
     const int w = image_.width(), h = image_.height();
     CxImage dib(CXIMAGE_FORMAT_BMP);
     if (!dib.CreateRaster(w, h, 24, CXIMAGE_FORMAT_BMP)) return false;
-    dib.SetXDPI(96);
-    dib.SetYDPI(96);
+    const int dpi = resolution > 0 ? resolution : 96;
+    dib.SetXDPI(dpi);
+    dib.SetYDPI(dpi);
     for (int y = 0; y < h; ++y) {
         const QRgb* src = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
         std::uint8_t* dst = dib.GetBits(h - 1 - y);

@@ -9,7 +9,8 @@
 #include <QSize>
 #include <memory>
 
-class CxImage;
+#include "image/CxImage.h"
+#include "layout/PageSetup.h"
 class Notifier;
 class PhotoImage;
 class QPainter;
@@ -43,13 +44,30 @@ public:
     QPainter& painter() { return *painter_; }
     const QImage& image() const { return image_; }
 
-    // The surface as a kept page: a 24-bit DIB, rows bottom-up, 96 dpi as a screen
-    // bitmap would record. False, and page untouched, when it cannot be allocated.
-    bool makeKeptPage(CxImage& page) const;
+    // The surface as a kept page: a 24-bit DIB, rows bottom-up, recording the page's
+    // resolution, so a file made from it prints at its size. False, and page
+    // untouched, when it cannot be allocated.
+    bool makeKeptPage(CxImage& page, int resolution) const;
 
 private:
     QImage image_;
     std::unique_ptr<QPainter> painter_;
+};
+
+// The page a rendering pass leaves behind: the bitmap, the resolution it was drawn
+// at and the paper and template it was laid out for. Printing and snapshots read
+// these, never the settings of the moment, which may have changed since.
+struct KeptPage {
+    CxImage image;
+    int resolution = 0;  // dots per inch
+    PaperSizes sizes;
+
+    bool isValid() const { return image.IsValid(); }
+    void clear() {
+        image.Destroy();
+        resolution = 0;
+        sizes = PaperSizes{};
+    }
 };
 
 // Status pane 0 "*Bitmap Memory Error*" and the message telling the person to make

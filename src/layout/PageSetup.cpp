@@ -11,6 +11,10 @@
 namespace {
 }
 
+PaperSizes PaperSizes::fromSettings(const AppSettings& s) {
+    return PaperSizes{s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn, s.MaxTemplateHeightIn};
+}
+
 int storedHundredths(double inches) {
     return settings_codec::hundredthsFromInches(inches);
 }

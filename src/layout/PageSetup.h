@@ -8,6 +8,16 @@
 struct AppSettings;
 class SettingsStore;
 
+// The template's paper and the template area (the canvas) in inches.
+struct PaperSizes {
+    double paperWidth = 8.5;
+    double paperHeight = 11.0;
+    double templateWidth = 8.0;
+    double templateHeight = 10.0;
+    static PaperSizes fromSettings(const AppSettings& settings);
+    friend bool operator==(const PaperSizes&, const PaperSizes&) = default;
+};
+
 // Hundredths of an inch for the store: value x 100 truncated, where a product that
 // lands a hair below a whole hundredth (10.1 x 100 = 1009.9999999999999) counts as
 // that hundredth, so a page size written and read back stays the same.

@@ -365,7 +365,7 @@ QRect RenderPass::innerRect(const PlacedSlot& slot) const {
                  slot.rect.height() - 2 * b);
 }
 
-bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
+bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
     AppSettings& s = settings_;
     if (status_) {
         status_->setWindowTitle(renderWindowTitle(s.MaxTemplateWidthIn, s.MaxTemplateHeightIn, canvas.width(),
@@ -427,10 +427,12 @@ bool RenderPass::renderPage(Canvas& canvas, CxImage& keptPage) {
     painter.restore();
 
     CxImage page;
-    const bool kept = canvas.makeKeptPage(page);
+    const bool kept = canvas.makeKeptPage(page, s.PageResolution);
     if (kept) {
         if (s.GrayscalePhotos) GrayCanvas(nullptr, page);
-        keptPage = std::move(page);
+        keptPage.image = std::move(page);
+        keptPage.resolution = s.PageResolution;
+        keptPage.sizes = PaperSizes::fromSettings(s);
     }
     finishStatus();
     if (!kept) {
@@ -534,21 +536,40 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
     advanceList();
 }
 
+PageReport RenderPass::report() const {
+    PageReport r;
+    r.slots = records_;
+    r.loaded = loaded_;
+    r.slotCount = slotCount_;
+    r.lamp = QString::fromLatin1(indexSheetMissing_ ? kLampGray
+                                 : redSeen_         ? kLampRed
+                                 : yellowSeen_      ? kLampYellow
+                                                    : kLampDarkGreen);
+    r.title = pageTitle_;
+    r.layoutText = layoutText_;
+    const SlotRecord* first = records_.at(1);
+    const SlotRecord* last = records_.at(loaded_);
+    r.firstIndex = first ? first->listIndex : 0;
+    r.lastIndex = last ? last->listIndex : 0;
+    r.firstFile = firstFile_;
+    r.indexSheet = indexSheetMode_;
+    return r;
+}
+
 void RenderPass::finishStatus() {
     const AppSettings& s = settings_;
     if (!status_) return;
+    const PageReport r = report();
     status_->setProgress(0);
     status_->setPaneText(2, layoutText_);
     if (indexSheetMissing_) {
         status_->setPaneText(
             0, QStringLiteral("Index sheets cannot be drawn yet: the page of \"%1\" is left blank.")
                    .arg(s.FullPageTemplateSel));
-        status_->setIndicator(QString::fromLatin1(kLampGray));
+        status_->setIndicator(r.lamp);
     } else {
-        const SlotRecord* first = records_.at(1);
-        const SlotRecord* last = records_.at(loaded_);
-        const int firstIndex = first ? first->listIndex : 0;
-        const int lastIndex = last ? last->listIndex : 0;
+        const int firstIndex = r.firstIndex;
+        const int lastIndex = r.lastIndex;
         if (!s.ImportedAlbum.isEmpty())
             status_->setPaneText(
                 0, QString::asprintf("%d photos loaded (%d - %d) from photo album: %s", slotCount_,
@@ -557,9 +578,7 @@ void RenderPass::finishStatus() {
             status_->setPaneText(
                 0, QString::asprintf("%d photos loaded (%d - %d) from disk: %s", slotCount_, firstIndex,
                                      lastIndex, s.BitmapPath.toUtf8().constData()));
-        status_->setIndicator(QString::fromLatin1(redSeen_      ? kLampRed
-                                                  : yellowSeen_ ? kLampYellow
-                                                                : kLampDarkGreen));
+        status_->setIndicator(r.lamp);
     }
     if (isFullPage(s.FullPageTemplateSel))
         status_->setPaneText(1, QString::asprintf("     Full Page Template -> Paper (%.02f x %.02f in)",
@@ -569,7 +588,7 @@ void RenderPass::finishStatus() {
                                                   s.MaxPageWidthIn, s.MaxPageHeightIn));
 }
 
-PagePaintResult PaintPage(RenderPass& pass, CxImage& keptPage, QImage* emptyPage) {
+PagePaintResult PaintPage(RenderPass& pass, KeptPage& keptPage, QImage* emptyPage) {
     const AppSettings& s = pass.settings();
     Canvas canvas;
     if (!canvas.create(s.CanvasWidth, s.CanvasHeight)) {

@@ -26,6 +26,7 @@
 
 class Canvas;
 class CxImage;
+struct KeptPage;
 class ImageList;
 class Notifier;
 class PhotoImage;
@@ -114,6 +115,21 @@ SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, 
                                     const SlotFitContext& fit, const AppSettings& settings,
                                     const std::function<void(const CropPlan&)>& onCropped = {});
 
+// What the last pass found: what the statistics, the setup sheet and the wizard read
+// about the page on display.
+struct PageReport {
+    SlotTable slots;
+    int loaded = 0;     // slots and frames filled
+    int slotCount = 0;  // photo slots of the layout
+    QString lamp;       // the status indicator the pass ended with
+    QString title;      // the template's title
+    QString layoutText;
+    int firstIndex = 0;  // 1-based list positions of the page's first and last photo; 0 when none
+    int lastIndex = 0;
+    QString firstFile;  // the file of the first slot
+    bool indexSheet = false;
+};
+
 class RenderPass;
 
 // Draws an index sheet page (film strips or slide mounts) and fills its frames,
@@ -154,11 +170,19 @@ public:
     // The whole pass on an allocated canvas. At the end the canvas becomes the kept
     // page (replacing keptPage). False when the kept page could not be made: the
     // memory error is reported and keptPage is left as it was.
-    bool renderPage(Canvas& canvas, CxImage& keptPage);
+    bool renderPage(Canvas& canvas, KeptPage& keptPage);
 
     // One slot: border inset, counter and progress, grid number or photo, record,
     // lamp, list step. Called for every photo placement of the template.
     void fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString& fileName);
+
+    // What the last pass found.
+    PageReport report() const;
+    // Where the pass reports; either may be null.
+    void setSeams(StatusSink* status, Notifier* notifier) {
+        status_ = status;
+        notifier_ = notifier;
+    }
 
     // State of the last pass, for the statistics, the setup sheet and index sheets.
     const SlotTable& slotTable() const { return records_; }
@@ -237,4 +261,4 @@ enum class PagePaintResult {
 // The view's paint when there is no kept page: makes the canvas of the settings'
 // size, runs the pass (or draws the placeholder for an empty list) and keeps the
 // page. With an empty list, emptyPage (when given) receives the placeholder page.
-PagePaintResult PaintPage(RenderPass& pass, CxImage& keptPage, QImage* emptyPage = nullptr);
+PagePaintResult PaintPage(RenderPass& pass, KeptPage& keptPage, QImage* emptyPage = nullptr);

@@ -116,6 +116,23 @@ bool BatchPrint(BatchPrintContext& ctx) {
     progress.create(QStringLiteral("Photo Auto Print - %1").arg(printerName));
     progress.setRange(0, 100, 1);
 
+    // The Cancel button, an Escape or a close of the main window: asks whether to stop.
+    auto stopWanted = [&] {
+        if (ctx.hooks.stopAsked && ctx.hooks.stopAsked()) progress.cancel();
+        if (!progress.cancelled()) return false;
+        if (notifier.message(QStringLiteral("Photo Printing Progress Interrupt"),
+                             QStringLiteral("Do you want to stop photo printing?"),
+                             MessageKind::WarningQuestion) == Answer::Yes)
+            return true;
+        progress.clearCancelled();
+        progress.show();
+        return false;
+    };
+    // The queue wait lets input through the progress window, so an Escape pressed
+    // while the printer works is seen as well.
+    const std::function<void(int)> pause =
+        ctx.hooks.pause ? ctx.hooks.pause : [&progress](int ms) { progress.wait(ms, true); };
+
     int page = 1;
     int jobCount = 0;
     int lastShown = -1;
@@ -123,7 +140,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
     bool result = true;
     while (goOn && page <= pageCount) {
         if (jobCount < 1) {
-            const CxImage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
+            const KeptPage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
             const PrintResult printed =
                 PrintPage(ctx.settings, ctx.list.isEmpty(), current, printer, notifier);
             if (printed != PrintResult::Printed) {
@@ -148,21 +165,18 @@ bool BatchPrint(BatchPrintContext& ctx) {
         }
 
         progress.pump(true);
-        if (ctx.hooks.stopAsked && ctx.hooks.stopAsked()) progress.cancel();
-        if (progress.cancelled()) {
-            if (notifier.message(QStringLiteral("Photo Printing Progress Interrupt"),
-                                 QStringLiteral("Do you want to stop photo printing?"),
-                                 MessageKind::WarningQuestion) == Answer::Yes) {
-                goOn = false;
-                result = false;
-                continue;
-            }
-            progress.clearCancelled();
-            progress.show();
+        if (stopWanted()) {
+            goOn = false;
+            result = false;
+            continue;
         }
 
-        if (!PollPrintQueue(printer, jobCount, ctx.hooks.pause)) {
+        if (!PollPrintQueue(printer, jobCount, pause)) {
             notifier.plainOk(kSpoolError);
+            goOn = false;
+            result = false;
+        } else if (stopWanted()) {
+            // Stopped during the wait: the next page is neither rendered nor printed.
             goOn = false;
             result = false;
         } else if (jobCount < 1) {

@@ -9,6 +9,7 @@
 #include "core/Seams.h"
 
 class CxImage;
+struct KeptPage;
 class ImageList;
 class PrinterBackend;
 struct AppSettings;
@@ -45,7 +46,7 @@ struct BatchPrintHooks {
     std::function<void()> nextPageAndRender;
     // The rendered page to print now; may render it when there is none. Null when
     // no page could be rendered.
-    std::function<const CxImage*()> currentPage;
+    std::function<const KeptPage*()> currentPage;
     // The pause between queue reads; null waits with a local event loop.
     std::function<void(int milliseconds)> pause;
     // Asked after every pump: true when the person asked to stop some other way than

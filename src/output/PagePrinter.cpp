@@ -12,6 +12,7 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 #include "image/CxImage.h"
+#include "layout/Canvas.h"
 
 namespace {
 
@@ -111,10 +112,6 @@ QString sizeConflictTitle(PrinterBackend& backend) {
 bool batchFlag = false;
 
 }  // namespace
-
-PaperSizes PaperSizes::fromSettings(const AppSettings& s) {
-    return PaperSizes{s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn, s.MaxTemplateHeightIn};
-}
 
 double printableWidthInches(const PrinterPage& page) {
     return page.dpiX > 0 ? double(page.width) / double(page.dpiX) : 0.0;
@@ -246,18 +243,22 @@ QString PrintCommandText(PrinterBackend& backend) {
     return QStringLiteral("Print canvas to \"%1\"").arg(currentPrinterName(backend));
 }
 
-PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const CxImage* page,
+PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPage* page,
                       PrinterBackend& backend, Notifier& notifier) {
-    const PaperSizes sizes = PaperSizes::fromSettings(settings);
+    // The page is placed by the sizes it was laid out for: the settings may have
+    // changed since it was drawn.
+    const bool hasPage = page && page->isValid();
+    const PaperSizes sizes = hasPage ? page->sizes : PaperSizes::fromSettings(settings);
     if (!CheckPrinterPageSize(backend, notifier, sizes)) return PrintResult::Abandoned;
     if (listEmpty) {
         showListEmpty(notifier, true);
         return PrintResult::EmptyList;
     }
-    if (!page || !page->IsValid()) return PrintResult::NotPrinted;
-    const int orientation = PrintOrientation(settings, page->GetWidth(), page->GetHeight());
+    if (!hasPage) return PrintResult::NotPrinted;
+    const CxImage& bitmap = page->image;
+    const int orientation = PrintOrientation(settings, bitmap.GetWidth(), bitmap.GetHeight());
     const int mode = settings.StretchImageToPage == 1 ? PageFit : OneToOne;
-    const bool spooled = PrintBitmap(backend, page, mode, QStringLiteral("Snapvale Snapshot"), orientation,
+    const bool spooled = PrintBitmap(backend, &bitmap, mode, QStringLiteral("Snapvale Snapshot"), orientation,
                                      settings.LeftRightMargin, settings.TopBottomMargin, sizes);
     return spooled ? PrintResult::Printed : PrintResult::NotPrinted;
 }

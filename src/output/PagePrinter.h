@@ -7,9 +7,11 @@
 #include <QRect>
 #include <QString>
 
+#include "layout/PageSetup.h"
 #include "output/PrinterBackend.h"
 
 class CxImage;
+struct KeptPage;
 class Notifier;
 class SettingsStore;
 struct AppSettings;
@@ -31,14 +33,6 @@ inline constexpr double kSmallSheetMargin = 0.022;
 inline constexpr double kLargeSheetHeight = 0.978;
 }  // namespace print_limits
 
-// The template's paper and the template area (the canvas) in inches.
-struct PaperSizes {
-    double paperWidth = 8.5;
-    double paperHeight = 11.0;
-    double templateWidth = 8.0;
-    double templateHeight = 10.0;
-    static PaperSizes fromSettings(const AppSettings& settings);
-};
 
 // The printable size in inches; 0 on an axis without a resolution.
 double printableWidthInches(const PrinterPage& page);
@@ -101,6 +95,7 @@ enum class PrintResult {
 };
 
 // The Print command: the page-size check, the empty-list notice, then the page in
-// the orientation and placement the settings choose, as "Snapvale Snapshot".
-PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const CxImage* page,
+// the orientation and placement the settings choose, as "Snapvale Snapshot". The
+// page's own paper and template sizes place it.
+PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPage* page,
                       PrinterBackend& backend, Notifier& notifier);

@@ -96,6 +96,8 @@ bool SaveCanvasCommand::run(const CxImage& keptPage) {
         return false;
     }
 
+    if (!ConfirmReplacingFile(chosen, target.path, notifier)) return false;
+
     QString error;
     bool written = false;
     if (target.type == SnapshotType::Jpeg) {

@@ -78,6 +78,8 @@ struct JpegJob {
     int width;
     int height;
     int quality;
+    int dpiX;  // written as the JFIF density
+    int dpiY;
     unsigned char* out;  // malloc'ed by libjpeg; the caller frees it
     unsigned long outSize;
     char error[JMSG_LENGTH_MAX];
@@ -104,6 +106,12 @@ bool compressRows(JpegJob* job) {
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, job->quality, TRUE);
+    // The page's resolution, so the file opens elsewhere at the size it prints at.
+    if (job->dpiX > 0 && job->dpiY > 0 && job->dpiX <= 65535 && job->dpiY <= 65535) {
+        cinfo.density_unit = 1;
+        cinfo.X_density = UINT16(job->dpiX);
+        cinfo.Y_density = UINT16(job->dpiY);
+    }
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         convertRow(*job->dib, int(cinfo.next_scanline), job->row);
@@ -264,6 +272,8 @@ bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& e
     job.width = rows.width;
     job.height = rows.height;
     job.quality = quality;
+    job.dpiX = page.GetXDPI();
+    job.dpiY = page.GetYDPI();
     const bool ok = compressRows(&job);
     if (!ok) {
         std::free(job.out);

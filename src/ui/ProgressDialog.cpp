@@ -1,11 +1,13 @@
 #include "ui/ProgressDialog.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
@@ -16,7 +18,8 @@
 // Escape cancels when the caller asked for that.
 class ProgressDialog::KeyWatch final : public QObject {
 public:
-    explicit KeyWatch(bool cancelOnEscape) : cancelOnEscape_(cancelOnEscape) {}
+    explicit KeyWatch(bool cancelOnEscape, QEventLoop* wait = nullptr)
+        : cancelOnEscape_(cancelOnEscape), wait_(wait) {}
     bool escaped = false;
 
 protected:
@@ -24,7 +27,11 @@ protected:
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Escape) {
-                if (cancelOnEscape_ && event->type() == QEvent::KeyPress) escaped = true;
+                if (cancelOnEscape_ && event->type() == QEvent::KeyPress) {
+                    escaped = true;
+                    // A wait ends at once, so the question comes while the person still looks.
+                    if (wait_) wait_->quit();
+                }
                 return true;
             }
             if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
@@ -34,6 +41,7 @@ protected:
 
 private:
     bool cancelOnEscape_;
+    QEventLoop* wait_;
 };
 
 ProgressDialog::ProgressDialog(QWidget* parent, SettingsStore* store) : parent_(parent), store_(store) {}
@@ -132,10 +140,32 @@ bool ProgressDialog::doPump(bool cancelOnEscape) {
     return stop;
 }
 
+bool ProgressDialog::doWait(int milliseconds, bool cancelOnEscape) {
+    if (!window_) return ProgressWindow::doWait(milliseconds, cancelOnEscape);
+    QEventLoop loop;
+    KeyWatch watch(cancelOnEscape, &loop);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    qApp->installEventFilter(&watch);
+    pumping_ = true;
+    cancelPressed_ = false;
+    waitLoop_ = &loop;
+    loop.exec();
+    waitLoop_ = nullptr;
+    pumping_ = false;
+    qApp->removeEventFilter(&watch);
+    const bool stop = watch.escaped || cancelPressed_;
+    if (stop && parent_) {
+        parent_->window()->raise();
+        parent_->window()->activateWindow();
+    }
+    return stop;
+}
+
 void ProgressDialog::onCancelClicked() {
     if (pumping_) {
-        // The pump in progress reports it, so the caller sees it on its own schedule.
+        // The pump or wait in progress reports it, so the caller sees it on its own schedule.
         cancelPressed_ = true;
+        if (waitLoop_) waitLoop_->quit();
         return;
     }
     cancel();

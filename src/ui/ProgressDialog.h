@@ -11,6 +11,7 @@
 
 #include "core/ProgressWindow.h"
 
+class QEventLoop;
 class SettingsStore;
 
 class ProgressDialog final : public ProgressWindow {
@@ -39,6 +40,7 @@ protected:
     void doSetBar(int lower, int upper, int step, int position) override;
     void doSetVisible(bool visible) override;
     bool doPump(bool cancelOnEscape) override;
+    bool doWait(int milliseconds, bool cancelOnEscape) override;
     void doSavePosition() override;
     void doDestroy() override;
 
@@ -57,6 +59,7 @@ private:
     bool rememberPosition_ = true;
     bool pumping_ = false;
     bool cancelPressed_ = false;
+    QEventLoop* waitLoop_ = nullptr;
 };
 
 class GuiProgressFactory final : public ProgressFactory {

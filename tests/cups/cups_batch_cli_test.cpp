@@ -11,7 +11,9 @@
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
+#include "core/SettingsStore.h"
+#include "document/DocumentPrinting.h"
+#include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "output/BatchPrint.h"
@@ -51,39 +53,50 @@ void expectPhotoOnPage(const QString& pdf, QRgb colour) {
 }
 }  // namespace
 
+namespace {
+// The real printer, noting how many jobs the queue held whenever a page is spooled.
+class QueueWatchingPrinter final : public PrinterBackend {
+public:
+    QueueWatchingPrinter(PrinterBackend& real, QString queue) : real_(real), queue_(std::move(queue)) {}
+    std::vector<int> jobsWhenPrinting;
+    QString defaultPrinterName() override { return real_.defaultPrinterName(); }
+    void setOrientation(int o) override { real_.setOrientation(o); }
+    PrinterPage readPrinterPage() override { return real_.readPrinterPage(); }
+    bool spoolPage(const CxImage& bitmap, const QRect& placement, const QString& name) override {
+        jobsWhenPrinting.push_back(activeJobs(queue_));
+        return real_.spoolPage(bitmap, placement, name);
+    }
+    bool queuedJobCount(int& count) override { return real_.queuedJobCount(count); }
+    bool selectPrinter(const QString& name) override { return real_.selectPrinter(name); }
+
+private:
+    PrinterBackend& real_;
+    QString queue_;
+};
+}  // namespace
+
 TEST_F(CupsServerTest, BatchPrintsEveryPageAfterTheQueueEmpties) {
-    AppSettings settings;
+    SettingsStore store(tempPath(QStringLiteral("batch.conf")));
+    store.setWritesInMemoryOnly(true);
+    PrintDocument document(store);
+    AppSettings& settings = document.settings();
     ASSERT_TRUE(chooseFullPageTemplate(settings, nullptr, QStringLiteral("One 8 x 10 Print")).known);
     choosePageResolution(settings, nullptr, 100);  // a small canvas spools quickly
-    ImageList list;
+    QStringList photos;
     for (int i = 0; i < 3; ++i)
-        list.append(writePhoto(tempPath(QStringLiteral("photo%1.png").arg(i + 1)), kPhotoColours[i]));
-    list.setCursor(0);
+        photos << writePhoto(tempPath(QStringLiteral("photo%1.png").arg(i + 1)), kPhotoColours[i]);
+    document.setImageList(photos);
 
     FakeServices fakes;
     fakes.notifier.answers = {Answer::Yes};
-    QtPrinterBackend printer;
+    QtPrinterBackend real;
+    QueueWatchingPrinter printer(real, queue_);
     Services services = fakes.services(nullptr);
     services.printer = &printer;
-    ImageListCommands commands(list, settings, services);
-    RenderPass pass{settings, list, nullptr, nullptr};
-    CxImage kept;
-    std::vector<int> jobsWhenPrinting;
-
-    BatchPrintHooks hooks;
-    hooks.restartList = [&] { RestartImageList(list); };
-    hooks.nextPageAndRender = [&] {
-        commands.nextPage();
-        PaintPage(pass, kept);
-    };
-    hooks.currentPage = [&]() -> const CxImage* {
-        jobsWhenPrinting.push_back(activeJobs(queue_));
-        return &kept;
-    };
+    document.setServices(services);
     // Shorter than the program's pause; the queue it waits on is the real one.
-    hooks.pause = [](int) { QThread::msleep(300); };
-    BatchPrintContext ctx{settings, list, services, hooks};
-    EXPECT_TRUE(BatchPrint(ctx));
+    EXPECT_TRUE(BatchPrintDocument(document, services, [](int) { QThread::msleep(300); }));
+    const std::vector<int>& jobsWhenPrinting = printer.jobsWhenPrinting;
 
     // Each page went out only once the one before had left the queue.
     EXPECT_EQ(jobsWhenPrinting, (std::vector<int>{0, 0, 0}));

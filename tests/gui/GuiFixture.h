@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/CSnapvaleDlg.h"
+#include "document/PrintDocument.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 

@@ -13,6 +13,8 @@
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
+#include "core/AppSettings.h"
+#include "document/PrintDocument.h"
 #include "imagelist/ImageList.h"
 #include "layout/RenderPass.h"
 #include <QImage>
@@ -41,14 +43,14 @@ TEST_F(MainWindowTest, ToolbarFollowsTheImageListAndMenusStayEnabled) {
     EXPECT_EQ(enabledToolbarIds(w), QList<int>({32771, 32803, 32830, 32842, 57601, 57664}));
     for (const CommandInfo& info : commandTable()) EXPECT_TRUE(w.action(info.id)->isEnabled()) << info.id;
 
-    w.view()->setImageList({"/photos/a.jpg", "/photos/b.jpg"});
+    w.document().setImageList({"/photos/a.jpg", "/photos/b.jpg"});
     for (QAction* a : w.mainToolBar()->actions()) {
         const int id = a->data().toInt();
         if (id > 0) {
             EXPECT_EQ(a->isEnabled(), id != cmd::HelpContents) << id;  // no help folder here
         }
     }
-    w.view()->setImageList({});
+    w.document().setImageList({});
     EXPECT_FALSE(w.toolbarAction(cmd::Print)->isEnabled());
     EXPECT_FALSE(w.toolbarAction(cmd::SlotStatistics)->isEnabled());
 }
@@ -117,8 +119,8 @@ TEST_F(MainWindowTest, EndWritesHappenOnceAndKeepTheResumePhoto) {
     store().writeString("Config", "StartSeqPic", "/photos/last.jpg");
     store().writeInt("Option", "TipIdx", 4);
     open(dirPath());
-    EXPECT_EQ(window->view()->settings().BitmapPath, dirPath());
-    window->view()->settings().TipIdx = 6;
+    EXPECT_EQ(window->document().settings().BitmapPath, dirPath());
+    window->document().settings().TipIdx = 6;
     window.reset();
     EXPECT_EQ(store().readInt("Option", "TipIdx", -1), 6);
     // An image list that was never built must not wipe the place the last run stopped at.
@@ -248,7 +250,7 @@ TEST_F(MainWindowTest, LayoutSetupAsksToResetTheMargins) {
     CSnapvaleDlg& w = open();
     int sheetRuns = 0;
     w.registerCommandHandler(cmd::LayoutSetup, [&] { ++sheetRuns; });
-    w.view()->setImageList({"/photos/a.jpg"});
+    w.document().setImageList({"/photos/a.jpg"});
 
     notifier.answers = {Answer::No};
     w.runCommand(cmd::LayoutSetup);
@@ -261,7 +263,7 @@ TEST_F(MainWindowTest, LayoutSetupAsksToResetTheMargins) {
               "set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.");
     EXPECT_EQ(sheetRuns, 0);
     EXPECT_EQ(store().readString("Config", "TopBottomMargin", ""), "0.25");
-    EXPECT_FLOAT_EQ(w.view()->settings().TopBottomMargin, 0.25f);
+    EXPECT_FLOAT_EQ(w.document().settings().TopBottomMargin, 0.25f);
 
     notifier.answers = {Answer::Yes};
     w.runCommand(cmd::AdjustCrop);  // another way into the same sheet: no handler yet
@@ -313,7 +315,7 @@ TEST_F(MainWindowTest, CommandsRouteThroughRegisteredHandlers) {
     QList<int> ran;
     w.registerCommandHandler(cmd::AddFiles, [&] {
         ran << cmd::AddFiles;
-        w.view()->setImageList({"/photos/new.jpg"});
+        w.document().setImageList({"/photos/new.jpg"});
     });
     w.action(cmd::AddFilesMenu)->trigger();  // the menu item does what the toolbar button does
     EXPECT_EQ(ran, QList<int>({cmd::AddFiles}));
@@ -376,7 +378,7 @@ TEST_F(MainWindowTest, StartUpBuildsTheListAndItsCommandsRunFromTheWindow) {
     store().writeString("Config", "BitmapPath", path("photos"));
     store().writeString("Config", "StartSeqPic", path("photos/b.JPG"));
     CSnapvaleDlg& w = open();
-    const ImageList& list = w.view()->imageList();
+    const ImageList& list = w.document().imageList();
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(QFileInfo(list.entries()[0]).fileName(), "a.jpg");
     EXPECT_EQ(list.cursor(), 1);  // placed at the resume photo
@@ -385,7 +387,7 @@ TEST_F(MainWindowTest, StartUpBuildsTheListAndItsCommandsRunFromTheWindow) {
     // Erase asks first; Yes empties the list and the toolbar follows.
     notifier.answers.push_back(Answer::Yes);
     w.action(cmd::EraseList)->trigger();
-    EXPECT_TRUE(w.view()->imageListEmpty());
+    EXPECT_TRUE(w.document().listEmpty());
     EXPECT_FALSE(w.toolbarAction(cmd::EraseList)->isEnabled());
     EXPECT_EQ(w.statusPanes()->indicatorLamp(), "LED_DKGRN");
 
@@ -416,26 +418,27 @@ TEST_F(MainWindowTest, ViewRendersKeepsAndShowsPages) {
     store().writeInt("PhotoPageLayout", "PageResolution", 100);
     CSnapvaleDlg& w = open();
     CSnapvaleView* view = w.view();
-    EXPECT_FALSE(view->hasKeptPage());  // nothing renders inside the constructor
+    PrintDocument& doc = w.document();
+    EXPECT_FALSE(doc.hasPage());  // nothing renders inside the constructor
     view->renderIfDue();
-    ASSERT_TRUE(view->hasKeptPage());
+    ASSERT_TRUE(doc.hasPage());
     EXPECT_EQ(view->pageImage().size(), QSize(800, 1000));
-    EXPECT_EQ(view->keptPage().GetBpp(), 24);
+    EXPECT_EQ(doc.page().image.GetBpp(), 24);
     EXPECT_TRUE(w.statusPanes()->paneText(0).startsWith("3 photos loaded (1 - 3) from disk: "));
     EXPECT_EQ(w.statusPanes()->paneText(2), "Three 4 x 6 Prints");
     // 300 x 200 photos stretched over 4 x 6 inch slots at 100 DPI: too few pixels.
     EXPECT_EQ(w.statusPanes()->indicatorLamp(), "LED_YELLOW");
     EXPECT_TRUE(w.windowTitle().startsWith("Snapvale [v 02.52.15] - Template Size ->  8.00 in x  10.00 in"));
-    EXPECT_EQ(view->renderPass()->firstFileOfPage(), path("shots/p0.jpg"));
+    EXPECT_EQ(doc.report().firstFile, path("shots/p0.jpg"));
     // A pixel in the middle of the first slot carries the first photo's colour.
     const QColor first = view->pageImage().pixelColor(400, 200);
     EXPECT_GT(first.red(), 200);
     EXPECT_LT(first.green(), 60);
 
     w.action(cmd::NextPage)->trigger();
-    EXPECT_FALSE(view->hasKeptPage());  // dropped at once, rendered from the event loop
+    EXPECT_FALSE(doc.hasPage());  // dropped at once, rendered from the event loop
     view->renderIfDue();
-    ASSERT_TRUE(view->hasKeptPage());
-    EXPECT_EQ(view->renderPass()->firstFileOfPage(), path("shots/p3.jpg"));
+    ASSERT_TRUE(doc.hasPage());
+    EXPECT_EQ(doc.report().firstFile, path("shots/p3.jpg"));
     EXPECT_TRUE(w.statusPanes()->paneText(0).startsWith("3 photos loaded (4 - 2) from disk: "));
 }

@@ -5,7 +5,8 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
+#include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 
@@ -20,25 +21,33 @@ protected:
         // Created out of order; the list sorts them.
         for (const char* n : {"g.jpg", "C.jpg", "a.jpg", "E.png", "b.jpg", "f.gif", "d.JPG", "h.bmp"})
             writeFile(QStringLiteral("photos/") + n, "x");
-        settings.BitmapPath = photos;
+        doc = std::make_unique<PrintDocument>(store());
+        settings().BitmapPath = photos;
+        QObject::connect(doc.get(), &PrintDocument::pageDropped, [this] { ++invalidated; });
+        QObject::connect(doc.get(), &PrintDocument::listChanged, [this] { ++stateUpdates; });
+        // The view stands in zoom mode again after every command that left it.
+        QObject::connect(doc.get(), &PrintDocument::zoomModeChanged, [this](bool on) {
+            if (on) return;
+            ++zoomLeft;
+            doc->setZoomMode(true);
+        });
+        doc->setZoomMode(true);
     }
 
     ImageListCommands& make() {
-        hooks.invalidatePage = [this] { ++invalidated; };
-        hooks.updateCommandStates = [this] { ++stateUpdates; };
-        hooks.leaveZoom = [this] { ++zoomLeft; };
-        hooks.showWelcomeTips = [this] { ++tipsShown; };
-        commands = std::make_unique<ImageListCommands>(list, settings, fakes.services(&store()), hooks);
+        commands = std::make_unique<ImageListCommands>(*doc, fakes.services(&store()), [this] { ++tipsShown; });
         return *commands;
     }
+    AppSettings& settings() { return doc->settings(); }
+    ImageList& list() { return doc->imageList(); }
 
     // What the rendering pass does with the list for a page of n slots.
     QStringList renderPage(int slots) {
         QStringList drawn;
-        list.beginPage();
+        list().beginPage();
         for (int i = 0; i < slots; ++i) {
-            drawn << list.currentPhoto;
-            list.takeNext();
+            drawn << list().currentPhoto;
+            list().takeNext();
         }
         return drawn;
     }
@@ -46,10 +55,8 @@ protected:
     QString p(const char* name) const { return photos + "/" + name; }
 
     QString photos;
-    AppSettings settings;
-    ImageList list;
     FakeServices fakes;
-    ImageListCommands::Hooks hooks;
+    std::unique_ptr<PrintDocument> doc;
     std::unique_ptr<ImageListCommands> commands;
     int invalidated = 0;
     int stateUpdates = 0;
@@ -59,10 +66,10 @@ protected:
 
 TEST_F(CommandsTest, OpenDirectoryStartsTheFirstPageAtTheChosenPhoto) {
     fakes.files.results.push_back({p("E.png")});  // fifth in the sorted list
-    settings.StartSeqPic = p("a.jpg");
-    settings.PreviewCheck = 0;
+    settings().StartSeqPic = p("a.jpg");
+    settings().PreviewCheck = 0;
     store().writeString("PhotoAlbum", "ImportedAlbum", "/old/album.pho");
-    settings.ImportedAlbum = "/old/album.pho";
+    settings().ImportedAlbum = "/old/album.pho";
     make().run(OpenDirectory);
 
     ASSERT_EQ(fakes.files.requests.size(), 1u);
@@ -73,22 +80,22 @@ TEST_F(CommandsTest, OpenDirectoryStartsTheFirstPageAtTheChosenPhoto) {
     EXPECT_EQ(r.filter, photoFileFilter());
     EXPECT_FALSE(r.preview);
 
-    EXPECT_EQ(list.count(), 8);
-    EXPECT_EQ(list.indexOf(p("E.png")), 5);
-    EXPECT_EQ(settings.BitmapPath, photos + "/");
+    EXPECT_EQ(list().count(), 8);
+    EXPECT_EQ(list().indexOf(p("E.png")), 5);
+    EXPECT_EQ(settings().BitmapPath, photos + "/");
     EXPECT_EQ(store().readString("Config", "BitmapPath", ""), photos + "/");
     EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", "?"), "");
-    EXPECT_TRUE(settings.ImportedAlbum.isEmpty());
-    EXPECT_EQ(settings.StartSeqPic, p("E.png"));
+    EXPECT_TRUE(settings().ImportedAlbum.isEmpty());
+    EXPECT_EQ(settings().StartSeqPic, p("E.png"));
     EXPECT_EQ(renderPage(3), QStringList({p("E.png"), p("f.gif"), p("g.jpg")}));
-    EXPECT_EQ(list.pageFirstPhoto, p("E.png"));
+    EXPECT_EQ(list().pageFirstPhoto, p("E.png"));
     EXPECT_EQ(invalidated, 1);
     EXPECT_EQ(stateUpdates, 1);
     EXPECT_EQ(tipsShown, 1);
 
     // Cancel changes nothing but the command states; tips come only with the first build.
     make().run(OpenDirectory);
-    EXPECT_EQ(list.count(), 8);
+    EXPECT_EQ(list().count(), 8);
     EXPECT_EQ(stateUpdates, 2);  // the cancel updates the states too
     fakes.files.results.push_back({p("a.jpg")});
     commands->openDirectory();
@@ -99,31 +106,31 @@ TEST_F(CommandsTest, OpenDirectoryStartsTheFirstPageAtTheChosenPhoto) {
 }
 
 TEST_F(CommandsTest, WelcomeTipsStayHiddenWhenSwitchedOff) {
-    settings.WelcomeTipStatus = 1;
+    settings().WelcomeTipStatus = 1;
     make().startUp();
-    EXPECT_EQ(list.count(), 8);
+    EXPECT_EQ(list().count(), 8);
     EXPECT_EQ(tipsShown, 0);
 }
 
 TEST_F(CommandsTest, GifSwitchSkipsTheScanButNotAddFiles) {
     store().writeInt("Config", "GifFilter", 0);
     make().startUp();
-    EXPECT_EQ(list.count(), 7);
-    EXPECT_EQ(list.indexOf(p("f.gif")), 0);
+    EXPECT_EQ(list().count(), 7);
+    EXPECT_EQ(list().indexOf(p("f.gif")), 0);
 
     fakes.notifier.plainAnswers.push_back(1);  // No: keep the list
     fakes.files.results.push_back({p("f.gif"), p("a.jpg")});
     commands->addFiles();
-    EXPECT_EQ(list.count(), 9);
-    EXPECT_EQ(list.indexOf(p("f.gif")), 7);
-    EXPECT_EQ(list.entries()[0], p("a.jpg"));
-    EXPECT_EQ(list.entries()[1], p("a.jpg"));  // the same file twice is two entries
+    EXPECT_EQ(list().count(), 9);
+    EXPECT_EQ(list().indexOf(p("f.gif")), 7);
+    EXPECT_EQ(list().entries()[0], p("a.jpg"));
+    EXPECT_EQ(list().entries()[1], p("a.jpg"));  // the same file twice is two entries
 }
 
 TEST_F(CommandsTest, AddFilesAsksToEraseAndKeepsTheCursorPosition) {
     make().startUp();
-    list.setCursor(2);
-    const QString before = list.entries()[2];
+    list().setCursor(2);
+    const QString before = list().entries()[2];
     fakes.notifier.plainAnswers.push_back(1);  // No
     fakes.files.results.push_back({path("other/0.jpg")});
     commands->addFiles();
@@ -132,20 +139,20 @@ TEST_F(CommandsTest, AddFilesAsksToEraseAndKeepsTheCursorPosition) {
     EXPECT_EQ(fakes.notifier.shown[0].text, "Do you want to erase your current image list first?");
     EXPECT_EQ(fakes.notifier.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(fakes.files.requests.back().title, "Add Additional Image Files To Image List");
-    EXPECT_EQ(list.count(), 9);
+    EXPECT_EQ(list().count(), 9);
     // The new path sorted in ahead of the cursor: the cursor stays at position 2.
-    EXPECT_EQ(list.cursor(), 2);
-    EXPECT_NE(list.entries()[2], before);
+    EXPECT_EQ(list().cursor(), 2);
+    EXPECT_NE(list().entries()[2], before);
 
     // Yes erases first, and forgets every position.
-    list.currentPhoto = p("a.jpg");
-    settings.StartSeqPic = p("a.jpg");
+    list().currentPhoto = p("a.jpg");
+    settings().StartSeqPic = p("a.jpg");
     fakes.notifier.plainAnswers.push_back(0);
     fakes.files.results.push_back({p("b.jpg"), p("a.jpg")});
     commands->addFiles();
-    EXPECT_EQ(list.entries(), std::vector<QString>({p("a.jpg"), p("b.jpg")}));
-    EXPECT_TRUE(settings.StartSeqPic.isEmpty());
-    EXPECT_EQ(list.cursor(), ImageList::kNoCursor);
+    EXPECT_EQ(list().entries(), std::vector<QString>({p("a.jpg"), p("b.jpg")}));
+    EXPECT_TRUE(settings().StartSeqPic.isEmpty());
+    EXPECT_EQ(list().cursor(), ImageList::kNoCursor);
     EXPECT_EQ(renderPage(1), QStringList({p("a.jpg")}));
 }
 
@@ -155,8 +162,8 @@ TEST_F(CommandsTest, AddFilesCancelledAfterEraseRedrawsAnEmptyPage) {
     zoomLeft = invalidated = 0;
     fakes.notifier.plainAnswers.push_back(0);  // Yes, erase; then the dialog is cancelled
     commands->addFiles();
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_TRUE(list.currentPhoto.isEmpty());
+    EXPECT_TRUE(list().isEmpty());
+    EXPECT_TRUE(list().currentPhoto.isEmpty());
     EXPECT_EQ(zoomLeft, 1);  // the Redraw ran
     EXPECT_EQ(invalidated, 1);
 
@@ -172,7 +179,7 @@ TEST_F(CommandsTest, ImportKeepsTheAlbumOrder) {
     const QString albumPath = path("trip.pho");
     ASSERT_TRUE(WriteAlbumFile(albumPath, album, QDateTime::currentDateTime(), QString()));
     make().startUp();
-    settings.StartSeqPic = p("g.jpg");
+    settings().StartSeqPic = p("g.jpg");
 
     fakes.files.results.push_back({albumPath});
     commands->run(ImportAlbum);
@@ -182,17 +189,17 @@ TEST_F(CommandsTest, ImportKeepsTheAlbumOrder) {
     EXPECT_EQ(r.filter, "Photo Album Files(*.pho) | *.pho");
     EXPECT_TRUE(r.preview);
 
-    EXPECT_EQ(list.entries(), std::vector<QString>({p("h.bmp"), p("a.jpg"), p("C.jpg")}));
+    EXPECT_EQ(list().entries(), std::vector<QString>({p("h.bmp"), p("a.jpg"), p("C.jpg")}));
     EXPECT_EQ(fakes.notifier.shown.back().text, "1 duplicate image files ignored]");
-    EXPECT_EQ(settings.ImportedAlbum, albumPath);
+    EXPECT_EQ(settings().ImportedAlbum, albumPath);
     EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", ""), albumPath);
-    EXPECT_TRUE(settings.StartSeqPic.isEmpty());
+    EXPECT_TRUE(settings().StartSeqPic.isEmpty());
     EXPECT_EQ(renderPage(2), QStringList({p("h.bmp"), p("a.jpg")}));
 
     // An album that cannot be read leaves the list empty.
     fakes.files.results.push_back({path("gone.pho")});
     commands->importAlbum();
-    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(list().isEmpty());
 }
 
 TEST_F(CommandsTest, ExportNamesTheAlbumAndRecordsIt) {
@@ -204,14 +211,14 @@ TEST_F(CommandsTest, ExportNamesTheAlbumAndRecordsIt) {
     EXPECT_EQ(r.filter, "Photo Album Files|*.pho|All Files|*.*||");
     EXPECT_TRUE(r.overwritePrompt);
     ASSERT_TRUE(QFile::exists(path("trip.pho")));
-    EXPECT_EQ(settings.ImportedAlbum, path("trip.pho"));
+    EXPECT_EQ(settings().ImportedAlbum, path("trip.pho"));
     EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", ""), path("trip.pho"));
 
     Album back;
     QString update;
     ASSERT_TRUE(ReadAlbumFile(path("trip.pho"), back, update, nullptr));
     EXPECT_EQ(back.files.size(), 8);
-    EXPECT_EQ(back.files.first(), list.entries().front());
+    EXPECT_EQ(back.files.first(), list().entries().front());
     EXPECT_EQ(update, "Sun Jul 14 15:30:00 2024");  // the fake clock's time
 
     // A name with a full stop stays as typed; folder names with one do not count.
@@ -233,13 +240,13 @@ TEST_F(CommandsTest, ExportFailuresAreToldAndChangeNothing) {
     EXPECT_TRUE(fakes.files.requests.empty());
 
     commands->startUp();
-    settings.ImportedAlbum = "/keep.pho";
+    settings().ImportedAlbum = "/keep.pho";
     writeFile("plain", "x");
     fakes.files.results.push_back({path("plain/trip.pho")});
     commands->exportToAlbum();
     EXPECT_EQ(fakes.notifier.shown.back().kind, MessageKind::Error);
     EXPECT_TRUE(fakes.notifier.shown.back().text.contains(path("plain/trip.pho")));
-    EXPECT_EQ(settings.ImportedAlbum, "/keep.pho");
+    EXPECT_EQ(settings().ImportedAlbum, "/keep.pho");
     EXPECT_EQ(store().readString("PhotoAlbum", "ImportedAlbum", "unset"), "unset");
 }
 
@@ -254,21 +261,21 @@ TEST_F(CommandsTest, EraseAsksAndLightsTheDarkGreenLamp) {
     renderPage(1);
     fakes.notifier.answers.push_back(Answer::No);
     commands->erase();
-    EXPECT_EQ(list.count(), 8);
+    EXPECT_EQ(list().count(), 8);
     EXPECT_EQ(fakes.notifier.shown.back().title, "Snapvale Delete Image List?");
     EXPECT_EQ(fakes.notifier.shown.back().text,
               "Do you want to remove ALL image files from the current image list?");
     EXPECT_EQ(fakes.notifier.shown.back().kind, MessageKind::WarningQuestion);
     EXPECT_TRUE(fakes.status.indicators.isEmpty());
 
-    settings.ImportedAlbum = "/a.pho";
+    settings().ImportedAlbum = "/a.pho";
     fakes.notifier.answers.push_back(Answer::Yes);
     commands->erase();
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_TRUE(list.currentPhoto.isEmpty());
-    EXPECT_TRUE(settings.StartSeqPic.isEmpty());
-    EXPECT_EQ(settings.BitmapPath, photos);  // kept for the next start
-    EXPECT_EQ(settings.ImportedAlbum, "/a.pho");
+    EXPECT_TRUE(list().isEmpty());
+    EXPECT_TRUE(list().currentPhoto.isEmpty());
+    EXPECT_TRUE(settings().StartSeqPic.isEmpty());
+    EXPECT_EQ(settings().BitmapPath, photos);  // kept for the next start
+    EXPECT_EQ(settings().ImportedAlbum, "/a.pho");
     EXPECT_EQ(fakes.status.indicators, QStringList({"LED_DKGRN"}));
 }
 
@@ -281,34 +288,34 @@ TEST_F(CommandsTest, PagingForwardBackwardAndRedraw) {
 
     // Turning back takes two photos backward first.
     commands->run(PreviousPage);
-    EXPECT_EQ(list.direction(), ImageList::Direction::Backward);
-    EXPECT_EQ(list.currentPhoto, p("E.png"));
+    EXPECT_EQ(list().direction(), ImageList::Direction::Backward);
+    EXPECT_EQ(list().currentPhoto, p("E.png"));
     EXPECT_EQ(renderPage(2), QStringList({p("E.png"), p("d.JPG")}));
 
     commands->run(NextPage);
-    EXPECT_EQ(list.direction(), ImageList::Direction::Forward);
-    EXPECT_EQ(list.currentPhoto, p("C.jpg"));
+    EXPECT_EQ(list().direction(), ImageList::Direction::Forward);
+    EXPECT_EQ(list().currentPhoto, p("C.jpg"));
 
     // Redraw goes back to the page's first photo.
-    list.pageFirstPhoto = p("f.gif");
+    list().pageFirstPhoto = p("f.gif");
     commands->run(Redraw);
-    EXPECT_EQ(list.currentPhoto, p("f.gif"));
-    EXPECT_EQ(list.cursor(), 6);
+    EXPECT_EQ(list().currentPhoto, p("f.gif"));
+    EXPECT_EQ(list().cursor(), 6);
     EXPECT_EQ(zoomLeft, 4);
     EXPECT_EQ(invalidated, 4);  // Next, Previous, Next and Redraw
 }
 
 TEST_F(CommandsTest, SingleImagePagesStepOnePhotoEach) {
-    settings.UseSingleImage = 1;
+    settings().UseSingleImage = 1;
     make().startUp();
-    list.beginPage();
-    EXPECT_EQ(list.currentPhoto, p("a.jpg"));
+    list().beginPage();
+    EXPECT_EQ(list().currentPhoto, p("a.jpg"));
     commands->nextPage();
-    EXPECT_EQ(list.currentPhoto, p("b.jpg"));
+    EXPECT_EQ(list().currentPhoto, p("b.jpg"));
     commands->nextPage();
-    EXPECT_EQ(list.currentPhoto, p("C.jpg"));
+    EXPECT_EQ(list().currentPhoto, p("C.jpg"));
     commands->previousPage();  // two back to turn, one more for the page
-    EXPECT_EQ(list.currentPhoto, p("b.jpg"));
+    EXPECT_EQ(list().currentPhoto, p("b.jpg"));
 }
 
 TEST_F(CommandsTest, ResumesAtTheLastPhotoAfterARestart) {
@@ -316,12 +323,12 @@ TEST_F(CommandsTest, ResumesAtTheLastPhotoAfterARestart) {
     QString lastPhoto;
     {
         SettingsStore s(conf);
-        AppSettings a;
-        a.load(s);
+        PrintDocument d(s);
+        AppSettings& a = d.settings();
         a.BitmapPath = photos;
-        ImageList l;
+        ImageList& l = d.imageList();
         FakeServices f;
-        ImageListCommands c(l, a, f.services(&s));
+        ImageListCommands c(d, f.services(&s));
         c.startUp();
         l.beginPage();
         l.takeNext();
@@ -335,11 +342,11 @@ TEST_F(CommandsTest, ResumesAtTheLastPhotoAfterARestart) {
     }
     {
         SettingsStore s(conf);
-        AppSettings a;
-        a.load(s);
-        ImageList l;
+        PrintDocument d(s);
+        AppSettings& a = d.settings();
+        ImageList& l = d.imageList();
         FakeServices f;
-        ImageListCommands c(l, a, f.services(&s));
+        ImageListCommands c(d, f.services(&s));
         c.startUp();
         l.beginPage();
         EXPECT_EQ(l.currentPhoto, lastPhoto);
@@ -354,12 +361,12 @@ TEST_F(CommandsTest, AnAlbumListResumesToo) {
     ASSERT_TRUE(WriteAlbumFile(path("r.pho"), album, QDateTime::currentDateTime(), QString()));
     {
         SettingsStore s(conf);
-        AppSettings a;
-        a.load(s);
+        PrintDocument d(s);
+        AppSettings& a = d.settings();
         a.ImportedAlbum = path("r.pho");
-        ImageList l;
+        ImageList& l = d.imageList();
         FakeServices f;
-        ImageListCommands c(l, a, f.services(&s));
+        ImageListCommands c(d, f.services(&s));
         c.startUp();
         // The first page starts at the album's first photo, which is drawn once.
         l.beginPage();
@@ -373,11 +380,11 @@ TEST_F(CommandsTest, AnAlbumListResumesToo) {
     }
     {
         SettingsStore s(conf);
-        AppSettings a;
-        a.load(s);
-        ImageList l;
+        PrintDocument d(s);
+        AppSettings& a = d.settings();
+        ImageList& l = d.imageList();
         FakeServices f;
-        ImageListCommands c(l, a, f.services(&s));
+        ImageListCommands c(d, f.services(&s));
         c.startUp();
         EXPECT_EQ(l.count(), 3);
         l.beginPage();

@@ -6,7 +6,9 @@
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
-#include "imagelist/ImageListCommands.h"
+#include "core/SettingsStore.h"
+#include "document/DocumentPrinting.h"
+#include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "output/BatchPrint.h"
@@ -15,12 +17,18 @@
 
 namespace {
 
+// A store that reads only defaults and keeps its writes in memory.
+QString memoryStore() {
+    return QStringLiteral("/nonexistent/snapvale-batch-test.conf");
+}
+
 const QString kSpoolError = QStringLiteral("Printer spool error - auto print process aborted!");
 const QString kAllPrinted = QStringLiteral("All photos printed!");
 
 class BatchPrintTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        store.setWritesInMemoryOnly(true);
         fakes.printer.name = QStringLiteral("Desk Jet");
         // 8 x 10.5 in printable on the template's 8.5 x 11 paper: no size question anyway.
         fakes.printer.page = PrinterPage{2400, 3150, 300, 300};
@@ -40,27 +48,21 @@ protected:
         list.setCursor(0);
     }
 
-    // Runs the batch with the view's steps: Next page, then the page rendered.
+    // Runs the batch on the document, as the window and the command line do.
     bool run() {
         services = fakes.services(nullptr);
-        commands = std::make_unique<ImageListCommands>(list, settings, services);
-        BatchPrintHooks hooks;
-        hooks.restartList = [this] { RestartImageList(list); };
-        hooks.nextPageAndRender = [this] {
-            commands->nextPage();
-            PaintPage(pass, kept);
-            ++renders;
-        };
-        hooks.currentPage = [this]() -> const CxImage* {
-            printedFirstFiles << pass.firstFileOfPage().section('/', -1);
+        doc.setServices(services);
+        fakes.printer.onSpool = [this] {
+            printedFirstFiles << doc.report().firstFile.section('/', -1);
             queueReadsAtPrint.push_back(fakes.printer.queueReads);
-            flagSeenWhilePrinting = flagSeenWhilePrinting && BatchPrintInProgress();
-            return &kept;
+            flagSeenWhilePrinting = flagSeenWhilePrinting && BatchPrintInProgress() && doc.busy();
         };
-        hooks.pause = [this](int ms) { pauses.push_back(ms); };
-        BatchPrintContext ctx{settings, list, services, hooks};
-        const bool result = BatchPrint(ctx);
+        const QMetaObject::Connection counting =
+            QObject::connect(&doc, &PrintDocument::pageRendered, [this] { ++renders; });
+        const bool result = BatchPrintDocument(doc, services, [this](int ms) { pauses.push_back(ms); });
+        QObject::disconnect(counting);
         EXPECT_FALSE(BatchPrintInProgress());
+        EXPECT_FALSE(doc.busy());
         return result;
     }
 
@@ -71,13 +73,12 @@ protected:
         return t;
     }
 
-    AppSettings settings;
-    ImageList list;
+    SettingsStore store{memoryStore()};
+    PrintDocument doc{store};
+    AppSettings& settings = doc.settings();
+    ImageList& list = doc.imageList();
     FakeServices fakes;
     Services services;
-    std::unique_ptr<ImageListCommands> commands;
-    RenderPass pass{settings, list, nullptr, nullptr};
-    CxImage kept;
     QStringList printedFirstFiles;
     std::vector<int> queueReadsAtPrint;
     std::vector<int> pauses;
@@ -153,7 +154,7 @@ TEST_F(BatchPrintTest, CanvasEndsOnThePageAfterTheLastPrinted) {
     ASSERT_TRUE(run());
     EXPECT_EQ(printedFirstFiles, QStringList({"photo01.jpg", "photo07.jpg", "photo13.jpg"}));
     // Page 3 took photo 13 and then wrapped to photos 1 to 5; the canvas now starts at 6.
-    EXPECT_EQ(pass.firstFileOfPage().section('/', -1), "photo06.jpg");
+    EXPECT_EQ(doc.report().firstFile.section('/', -1), "photo06.jpg");
     EXPECT_EQ(renders, 4);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
+#include "layout/Canvas.h"
 #include "output/PagePrinter.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
@@ -219,7 +220,15 @@ protected:
     AppSettings settings;  // 8.5 x 11 paper, 8 x 10 area, PageFit, automatic orientation
     FakePrinterBackend printer;
     ScriptedNotifier notifier;
-    CxImage page = makePage(160, 200);
+    KeptPage page = keptPageOf(makePage(160, 200), settings);
+
+    static KeptPage keptPageOf(CxImage image, const AppSettings& s) {
+        KeptPage kept;
+        kept.image = std::move(image);
+        kept.resolution = s.PageResolution;
+        kept.sizes = PaperSizes::fromSettings(s);
+        return kept;
+    }
 };
 
 TEST_F(PrintCommandTest, PrintsTheCanvasAsASnapshot) {
@@ -241,6 +250,18 @@ TEST_F(PrintCommandTest, PrintsTheCanvasAsASnapshot) {
     ASSERT_EQ(printer.spooled.size(), 2u);
     EXPECT_EQ(printer.spooled[1].placement, QRect(150, 75, 160, 200));
     EXPECT_EQ(printer.spooled[1].orientation, kPrintLandscape);
+}
+
+TEST_F(PrintCommandTest, ThePageIsPlacedByTheSizesItWasDrawnFor) {
+    printer.name = QStringLiteral("Desk Jet");
+    printer.page = printerPage(2400, 3150, 300, 300);
+    // The layout changed after the page was drawn; the page on display is what prints.
+    chooseFullPageTemplate(settings, nullptr, QStringLiteral("One Borderless 4in x 6in Print"));
+    ASSERT_NE(PaperSizes::fromSettings(settings), page.sizes);
+    EXPECT_EQ(PrintPage(settings, false, &page, printer, notifier), PrintResult::Printed);
+    EXPECT_TRUE(notifier.shown.empty()) << "a 4 x 6 paper would have asked about the 8 x 10.5 in page";
+    ASSERT_EQ(printer.spooled.size(), 1u);
+    EXPECT_EQ(printer.spooled[0].placement, QRect(0, 75, 2400, 3000));
 }
 
 TEST_F(PrintCommandTest, TooSmallPageAsksAndYesSpoolsABlankPage) {

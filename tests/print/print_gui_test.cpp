@@ -33,7 +33,7 @@ TEST_F(PrintWindowTest, PrintCommandNamesThePrinterAndFollowsTheList) {
     EXPECT_FALSE(w.toolbarAction(cmd::Print)->isEnabled());
 
     printer.name = QStringLiteral("Lab & Office");
-    w.view()->setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
+    w.document().setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
     EXPECT_TRUE(w.toolbarAction(cmd::Print)->isEnabled());
     // The ampersand is doubled so the menu shows it.
     EXPECT_EQ(w.action(cmd::Print)->text(), "Print canvas to \"Lab && Office\"");
@@ -48,7 +48,7 @@ TEST_F(PrintWindowTest, PrintCommandNamesThePrinterAndFollowsTheList) {
 TEST_F(PrintWindowTest, PrintSpoolsTheKeptPage) {
     CSnapvaleDlg& w = open();
     matchingPrinter();
-    w.view()->setImageList({"/nowhere/a.jpg"});
+    w.document().setImageList({"/nowhere/a.jpg"});
     w.runCommand(cmd::Print);
     EXPECT_TRUE(notifier.shown.empty());
     ASSERT_EQ(printer.spooled.size(), 1u);
@@ -62,7 +62,7 @@ TEST_F(PrintWindowTest, PrintSpoolsTheKeptPage) {
 TEST_F(PrintWindowTest, PrintWithoutPrinterOrPhotos) {
     CSnapvaleDlg& w = open();
     // No printer: the too-small question, and after Yes nothing printed and a word why.
-    w.view()->setImageList({"/nowhere/a.jpg"});
+    w.document().setImageList({"/nowhere/a.jpg"});
     notifier.answers = {Answer::Yes};
     w.runCommand(cmd::Print);
     ASSERT_EQ(notifier.shown.size(), 1u);
@@ -73,7 +73,7 @@ TEST_F(PrintWindowTest, PrintWithoutPrinterOrPhotos) {
 
     // An empty list: the size check first, then the notice.
     notifier.shown.clear();
-    w.view()->setImageList({});
+    w.document().setImageList({});
     notifier.answers = {Answer::Yes};
     w.runCommand(cmd::Print);
     ASSERT_EQ(notifier.shown.size(), 2u);
@@ -86,7 +86,7 @@ TEST_F(PrintWindowTest, BatchPrintsEveryPageAndLeavesTheNextOnTheCanvas) {
     matchingPrinter();
     std::vector<int> pauses;
     w.setPrintQueuePause([&](int ms) { pauses.push_back(ms); });
-    w.view()->setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg", "/nowhere/c.jpg"});
+    w.document().setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg", "/nowhere/c.jpg"});
     printer.jobCounts = {1, 0};
     notifier.answers = {Answer::Yes};
     w.runCommand(cmd::BatchPrint);
@@ -97,8 +97,8 @@ TEST_F(PrintWindowTest, BatchPrintsEveryPageAndLeavesTheNextOnTheCanvas) {
     EXPECT_EQ(pauses.size(), 4u);
     EXPECT_FALSE(BatchPrintInProgress());
     // Three one-photo pages, then the list wrapped round to the first photo.
-    EXPECT_TRUE(w.view()->hasKeptPage());
-    EXPECT_EQ(w.view()->imageList().pageFirstPhoto, "/nowhere/a.jpg");
+    EXPECT_TRUE(w.document().hasPage());
+    EXPECT_EQ(w.document().imageList().pageFirstPhoto, "/nowhere/a.jpg");
 }
 
 TEST_F(PrintWindowTest, ClosingTheWindowDuringABatchAsksToStopIt) {
@@ -110,7 +110,7 @@ TEST_F(PrintWindowTest, ClosingTheWindowDuringABatchAsksToStopIt) {
     w.setPrintQueuePause([&](int) {
         if (!closed) closed = true, w.close();
     });
-    w.view()->setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
+    w.document().setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
     printer.jobCounts = {1};
     notifier.answers = {Answer::Yes, Answer::Yes};  // the batch, then stop printing
     w.runCommand(cmd::BatchPrint);
@@ -133,9 +133,9 @@ TEST_F(PrintWindowTest, BorderlessNoticeOnlyForBorderlessTemplates) {
     CSnapvaleDlg& w = open();
     matchingPrinter();
     EXPECT_FALSE(w.checkBorderlessTemplate());  // "One 8 x 10 Print" has borders
-    w.view()->settings().FullPageTemplateSel = QStringLiteral("One Borderless 8in x 10in Print");
-    w.view()->settings().MaxPageWidthIn = 8.0;
-    w.view()->settings().MaxPageHeightIn = 10.0;
+    w.document().settings().FullPageTemplateSel = QStringLiteral("One Borderless 8in x 10in Print");
+    w.document().settings().MaxPageWidthIn = 8.0;
+    w.document().settings().MaxPageHeightIn = 10.0;
     printer.page = PrinterPage{2300, 2900, 300, 300};  // margins all round
     EXPECT_TRUE(w.checkBorderlessTemplate());
     ASSERT_EQ(notifier.shown.size(), 1u);

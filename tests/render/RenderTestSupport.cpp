@@ -73,7 +73,7 @@ bool RenderFixture::render() {
     Canvas canvas;
     if (!canvas.create(settings.CanvasWidth, settings.CanvasHeight)) return false;
     const bool ok = pass->renderPage(canvas, kept);
-    page = keptPageImage(kept);
+    page = keptPageImage(kept.image);
     return ok;
 }
 

@@ -47,6 +47,6 @@ protected:
     ImageList list;
     FakeServices fakes;
     std::unique_ptr<RenderPass> pass;
-    CxImage kept;
+    KeptPage kept;
     QImage page;
 };

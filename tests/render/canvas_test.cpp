@@ -32,8 +32,11 @@ TEST(CanvasTest, StartsWhiteAndBecomesABottomUpDib) {
     canvas.painter().fillRect(0, 0, 5, 1, QColor(10, 20, 30));    // top row
     canvas.painter().fillRect(4, 2, 1, 1, QColor(200, 100, 50));  // bottom-right pixel
     CxImage dib;
-    ASSERT_TRUE(canvas.makeKeptPage(dib));
+    ASSERT_TRUE(canvas.makeKeptPage(dib, 300));
     EXPECT_EQ(dib.GetBpp(), 24);
+    // The header records the page's resolution: 300 dpi is 11811 pixels a metre.
+    EXPECT_EQ(dib.GetXDPI(), 300);
+    EXPECT_EQ(reinterpret_cast<const BitmapInfoHeader*>(dib.GetDIB())->biXPelsPerMeter, 11811);
     EXPECT_EQ(dib.GetWidth(), 5);
     EXPECT_EQ(dib.GetHeight(), 3);
     // Rows are stored bottom first, each padded to four bytes, pixels blue-green-red.
@@ -54,7 +57,7 @@ using PaintPageTest = RenderFixture;
 TEST_F(PaintPageTest, CanvasTooLargeReportsMemoryErrorAndKeepsTheOldPage) {
     list.append(writeSolidPhoto(path("a.png"), 40, 60, Qt::red));
     ASSERT_TRUE(render());
-    const std::size_t before = kept.GetDIBSize();
+    const std::size_t before = kept.image.GetDIBSize();
     settings.CanvasWidth = 30000;
     settings.CanvasHeight = 30000;
     EXPECT_EQ(PaintPage(*pass, kept), PagePaintResult::MemoryError);
@@ -62,15 +65,15 @@ TEST_F(PaintPageTest, CanvasTooLargeReportsMemoryErrorAndKeepsTheOldPage) {
     ASSERT_FALSE(fakes.notifier.shown.empty());
     EXPECT_EQ(fakes.notifier.shown.back().text,
               QStringLiteral("Bitmap Memory Error - reduce your page size and/or resolution."));
-    EXPECT_EQ(kept.GetDIBSize(), before);
+    EXPECT_EQ(kept.image.GetDIBSize(), before);
 }
 
 TEST_F(PaintPageTest, EmptyListShowsThePlaceholderAndLoadsNothing) {
     ASSERT_FALSE(placeholderPicture().IsEmpty());
     QImage shown;
-    CxImage none;
+    KeptPage none;
     EXPECT_EQ(PaintPage(*pass, none, &shown), PagePaintResult::EmptyList);
-    EXPECT_FALSE(none.IsValid());
+    EXPECT_FALSE(none.isValid());
     ASSERT_EQ(shown.size(), QSize(settings.CanvasWidth, settings.CanvasHeight));
     // The placeholder is a pale grey card edge to edge, never the white of a page.
     EXPECT_NE(shown.pixel(shown.width() / 10, shown.height() / 10) & 0xffffff, 0xffffffu);
@@ -82,6 +85,6 @@ TEST_F(PaintPageTest, EmptyListShowsThePlaceholderAndLoadsNothing) {
 TEST_F(PaintPageTest, ListWithPhotosRendersAndKeepsThePage) {
     list.append(writeSolidPhoto(path("a.png"), 40, 60, Qt::blue));
     EXPECT_EQ(PaintPage(*pass, kept), PagePaintResult::Rendered);
-    EXPECT_EQ(kept.GetWidth(), settings.CanvasWidth);
-    EXPECT_EQ(kept.GetHeight(), settings.CanvasHeight);
+    EXPECT_EQ(kept.image.GetWidth(), settings.CanvasWidth);
+    EXPECT_EQ(kept.image.GetHeight(), settings.CanvasHeight);
 }

@@ -154,15 +154,15 @@ protected:
         if (drawer) pass.setIndexSheetDrawer(drawer);
         Canvas canvas;
         EXPECT_TRUE(canvas.create(settings.CanvasWidth, settings.CanvasHeight));
-        CxImage kept;
+        KeptPage kept;
         EXPECT_TRUE(pass.renderPage(canvas, kept));
         // No decoding outlives the pass.
         EXPECT_EQ(pass.runningDecoders(), 0);
         PageRun r;
         r.events = status.events;
         for (int i = 0; i < SlotTable::kRecords; ++i) r.records.push_back(pass.slotTable()[i]);
-        r.page = keptPageImage(kept);
-        r.pageBytes = QByteArray(reinterpret_cast<const char*>(kept.GetDIB()), qsizetype(kept.GetDIBSize()));
+        r.page = keptPageImage(kept.image);
+        r.pageBytes = QByteArray(reinterpret_cast<const char*>(kept.image.GetDIB()), qsizetype(kept.image.GetDIBSize()));
         r.reduced = pass.reducedPhotoCount();
         r.firstFile = pass.firstFileOfPage();
         r.cursorAfter = list.cursor();

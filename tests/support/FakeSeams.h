@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "core/ProgressWindow.h"
@@ -126,11 +127,13 @@ public:
     std::deque<int> jobCounts;
     int queueReads = 0;
     int failQueueAt = 0;
+    std::function<void()> onSpool;  // runs as each page reaches the spooler
 
     QString defaultPrinterName() override { return name; }
     void setOrientation(int o) override { orientation = o; }
     PrinterPage readPrinterPage() override { return page; }
     bool spoolPage(const CxImage& bitmap, const QRect& placement, const QString& documentName) override {
+        if (onSpool) onSpool();
         spooled.push_back({bitmap.GetWidth(), bitmap.GetHeight(), placement, documentName, orientation});
         return spoolSucceeds;
     }

@@ -1,24 +1,7 @@
 #pragma once
-// The image list's commands, without any window: they talk to the person through
-// the seams (file dialogs, messages, status bar, progress window, launcher) and
-// to the main view through hooks.
-//
-// Wiring in the main window (a few lines):
-//
-//     ImageListCommands::Hooks hooks;
-//     hooks.invalidatePage = [view] { view->dropKeptPageAndRepaint(); };
-//     hooks.updateCommandStates = [this] { updateCommandStates(); };
-//     hooks.leaveZoom = [view] { view->leaveZoom(); };
-//     hooks.showWelcomeTips = [this] { showWelcomeTips(/*checkBox=*/false); };
-//     commands_ = std::make_unique<ImageListCommands>(view->imageList(), view->settings(), services, hooks);
-//     commands_->startUp();                     // after the view exists: album, else folder, then resume
-//     ...
-//     if (ImageListCommands::handles(id)) commands_->run(id);   // in the command router
-//     ...
-//     settings.writeViewEnd(store, commands_->endOfRunPhoto()); // when the view goes away
-//
-// The list and the settings belong to the main view; this object only keeps
-// references to them and must not outlive them.
+// The image list's commands, without any window: they change the document and talk
+// to the person through the seams (file dialogs, messages, status bar, progress
+// window, launcher). The main window, the command line and the tests share them.
 
 #include <QString>
 #include <functional>
@@ -26,6 +9,7 @@
 #include "core/Seams.h"
 
 class ImageList;
+class PrintDocument;
 struct AppSettings;
 
 // Command numbers of the menus and the toolbar.
@@ -43,20 +27,11 @@ inline constexpr int ExportHtml = 32791;
 
 class ImageListCommands {
 public:
-    struct Hooks {
-        // Drop the kept page and repaint; the next paint renders afresh.
-        std::function<void()> invalidatePage;
-        // Enable or disable the toolbar buttons after the list changed.
-        std::function<void()> updateCommandStates;
-        // Leave the view's 100 % zoom mode.
-        std::function<void()> leaveZoom;
-        // Show the welcome tips window with its check box cleared.
-        std::function<void()> showWelcomeTips;
-    };
-
     // services needs notifier, files, status, progress, launcher, store and clock;
     // a missing one is skipped (no dialog means Cancel, no question means No).
-    ImageListCommands(ImageList& list, AppSettings& settings, const Services& services, Hooks hooks = {});
+    // showWelcomeTips, when given, opens the welcome tips window at the first folder build.
+    ImageListCommands(PrintDocument& document, const Services& services,
+                      std::function<void()> showWelcomeTips = {});
 
     static bool handles(int commandId);
     // Carries out one of the commands above; false for a number it does not handle.
@@ -93,13 +68,14 @@ public:
 private:
     void invalidatePage();
     void updateCommandStates();
+    void leaveZoom();
     void forgetPositions();
     Answer ask(const QString& title, const QString& text);
-    void inform(const QString& title, const QString& text);
 
+    PrintDocument& document_;
     ImageList& list_;
     AppSettings& settings_;
     Services services_;
-    Hooks hooks_;
+    std::function<void()> showWelcomeTips_;
     bool firstBuild_ = true;
 };

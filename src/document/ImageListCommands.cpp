@@ -1,8 +1,9 @@
-#include "imagelist/ImageListCommands.h"
+#include "document/ImageListCommands.h"
 
 #include <QFileInfo>
 
 #include "album/AlbumFile.h"
+#include "document/PrintDocument.h"
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
@@ -16,9 +17,13 @@ const QString kAlbumFilter = QStringLiteral("Photo Album Files(*.pho) | *.pho");
 const QString kAlbumSaveFilter = QStringLiteral("Photo Album Files|*.pho|All Files|*.*||");
 }  // namespace
 
-ImageListCommands::ImageListCommands(ImageList& list, AppSettings& settings, const Services& services,
-                                     Hooks hooks)
-    : list_(list), settings_(settings), services_(services), hooks_(std::move(hooks)) {}
+ImageListCommands::ImageListCommands(PrintDocument& document, const Services& services,
+                                     std::function<void()> showWelcomeTips)
+    : document_(document),
+      list_(document.imageList()),
+      settings_(document.settings()),
+      services_(services),
+      showWelcomeTips_(std::move(showWelcomeTips)) {}
 
 bool ImageListCommands::handles(int id) {
     using namespace ImageListCommandId;
@@ -63,11 +68,15 @@ bool ImageListCommands::run(int id) {
 }
 
 void ImageListCommands::invalidatePage() {
-    if (hooks_.invalidatePage) hooks_.invalidatePage();
+    document_.dropPage();
 }
 
 void ImageListCommands::updateCommandStates() {
-    if (hooks_.updateCommandStates) hooks_.updateCommandStates();
+    document_.notifyListChanged();
+}
+
+void ImageListCommands::leaveZoom() {
+    document_.setZoomMode(false);
 }
 
 void ImageListCommands::forgetPositions() {
@@ -79,10 +88,6 @@ void ImageListCommands::forgetPositions() {
 Answer ImageListCommands::ask(const QString& title, const QString& text) {
     return services_.notifier ? services_.notifier->message(title, text, MessageKind::WarningQuestion)
                               : Answer::No;
-}
-
-void ImageListCommands::inform(const QString& title, const QString& text) {
-    if (services_.notifier) services_.notifier->message(title, text, MessageKind::Information);
 }
 
 void ImageListCommands::openDirectory() {
@@ -179,11 +184,14 @@ void ImageListCommands::buildFromDirectory() {
         list_.clear();
         return;
     }
-    BuildFromDirectory(list_, settings_.BitmapPath, settings_.StartSeqPic, *services_.store,
-                       services_.status);
+    {
+        PrintDocument::BusyScope busy(document_, QStringLiteral("the folder scan"));
+        BuildFromDirectory(list_, settings_.BitmapPath, settings_.StartSeqPic, *services_.store,
+                           services_.status);
+    }
     if (firstBuild_) {
         firstBuild_ = false;
-        if (settings_.WelcomeTipStatus != 1 && hooks_.showWelcomeTips) hooks_.showWelcomeTips();
+        if (settings_.WelcomeTipStatus != 1 && showWelcomeTips_) showWelcomeTips_();
     }
 }
 
@@ -223,7 +231,12 @@ void ImageListCommands::exportToAlbum() {
     }
     // Only a full stop in the file name itself counts: on this system folder
     // names such as "john.doe" or ".local" often hold one.
+    const QString chosen = name;
     if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QStringLiteral(".pho");
+    if (!ConfirmReplacingFile(chosen, name, services_.notifier)) {
+        updateCommandStates();
+        return;
+    }
 
     Album album;
     for (const QString& path : list_.entries()) album.files.append(path);
@@ -257,7 +270,7 @@ void ImageListCommands::erase() {
 }
 
 void ImageListCommands::nextPage() {
-    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    leaveZoom();
     if (list_.direction() == ImageList::Direction::Backward) {
         list_.setDirection(ImageList::Direction::Forward);
         list_.takeNext();
@@ -269,7 +282,7 @@ void ImageListCommands::nextPage() {
 }
 
 void ImageListCommands::previousPage() {
-    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    leaveZoom();
     if (list_.direction() == ImageList::Direction::Forward) {
         list_.setDirection(ImageList::Direction::Backward);
         list_.takeNext();
@@ -281,7 +294,7 @@ void ImageListCommands::previousPage() {
 }
 
 void ImageListCommands::redraw() {
-    if (hooks_.leaveZoom) hooks_.leaveZoom();
+    leaveZoom();
     list_.currentPhoto = list_.pageFirstPhoto;
     list_.seek(list_.pageFirstPhoto);
     list_.takeNext();
@@ -290,7 +303,11 @@ void ImageListCommands::redraw() {
 }
 
 bool ImageListCommands::exportHtml() {
-    const bool ok = ExportImageListHtml(list_, services_);
+    bool ok = false;
+    {
+        PrintDocument::BusyScope busy(document_, QStringLiteral("the HTML export"));
+        ok = ExportImageListHtml(list_, services_, QString(), [this] { return document_.takeStopRequest(); });
+    }
     updateCommandStates();
     return ok;
 }

@@ -1,0 +1,33 @@
+#include "document/DocumentPrinting.h"
+
+#include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
+#include "output/BatchPrint.h"
+
+PrintResult PrintDocumentPage(PrintDocument& document, const Services& services) {
+    // A page not drawn yet is drawn now, so Print prints what the list shows.
+    document.ensurePage();
+    // Spooling lets window events through; nothing may change the page meanwhile.
+    PrintDocument::BusyScope busy(document, QStringLiteral("printing"));
+    return PrintPage(document.settings(), document.listEmpty(), document.hasPage() ? &document.page() : nullptr,
+                     *services.printer, *services.notifier);
+}
+
+bool BatchPrintDocument(PrintDocument& document, const Services& services, std::function<void(int)> pause) {
+    ImageListCommands commands(document, services);
+    BatchPrintHooks hooks;
+    hooks.restartList = [&] { RestartImageList(document.imageList()); };
+    hooks.nextPageAndRender = [&] {
+        commands.nextPage();
+        document.ensurePage();
+    };
+    hooks.currentPage = [&]() -> const KeptPage* {
+        document.ensurePage();
+        return document.hasPage() ? &document.page() : nullptr;
+    };
+    hooks.pause = std::move(pause);
+    hooks.stopAsked = [&] { return document.takeStopRequest(); };
+    PrintDocument::BusyScope busy(document, QStringLiteral("the batch print"));
+    BatchPrintContext context{document.settings(), document.imageList(), services, hooks};
+    return BatchPrint(context);
+}
