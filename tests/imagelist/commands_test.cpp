@@ -231,6 +231,24 @@ TEST_F(CommandsTest, ExportNamesTheAlbumAndRecordsIt) {
     EXPECT_TRUE(QFile::exists(path("john.doe/trip.pho")));
 }
 
+TEST_F(CommandsTest, ExportAsksBeforeReplacingTheAlbumItNamesItself) {
+    make().startUp();
+    const QString old = writeFile("trip.pho", "an older album");
+    fakes.notifier.answers = {Answer::No};
+    fakes.files.results.push_back({path("trip")});
+    commands->exportToAlbum();
+    EXPECT_EQ(readFileBytes(old), QByteArray("an older album"));
+    EXPECT_NE(settings().ImportedAlbum, old);
+    ASSERT_FALSE(fakes.notifier.shown.empty());
+    EXPECT_EQ(fakes.notifier.shown.back().text, "trip.pho already exists.\nDo you want to replace it?");
+
+    fakes.notifier.answers = {Answer::Yes};
+    fakes.files.results.push_back({path("trip")});
+    commands->exportToAlbum();
+    EXPECT_NE(readFileBytes(old), QByteArray("an older album"));
+    EXPECT_EQ(settings().ImportedAlbum, old);
+}
+
 TEST_F(CommandsTest, ExportFailuresAreToldAndChangeNothing) {
     make();
     commands->exportToAlbum();

@@ -85,6 +85,37 @@ TEST_F(RenderCliTest, FolderToEveryFormat) {
     }
 }
 
+// A file opened elsewhere prints at the page's size: every picture format records
+// 150 DPI (the PDF page size is checked with the other PDF cases).
+TEST_F(RenderCliTest, EveryFormatRecordsThePageResolution) {
+    makePhotos(1);
+    auto out = [&](const char* name) {
+        const QString file = path(QString::fromLatin1(name));
+        const CliRun r = render({QStringLiteral("--template"), QStringLiteral("One 8 x 10 Print"),
+                                 QStringLiteral("--dpi"), QStringLiteral("150"), photos(), QStringLiteral("--out"),
+                                 file});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        return readFileBytes(file);
+    };
+    auto le32 = [](const QByteArray& b, int at) {
+        return qint32(quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint8(b[at + 3]) << 24);
+    };
+    const QByteArray bmp = out("page.bmp");
+    ASSERT_GE(bmp.size(), 54);
+    EXPECT_EQ(le32(bmp, 38), 5906);  // pixels per metre, both axes
+    EXPECT_EQ(le32(bmp, 42), 5906);
+
+    const QByteArray jpg = out("page.jpg");
+    ASSERT_GE(jpg.size(), 18);
+    ASSERT_EQ(jpg.mid(6, 5), QByteArray("JFIF\0", 5));
+    EXPECT_EQ(int(jpg[13]), 1);  // dots per inch
+    EXPECT_EQ(quint8(jpg[14]) << 8 | quint8(jpg[15]), 150);
+    EXPECT_EQ(quint8(jpg[16]) << 8 | quint8(jpg[17]), 150);
+
+    out("page.png");
+    EXPECT_EQ(QImage(path(QStringLiteral("page.png"))).dotsPerMeterX(), 5906);
+}
+
 TEST_F(RenderCliTest, AllPagesOfALongerListAsFilesAndAsOnePdf) {
     makePhotos(7);
     CliRun r =

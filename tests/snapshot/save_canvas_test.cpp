@@ -224,3 +224,24 @@ TEST_F(SaveCanvasTest, EmptyListCancelLowSpaceAndFailedWrites) {
     EXPECT_FALSE(save(path(QStringLiteral("keep.bmp")), CxImage()));
     EXPECT_EQ(readFileBytes(path(QStringLiteral("keep.bmp"))), before);
 }
+
+// The dialog asked about the name typed; when the program adds or changes the
+// extension, the file really written is asked about too.
+TEST_F(SaveCanvasTest, AnAddedExtensionAsksBeforeReplacingThatFile) {
+    const CxImage page = makePage(5, 3);
+    const QString old = writeFile(QStringLiteral("shot.bmp"), "keep me");
+    notifier.answers = {Answer::No};
+    EXPECT_FALSE(save(path(QStringLiteral("shot")), page));
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text, QStringLiteral("shot.bmp already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(readFileBytes(old), QByteArray("keep me"));
+
+    notifier.answers = {Answer::Yes};
+    EXPECT_TRUE(save(path(QStringLiteral("shot")), page));
+    EXPECT_EQ(readFileBytes(old).left(2), QByteArray("BM"));
+
+    // A name the dialog already asked about is not asked about again.
+    notifier.shown.clear();
+    EXPECT_TRUE(save(path(QStringLiteral("shot.bmp")), page));
+    EXPECT_TRUE(notifier.shown.empty());
+}
