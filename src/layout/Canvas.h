@@ -46,6 +46,8 @@ public:
     // The surface as a kept page: a 24-bit DIB, rows bottom-up, 96 dpi as a screen
     // bitmap would record. False, and page untouched, when it cannot be allocated.
     bool makeKeptPage(CxImage& page) const;
+    // The same for any picture drawn elsewhere (an album page).
+    static bool keptPageFrom(const QImage& image, CxImage& page);
 
 private:
     QImage image_;
