@@ -61,15 +61,22 @@ void Canvas::release() {
 }
 
 bool Canvas::makeKeptPage(CxImage& page, int resolution) const {
-    if (image_.isNull()) return false;
-    const int w = image_.width(), h = image_.height();
+    return keptPageFrom(image_, page, resolution);
+}
+
+bool Canvas::keptPageFrom(const QImage& source, CxImage& page, int resolution) {
+    if (source.isNull()) return false;
+    const QImage image =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) return false;
+    const int w = image.width(), h = image.height();
     CxImage dib(CXIMAGE_FORMAT_BMP);
     if (!dib.CreateRaster(w, h, 24, CXIMAGE_FORMAT_BMP)) return false;
     const int dpi = resolution > 0 ? resolution : 96;
     dib.SetXDPI(dpi);
     dib.SetYDPI(dpi);
     for (int y = 0; y < h; ++y) {
-        const QRgb* src = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const QRgb* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         std::uint8_t* dst = dib.GetBits(h - 1 - y);
         for (int x = 0; x < w; ++x) {
             dst[3 * x] = std::uint8_t(qBlue(src[x]));

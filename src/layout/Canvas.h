@@ -47,7 +47,9 @@ public:
     // The surface as a kept page: a 24-bit DIB, rows bottom-up, recording the page's
     // resolution, so a file made from it prints at its size. False, and page
     // untouched, when it cannot be allocated.
-    bool makeKeptPage(CxImage& page, int resolution) const;
+    bool makeKeptPage(CxImage& page, int resolution = 96) const;
+    // The same for any picture drawn elsewhere (an album page); 96 dpi unless told.
+    static bool keptPageFrom(const QImage& image, CxImage& page, int resolution = 96);
 
 private:
     QImage image_;

@@ -38,9 +38,7 @@ int halfRemainder(int total, int part) {
 
 // The bitmap scaled with its aspect kept to the largest size inside the box left by
 // the margins on all four sides, at the top-left margin corner (not centred).
-QRect fitInBox(int width, int height, int marginX, int marginY, int bitmapWidth, int bitmapHeight) {
-    const std::int64_t boxWidth = std::int64_t(width) - 2 * std::int64_t(marginX);
-    const std::int64_t boxHeight = std::int64_t(height) - 2 * std::int64_t(marginY);
+QSize fitInBoxSize(std::int64_t boxWidth, std::int64_t boxHeight, int bitmapWidth, int bitmapHeight) {
     if (boxWidth <= 0 || boxHeight <= 0 || bitmapWidth <= 0 || bitmapHeight <= 0) return {};
     std::int64_t fittedWidth, fittedHeight;
     if (double(bitmapWidth) / double(bitmapHeight) >= double(boxWidth) / double(boxHeight)) {
@@ -50,7 +48,15 @@ QRect fitInBox(int width, int height, int marginX, int marginY, int bitmapWidth,
         fittedHeight = boxHeight;
         fittedWidth = std::int64_t(bitmapWidth) * boxHeight / bitmapHeight;
     }
-    return QRect(marginX, marginY, int(fittedWidth), int(fittedHeight));
+    return QSize(int(fittedWidth), int(fittedHeight));
+}
+
+QRect fitInBox(int width, int height, int marginX, int marginY, int bitmapWidth, int bitmapHeight) {
+    const std::int64_t boxWidth = std::int64_t(width) - 2 * std::int64_t(marginX);
+    const std::int64_t boxHeight = std::int64_t(height) - 2 * std::int64_t(marginY);
+    const QSize fitted = fitInBoxSize(boxWidth, boxHeight, bitmapWidth, bitmapHeight);
+    if (fitted.isEmpty()) return {};
+    return QRect(QPoint(marginX, marginY), fitted);
 }
 
 QRect pageFit(const PrinterPage& page, const PaperSizes& sizes, int bitmapWidth, int bitmapHeight) {
@@ -148,6 +154,10 @@ QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int b
 int PrintOrientation(const AppSettings& settings, int canvasWidth, int canvasHeight) {
     if (settings.AutoOrientation != 0) return canvasWidth >= canvasHeight ? kPrintLandscape : kPrintPortrait;
     return settings.ManPortraitRadio != 0 ? kPrintPortrait : kPrintLandscape;
+}
+
+QSize fitInMarginsSize(int boxWidth, int boxHeight, int bitmapWidth, int bitmapHeight) {
+    return fitInBoxSize(boxWidth, boxHeight, bitmapWidth, bitmapHeight);
 }
 
 QString PrintDocumentName(const QString& title) {

@@ -5,6 +5,7 @@
 // ratio take plain values so they can be checked without a printer.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include "layout/PageSetup.h"
@@ -51,6 +52,11 @@ QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int b
 // Landscape when the canvas is at least as wide as high (AutoOrientation), else
 // the manual choice (ManPortraitRadio: portrait when set).
 int PrintOrientation(const AppSettings& settings, int canvasWidth, int canvasHeight);
+
+// The FitInMargins fit: a bitmap of bitmapWidth x bitmapHeight scaled with its aspect
+// kept to the largest size inside boxWidth x boxHeight (integer arithmetic, truncated).
+// Empty when either size is not positive.
+QSize fitInMarginsSize(int boxWidth, int boxHeight, int bitmapWidth, int bitmapHeight);
 
 // The spooler's document name: the title cut to 31 characters.
 QString PrintDocumentName(const QString& title);

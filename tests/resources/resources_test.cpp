@@ -1,5 +1,6 @@
 // The pictures the programs ship with: the staged sample photos, the compiled-in lamps,
-// toolbar icons, program icon and background tile, and the staged help pages.
+// toolbar icons, program icon, background tile and album pictures, and the staged help
+// pages.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -229,6 +230,37 @@ TEST(CompiledResources, ProgramIconAndBackgroundTile) {
     }
     EXPECT_LT(columnGap(127, 0), 2.0 * inner / 127 + 1.0);
     EXPECT_LT(rowGap(127, 0), 2.0 * innerRows / 127 + 1.0);
+}
+
+TEST(CompiledResources, AlbumPageBackgroundsAndLoadErrorPicture) {
+    // Album pages stretch the backgrounds over any area, and the caption of a cell whose
+    // photo failed names the load-error picture's size, so the sizes are part of the page.
+    struct Picture {
+        const char* path;
+        QByteArray format;
+        QSize size;
+    };
+    const Picture pictures[] = {{":/images/196.jpg", "jpeg", {640, 480}},
+                                {":/images/198.jpg", "jpeg", {640, 480}},
+                                {":/images/170.png", "png", {350, 233}}};
+    for (const Picture& p : pictures) {
+        SCOPED_TRACE(p.path);
+        QImageReader reader(QString::fromLatin1(p.path));
+        EXPECT_EQ(reader.format(), p.format);
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), p.size);
+    }
+    // The spread shows its spine in the middle, between the two pages: the cells of a
+    // spread leave that band free, so it must read as a fold, darker than either page.
+    const QImage spread(QStringLiteral(":/images/198.jpg"));
+    auto columnGrey = [&](int x) {
+        double sum = 0;
+        for (int y = 100; y < 380; ++y) sum += qGray(spread.pixel(x, y));
+        return sum / 280;
+    };
+    EXPECT_LT(columnGrey(318) + 60, columnGrey(200));
+    EXPECT_LT(columnGrey(321) + 60, columnGrey(440));
 }
 
 }  // namespace
