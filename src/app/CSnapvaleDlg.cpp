@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColorDialog>
+#include <QTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <optional>
 #include <utility>
 
 #include "core/AppServices.h"
@@ -20,6 +23,7 @@
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
 #include "core/SettingsStore.h"
+#include "core/WaitCursor.h"
 #include "document/DocumentPrinting.h"
 #include "document/PrintDocument.h"
 #include "core/SettingsTable.h"
@@ -32,6 +36,7 @@
 #include "output/SaveCanvas.h"
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
+#include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 #include "ui/PrinterSetup.h"
 #include "ui/ProgressDialog.h"
 
@@ -159,6 +164,18 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     registerCommandHandler(cmd::Print, [this] { printCommand(); });
     registerCommandHandler(cmd::BatchPrint, [this] { batchPrintCommand(); });
     registerCommandHandler(cmd::PrinterSetup, [this] { RunPrinterSetup(this, *services_.printer); });
+    chooseColor_ = options.chooseColor;
+    if (!chooseColor_)
+        chooseColor_ = [this](ColorRef& colour, const QString& title) {
+            const QColor chosen =
+                QColorDialog::getColor(QColor(colorRed(colour), colorGreen(colour), colorBlue(colour)), this, title);
+            if (!chosen.isValid()) return false;
+            colour = rgbColor(chosen.red(), chosen.green(), chosen.blue());
+            return true;
+        };
+    for (int id : {cmd::LayoutSetup, cmd::ChangeTemplate, cmd::ViewImageList, cmd::ChangeResolution, cmd::AdjustCrop,
+                   cmd::AdjustWatermark, cmd::AdjustFilters, cmd::StatusIndicator})
+        registerCommandHandler(id, [this, id] { layoutSetupCommand(id); });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.
@@ -352,6 +369,31 @@ void CSnapvaleDlg::printCommand() {
     if (result == PrintResult::NotPrinted)
         services_.status->setPaneText(0, QStringLiteral("The page could not be sent to the printer \"%1\".")
                                              .arg(currentPrinterName(*services_.printer)));
+}
+
+void CSnapvaleDlg::layoutSetupCommand(int id) {
+    // The margins and the empty list were checked before this runs.
+    PrintDocument& doc = *document_;
+    LayoutSetupContext context;
+    context.document = &doc;
+    context.services = services_;
+    context.helpDir = helpDir_;
+    context.runCommand = [this](int command) { runCommand(command); };
+    context.chooseColor = chooseColor_;
+    context.checkBorderless = [this] { checkBorderlessTemplate(); };
+    const ImageList& list = doc.imageList();
+    // The sheet starts on the photo the page on display begins with.
+    const QString photo = list.pageFirstPhoto.isEmpty() ? list.currentPhoto : list.pageFirstPhoto;
+    std::optional<WaitCursor> wait(std::in_place);
+    CPhotoLayoutSetupDlg sheet(context, layoutSetupPageFor(id), photo, this);
+    wait.reset();
+    sheet_ = &sheet;
+    if (sheetOpened_) QTimer::singleShot(0, &sheet, [this, &sheet] { sheetOpened_(sheet); });
+    sheet.exec();
+    sheet_ = nullptr;
+    // The layout choices are kept whatever closed the sheet.
+    doc.settings().writeLayoutChoices(store_);
+    doc.notifySettingsChanged();
 }
 
 void CSnapvaleDlg::batchPrintCommand() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/AppSettings.h"
 #include "core/Seams.h"
 #include "ui/AboutWindow.h"
 
@@ -33,6 +34,8 @@ public:
         PrinterBackend* printer = nullptr;
         QString startFolder;  // the command-line folder, empty when none
         QString helpDir;      // empty: <ProductDir>/html
+        // The colour chooser at the given colour; null: the desktop's colour dialog.
+        std::function<bool(ColorRef& colour, const QString& title)> chooseColor;
     };
     explicit CSnapvaleDlg(const Options& options, QWidget* parent = nullptr);
     ~CSnapvaleDlg() override;
@@ -85,6 +88,13 @@ public:
     // After a template has been chosen: when it is a borderless full-page template,
     // tells the person if the printer is not set up for it. True when the notice showed.
     bool checkBorderlessTemplate();
+    // The layout setup sheet that is open, or null (tests drive it).
+    class CPhotoLayoutSetupDlg* layoutSetupSheet() const { return sheet_; }
+    // Runs when the layout setup sheet has opened, before it waits for the person (tests).
+    void setLayoutSetupOpened(std::function<void(class CPhotoLayoutSetupDlg&)> opened) {
+        sheetOpened_ = std::move(opened);
+    }
+
     // The pause between the batch print's queue reads (tests); null waits with a
     // local event loop.
     void setPrintQueuePause(std::function<void(int)> pause) { queuePause_ = std::move(pause); }
@@ -108,6 +118,7 @@ private:
     void writeEndSettings();
     void showWelcomeTips();
     void printCommand();
+    void layoutSetupCommand(int id);
     void batchPrintCommand();
     void updatePrintCommandText();
 
@@ -124,6 +135,9 @@ private:
     std::unique_ptr<ImageListCommands> listCommands_;
     std::unique_ptr<SaveCanvasCommand> saveCanvas_;
     std::function<void(int)> queuePause_;
+    std::function<bool(ColorRef&, const QString&)> chooseColor_;
+    class CPhotoLayoutSetupDlg* sheet_ = nullptr;
+    std::function<void(class CPhotoLayoutSetupDlg&)> sheetOpened_;
     Services services_;
 
     QHash<int, QAction*> actions_;

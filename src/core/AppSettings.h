@@ -120,6 +120,8 @@ struct AppSettings {
     // "Edge Only" and "Repair Photos" have no stored value at all.
     int EdgePhoto = 0;
     int RepairPhoto = 0;
+    // The layout setup sheet's page shown last (0 image list, 1 templates, 2 advanced).
+    int LastSetupPage = 0;
 
     // Fills the record from the store in the program's load order.
     void load(SettingsStore& store);

@@ -51,7 +51,6 @@ void PrintDocument::notifyListChanged() {
 }
 
 void PrintDocument::notifySettingsChanged() {
-    dropPage();
     Q_EMIT settingsChanged();
 }
 

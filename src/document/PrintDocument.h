@@ -59,8 +59,8 @@ public:
     // Forgets the kept page; whoever shows it renders again (see ensurePage).
     void dropPage();
 
-    // Tell everyone who shows the list or the settings that they changed. A changed
-    // setting also drops the page.
+    // Tell everyone who shows the list or the settings that they changed. Whoever
+    // changed something the page shows drops the page too.
     void notifyListChanged();
     void notifySettingsChanged();
 
