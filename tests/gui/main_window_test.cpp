@@ -19,6 +19,7 @@
 #include "layout/RenderPass.h"
 #include <QImage>
 #include "ui/AboutWindow.h"
+#include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 
 namespace {
 QList<int> enabledToolbarIds(CSnapvaleDlg& w) {
@@ -266,10 +267,15 @@ TEST_F(MainWindowTest, LayoutSetupAsksToResetTheMargins) {
     EXPECT_FLOAT_EQ(w.document().settings().TopBottomMargin, 0.25f);
 
     notifier.answers = {Answer::Yes};
-    w.runCommand(cmd::AdjustCrop);  // another way into the same sheet: no handler yet
+    bool sheetOpened = false;
+    w.setLayoutSetupOpened([&](CPhotoLayoutSetupDlg& sheet) {
+        sheetOpened = true;
+        sheet.reject();
+    });
+    w.runCommand(cmd::AdjustCrop);  // another way into the same sheet
     EXPECT_EQ(store().readString("Config", "TopBottomMargin", ""), "0.00");
     EXPECT_EQ(store().readString("Config", "LeftRightMargin", ""), "0.00");
-    EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
+    EXPECT_TRUE(sheetOpened);
 
     w.runCommand(cmd::LayoutSetup);  // margins are 0 now: no question
     EXPECT_EQ(notifier.shown.size(), 2u);

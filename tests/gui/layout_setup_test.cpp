@@ -1,0 +1,244 @@
+// The layout setup sheet driven through its own controls on the offscreen platform,
+// and the main window's ways into it.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "app/CommandTable.h"
+#include "core/SettingsTable.h"
+#include "gui/GuiFixture.h"
+#include "layout/RenderPass.h"
+#include "layout/TemplateCatalogue.h"
+#include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
+#include "ui/layoutsetup/CPPageImageListControl.h"
+#include "ui/layoutsetup/CPPageTemplateControl.h"
+#include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
+#include "ui/layoutsetup/LayoutSetupModel.h"
+
+namespace {
+
+class LayoutSetupTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        doc = std::make_unique<PrintDocument>(store());
+        AppSettings& s = doc->settings();
+        chooseFullPageTemplate(s, nullptr, QStringLiteral("Three 4 x 6 Prints"));
+        choosePageResolution(s, nullptr, 20);
+        QStringList photos;
+        for (int i = 0; i < 4; ++i) {
+            const QString file = path(QStringLiteral("p%1.jpg").arg(i));
+            QImage photo(60 + 10 * i, 40, QImage::Format_RGB32);
+            photo.fill(QColor(40 * i, 200, 100));
+            photo.save(file, "JPG");
+            photos << file;
+        }
+        doc->setImageList(photos);
+        doc->setServices(fakes.services(&store()));
+        doc->ensurePage();
+        context.document = doc.get();
+        context.services = fakes.services(&store());
+        context.askValue = [this](const QString& title, double, double, double& value) {
+            asked << title;
+            if (answers.empty()) return false;
+            value = answers.front();
+            answers.erase(answers.begin());
+            return true;
+        };
+    }
+    CPhotoLayoutSetupDlg& open(int page = 0) {
+        sheet = std::make_unique<CPhotoLayoutSetupDlg>(context, page, doc->imageList().entries().front());
+        return *sheet;
+    }
+    AppSettings& settings() { return doc->settings(); }
+    int storedInt(const SettingKey& key) { return readSettingInt(store(), key, -999); }
+    void leave(QWidget* field) {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(field, &out);
+    }
+    int plainMessages(const QString& text) const {
+        int n = 0;
+        for (const ShownMessage& m : fakes.notifier.shown) n += m.text == text;
+        return n;
+    }
+
+    FakeServices fakes;
+    std::unique_ptr<PrintDocument> doc;
+    LayoutSetupContext context;
+    std::unique_ptr<CPhotoLayoutSetupDlg> sheet;
+    QStringList asked;
+    std::vector<double> answers;
+};
+
+TEST_F(LayoutSetupTest, ResolutionWarnsAboveTwoHundredAndSizesTheCanvas) {
+    CPPageAdvancedOptionsControl& page = *open(2).advancedPage();
+    page.chooseResolution(300);
+    EXPECT_EQ(plainMessages(layout_setup::highResolutionWarning()), 1);
+    EXPECT_EQ(settings().IndexTextHeight, 30);
+    EXPECT_EQ(storedInt(setting::PageResolution), 300);
+    EXPECT_EQ(doc->page().image.GetWidth(), 2400) << "the page is drawn again at the new size";
+    EXPECT_EQ(doc->page().resolution, 300);
+
+    page.chooseResolution(100);
+    EXPECT_EQ(plainMessages(layout_setup::highResolutionWarning()), 1) << "no warning at 100";
+    EXPECT_EQ(settings().IndexTextHeight, 14);
+    EXPECT_EQ(page.resolution()->currentText(), "100");
+}
+
+TEST_F(LayoutSetupTest, BorderTakesZeroToFifteenHundredthsAndPutsBackARefusedValue) {
+    CPPageTemplateControl& page = *open(1).templatePage();
+    page.border()->setText("0.15");
+    leave(page.border());
+    EXPECT_DOUBLE_EQ(settings().PhotoBorder, 0.15);
+    EXPECT_EQ(storedInt(setting::PhotoBorder), 15);
+
+    page.border()->setText("0.151");
+    leave(page.border());
+    EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.151)), 1);
+    EXPECT_EQ(page.border()->text(), "0.15");
+    EXPECT_DOUBLE_EQ(settings().PhotoBorder, 0.15);
+    EXPECT_EQ(storedInt(setting::PhotoBorder), 15);
+}
+
+TEST_F(LayoutSetupTest, CropPairsKeepASideAndTheIllustrationFollows) {
+    CPPageAdvancedOptionsControl& page = *open(2).advancedPage();
+    EXPECT_EQ(page.cropPictureNumber(), 173);  // every side may be cut
+    page.cropBox(1)->click();                  // bottom off
+    EXPECT_EQ(page.cropPictureNumber(), 176);  // top only, left and right
+    page.cropBox(0)->click();                  // top off too: bottom comes back on
+    EXPECT_EQ(settings().CropTop, 0);
+    EXPECT_EQ(settings().CropBottom, 1);
+    EXPECT_TRUE(page.cropBox(1)->isChecked());
+    EXPECT_EQ(page.cropPictureNumber(), 169);
+
+    page.autoCrop()->click();
+    EXPECT_EQ(settings().AutoCropOn, 0);
+    EXPECT_EQ(page.autoCrop()->text(), "Auto Crop (OFF)");
+    EXPECT_FALSE(page.cropBox(2)->isEnabled());
+    EXPECT_FALSE(page.cropWarning()->isHidden());
+    EXPECT_EQ(page.cropPictureNumber(), 167);
+}
+
+TEST(LayoutSetupModelTest, CropIllustrationTable) {
+    const struct {
+        int top, bottom, left, right, picture;
+    } cases[] = {{0, 1, 1, 0, 168}, {0, 1, 1, 1, 169}, {0, 1, 0, 1, 171}, {1, 1, 1, 0, 172},
+                 {1, 1, 1, 1, 173}, {1, 1, 0, 1, 174}, {1, 0, 1, 0, 175}, {1, 0, 1, 1, 176},
+                 {1, 0, 0, 1, 177}, {0, 0, 1, 1, 167}, {1, 1, 0, 0, 167}};
+    for (const auto& c : cases) {
+        AppSettings s;
+        s.CropTop = c.top, s.CropBottom = c.bottom, s.CropLeft = c.left, s.CropRight = c.right;
+        EXPECT_EQ(layout_setup::cropIllustration(s), c.picture) << c.top << c.bottom << c.left << c.right;
+    }
+}
+
+TEST_F(LayoutSetupTest, LightenAndDarkenExcludeEachOtherAndAskTheirAmount) {
+    CPPageAdvancedOptionsControl& page = *open(2).advancedPage();
+    answers = {30};
+    page.filterBox(CPPageAdvancedOptionsControl::Lighten)->click();
+    EXPECT_EQ(asked, QStringList{"Lighten Images"});
+    EXPECT_EQ(settings().LightenPhoto, 1);
+    EXPECT_EQ(storedInt(setting::PhotoLighten), 30);
+
+    // Darken clears lighten; cancelling its prompt leaves both off.
+    page.filterBox(CPPageAdvancedOptionsControl::Darken)->click();
+    EXPECT_EQ(asked.last(), "Darken Images");
+    EXPECT_EQ(settings().LightenPhoto, 0);
+    EXPECT_EQ(settings().DarkenPhoto, 0);
+    EXPECT_FALSE(page.filterBox(CPPageAdvancedOptionsControl::Lighten)->isChecked());
+    EXPECT_FALSE(page.filterBox(CPPageAdvancedOptionsControl::Darken)->isChecked());
+
+    answers = {12.9};
+    page.filterBox(CPPageAdvancedOptionsControl::Darken)->click();
+    EXPECT_EQ(storedInt(setting::PhotoDarken), -12) << "kept negative and truncated";
+
+    page.filterBox(CPPageAdvancedOptionsControl::Sharpen)->click();
+    page.filterBox(CPPageAdvancedOptionsControl::Soften)->click();
+    EXPECT_EQ(settings().PhotoSharpen, 0);
+    EXPECT_EQ(settings().PhotoSoften, 1);
+}
+
+TEST_F(LayoutSetupTest, TheGreetingCardSizesThePageAndItIsDrawnAtThatSize) {
+    choosePageResolution(settings(), nullptr, 200);
+    CPPageTemplateControl& page = *open(1).templatePage();
+    page.chooseTemplate(QStringLiteral("Greeting Card (Half-fold) 5in x 8in"));
+    EXPECT_DOUBLE_EQ(settings().MaxPageWidthIn, 8.5);
+    EXPECT_DOUBLE_EQ(settings().MaxTemplateHeightIn, 10.5);
+    EXPECT_EQ(storedInt(setting::MaxTemplateHeightIn), 1050);
+    EXPECT_EQ(page.paperSize()->text(), "8.50 x 11.00 in");
+    ASSERT_TRUE(doc->hasPage());
+    EXPECT_EQ(doc->page().image.GetWidth(), 1600);
+    EXPECT_EQ(doc->page().image.GetHeight(), 2100);
+    EXPECT_EQ(page.title()->text(), "Greeting Card (Half-fold) 5in x 8in");
+    EXPECT_FALSE(page.styleButton(126)->isEnabled()) << "half-page styles wait for half-page mode";
+}
+
+TEST_F(LayoutSetupTest, AStyleButtonSetsTheChosenHalfOnly) {
+    CPPageTemplateControl& page = *open(1).templatePage();
+    page.bottomHalf()->click();
+    EXPECT_EQ(settings().FullPageTemplateSel, "NONE - USE HALF PAGE TEMPLATES");
+    const int top = settings().TopPageStyle;
+    page.styleButton(126)->click();
+    EXPECT_EQ(settings().BottomPageStyle, 126);
+    EXPECT_EQ(settings().TopPageStyle, top);
+    EXPECT_TRUE(page.title()->text().endsWith(" + Bottom: One 4 x 6 Print"));
+    EXPECT_EQ(doc->report().slotCount, halfPageStyleSlotCount(top) + halfPageStyleSlotCount(126))
+        << "the page drawn is the half-page pair";
+}
+
+TEST_F(LayoutSetupTest, SlotListShowsThePageAndStaysEmptyForTheGridOnly) {
+    CPhotoLayoutSetupDlg& s = open(0);
+    ASSERT_EQ(s.slotList()->topLevelItemCount(), 3);
+    const QTreeWidgetItem* first = s.slotList()->topLevelItem(0);
+    EXPECT_EQ(first->text(0), "01");
+    EXPECT_EQ(first->text(2), "p0.jpg [+] " + dirPath() + "/");
+    EXPECT_EQ(layout_setup::pathFromSlotColumn(first->text(2)), path("p0.jpg"));
+
+    s.imageListPage()->gridOnly()->click();
+    EXPECT_EQ(settings().PhotoGridOnly, 1);
+    EXPECT_EQ(s.slotList()->topLevelItemCount(), 0);
+}
+
+TEST_F(LayoutSetupTest, GoingToAnImageStartsThePageThere) {
+    CPhotoLayoutSetupDlg& s = open(0);
+    s.imageListPage()->goToImage(40);  // beyond the list: its last photo
+    EXPECT_EQ(s.imageListPage()->goToNumber()->value(), 4);
+    EXPECT_EQ(doc->report().firstFile, path("p3.jpg"));
+    EXPECT_TRUE(s.imageListPage()->informationLine()->text().endsWith("p3.jpg [90 x 40]"));
+}
+
+class LayoutSetupWindowTest : public MainWindowTest {};
+
+// Every way into the sheet opens its page; the layout keys are written when it closes.
+TEST_F(LayoutSetupWindowTest, EachRouteOpensItsPageAndTheChoicesAreWrittenAfterwards) {
+    CSnapvaleDlg& w = open();
+    w.document().setImageList({"/nowhere/a.jpg", "/nowhere/b.jpg"});
+    int shown = -1;
+    w.setLayoutSetupOpened([&](CPhotoLayoutSetupDlg& sheet) {
+        shown = sheet.sheet()->currentIndex();
+        sheet.reject();
+    });
+    const struct {
+        int command, page;
+    } routes[] = {{cmd::ViewImageList, 0}, {cmd::ChangeTemplate, 1}, {cmd::StatusIndicator, 1},
+                  {cmd::ChangeResolution, 2}, {cmd::AdjustCrop, 2},     {cmd::AdjustWatermark, 2},
+                  {cmd::AdjustFilters, 2},    {cmd::LayoutSetup, 2}};  // the menu reopens the last page
+    for (const auto& r : routes) {
+        shown = -1;
+        w.runCommand(r.command);
+        EXPECT_EQ(shown, r.page) << r.command;
+    }
+    EXPECT_EQ(readSettingInt(store(), setting::GrayscalePhotos, -1), 0);
+    EXPECT_EQ(readSettingText(store(), setting::FullPageTemplateSel, "?"), w.document().settings().FullPageTemplateSel);
+}
+
+}  // namespace
