@@ -82,6 +82,8 @@ WelcomeTipsDialog::WelcomeTipsDialog(AppSettings& settings, SettingsStore& store
 
     setTabOrder(tip_, dontShow_);
     setTabOrder(dontShow_, close_);
+    // Enter and Space close the window straight away; Tab goes on to the tip.
+    close_->setFocus();
     setMinimumWidth(440);
     adjustSize();
     placeOverMainWindow();
