@@ -13,11 +13,11 @@
 #include "ui/smalldialogs/SmallDialogsModel.h"
 
 ValuePromptDialog::ValuePromptDialog(Notifier& notifier, const QString& title, int position, QWidget* parent)
-    : QDialog(parent), notifier_(notifier), committed_(position) {
+    : QDialog(parent), notifier_(notifier), committed_(qBound(kValueSliderMin, position, kValueSliderMax)) {
     setWindowTitle(title.isEmpty() ? QStringLiteral("Your Prompt Here") : title);
 
     prompt_ = new QLabel(valuePromptLine(kValueSliderMin, kValueSliderMax), this);
-    field_ = new QLineEdit(QString::number(position), this);
+    field_ = new QLineEdit(QString::number(committed_), this);
     field_->setAccessibleName(tr("Value"));
     field_->setAccessibleDescription(prompt_->text());
     field_->setToolTip(prompt_->text());
@@ -29,7 +29,7 @@ ValuePromptDialog::ValuePromptDialog(Notifier& notifier, const QString& title, i
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setTickInterval((kValueSliderMax - kValueSliderMin) / 10);
     slider_->setPageStep(10);
-    slider_->setValue(position);
+    slider_->setValue(committed_);
     slider_->setAccessibleName(tr("Value slider"));
     slider_->setAccessibleDescription(
         tr("From %1 to %2; the field shows where it stands").arg(kValueSliderMin).arg(kValueSliderMax));
