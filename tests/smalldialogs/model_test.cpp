@@ -6,7 +6,8 @@
 #include "ui/smalldialogs/SmallDialogsModel.h"
 
 TEST(SmallDialogsModel, TipIndexStartsOverOutsideTheTable) {
-    for (auto [stored, used] : {std::pair{0, 0}, {16, 16}, {17, 0}, {40, 0}, {-3, 0}})
+    // A hand-edited settings file may hold anything.
+    for (auto [stored, used] : {std::pair{0, 0}, {16, 16}, {-3, 0}, {INT_MIN, 0}})
         EXPECT_EQ(wrapTipIndex(stored), used) << stored;
     // Both percent forms stand in tip 4 as written, with no formatting step.
     EXPECT_TRUE(welcomeTipText(4).contains("the 100% zoom of"));
