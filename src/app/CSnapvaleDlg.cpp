@@ -147,6 +147,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     if (productDir.isEmpty()) productDir = installedDataDir();
     helpDir_ = options.helpDir.isEmpty() ? helpDirectory(productDir) : options.helpDir;
     helpAvailable_ = helpAvailable(helpDir_);
+    tips_ = new WelcomeTipsDialog(document_->settings(), store_, *services_.notifier, *services_.launcher,
+                                  helpDir_, this);
 
     // 6. and 7. The image list: the album of the last run, else the folder, placed
     // at the photo where the last run stopped.
@@ -186,6 +188,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
 
 CSnapvaleDlg::~CSnapvaleDlg() {
     writeEndSettings();
+    delete tips_;  // it works on the document's settings
     // The view shows the document, which goes with this window's members, before the
     // widgets would go with the window itself.
     delete view_;
@@ -415,8 +418,10 @@ void CSnapvaleDlg::updatePrintCommandText() {
 }
 
 void CSnapvaleDlg::showWelcomeTips() {
-    // The welcome tips window is not part of the program yet; the first folder
-    // build calls this hook so the window can open here once it exists.
+    // The first folder build of the run; it only comes here when the tips are wanted.
+    if (!tips_) return;
+    tips_->setDontShowAgain(false);
+    tips_->showNextTip();
 }
 
 void CSnapvaleDlg::notAvailableYet() {

@@ -11,6 +11,7 @@
 #include "core/AppSettings.h"
 #include "core/Seams.h"
 #include "ui/AboutWindow.h"
+#include "ui/smalldialogs/WelcomeTipsDialog.h"
 
 class CSnapvaleView;
 class ImageListCommands;
@@ -74,6 +75,8 @@ public:
     QMenu* popupMenu() const { return popup_; }
     StatusPanes* statusPanes() const { return panes_; }
     CSnapvaleView* view() const { return view_; }
+    // The welcome tips window, made hidden with the view.
+    WelcomeTipsDialog* welcomeTips() const { return tips_; }
     // The document the window shows: the settings, the list and the page.
     PrintDocument& document() const { return *document_; }
     Services& services() { return services_; }
@@ -148,6 +151,7 @@ private:
     StatusPanes* panes_ = nullptr;
     CSnapvaleView* view_ = nullptr;
     QPointer<AboutWindow> about_;
+    QPointer<WelcomeTipsDialog> tips_;
 
     QString helpDir_;
     bool helpAvailable_ = false;

@@ -178,3 +178,11 @@ bool DesktopLauncher::openLocalFile(const QString& path) {
     // Hands the file to the desktop; no command line is ever built from the path.
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
+
+bool DesktopLauncher::openUrl(const QString& url) {
+    // A bare "www.example.com" is taken as the web address it stands for.
+    QUrl target(url.trimmed(), QUrl::StrictMode);
+    if (target.isRelative()) target = QUrl::fromUserInput(url.trimmed());
+    if (!target.isValid() || target.isEmpty()) return false;
+    return QDesktopServices::openUrl(target);
+}

@@ -40,4 +40,5 @@ private:
 class DesktopLauncher final : public Launcher {
 public:
     bool openLocalFile(const QString& path) override;
+    bool openUrl(const QString& url) override;
 };

@@ -65,3 +65,9 @@ bool CliLauncher::openLocalFile(const QString& path) {
     cliOut(path);
     return true;
 }
+
+bool CliLauncher::openUrl(const QString& url) {
+    // As with files: the command line names what a desktop would have opened.
+    cliOut(url);
+    return true;
+}

@@ -62,6 +62,7 @@ public:
 class CliLauncher final : public Launcher {
 public:
     bool openLocalFile(const QString& path) override;
+    bool openUrl(const QString& url) override;
 };
 
 bool stderrIsTerminal();

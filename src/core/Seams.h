@@ -93,11 +93,14 @@ public:
     void setWindowTitle(const QString&) override {}
 };
 
-// Opens a local file (a help page, the HTML list) in the desktop's default program.
+// Opens a local file (a help page, the HTML list) or a link in the desktop's default program.
 class Launcher {
 public:
     virtual ~Launcher() = default;
     virtual bool openLocalFile(const QString& path) = 0;
+    // A web address (or any URL the desktop knows how to open). False when the
+    // desktop could not open it.
+    virtual bool openUrl(const QString& url) = 0;
 };
 
 class PrinterBackend;

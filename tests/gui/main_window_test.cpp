@@ -90,13 +90,14 @@ TEST_F(MainWindowTest, CloseBoxAsksAndOnlyYesCloses) {
     EXPECT_EQ(notifier.shown[0].text, "Do you want to exit Snapvale?");
     EXPECT_EQ(notifier.shown[0].kind, MessageKind::WarningQuestion);
     EXPECT_FALSE(stored("Window", "Width"));
-    EXPECT_FALSE(stored("Option", "TipIdx"));  // nothing of the end writes yet
+    // Nothing of the end writes yet (TipIdx is written by the tips the folder build showed).
+    EXPECT_FALSE(stored("Option", "WelcomeTipStatus"));
 
     notifier.answers = {Answer::Yes};
     EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(store().readInt("Window", "Width", -1), w.width());
-    EXPECT_TRUE(stored("Option", "TipIdx"));
+    EXPECT_TRUE(stored("Option", "WelcomeTipStatus"));
 }
 
 TEST_F(MainWindowTest, EnterAndEscapeCloseAtOnceWithoutThePlacement) {

@@ -102,9 +102,15 @@ public:
 class RecordingLauncher : public Launcher {
 public:
     QStringList opened;
+    QStringList urls;
+    bool urlsOpen = true;  // what openUrl answers
     bool openLocalFile(const QString& path) override {
         opened << path;
         return true;
+    }
+    bool openUrl(const QString& url) override {
+        urls << url;
+        return urlsOpen;
     }
 };
 
