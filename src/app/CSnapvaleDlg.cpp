@@ -37,6 +37,8 @@
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
+#include "ui/smalldialogs/UserPageSizeDialog.h"
+#include "ui/smalldialogs/ValuePrompt.h"
 #include "ui/PrinterSetup.h"
 #include "ui/ProgressDialog.h"
 
@@ -383,6 +385,14 @@ void CSnapvaleDlg::layoutSetupCommand(int id) {
     context.helpDir = helpDir_;
     context.runCommand = [this](int command) { runCommand(command); };
     context.chooseColor = chooseColor_;
+    context.askValue = [this](const QString& title, double lower, double upper, double& value) {
+        return AskValue(sheet_ ? static_cast<QWidget*>(sheet_) : this, *services_.notifier, title, lower, upper,
+                        value);
+    };
+    context.askUserPageSize = [this] {
+        return RunUserPageSize(sheet_ ? static_cast<QWidget*>(sheet_) : this, document_->settings(), store_,
+                               *services_.notifier);
+    };
     context.checkBorderless = [this] { checkBorderlessTemplate(); };
     const ImageList& list = doc.imageList();
     // The sheet starts on the photo the page on display begins with.

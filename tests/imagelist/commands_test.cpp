@@ -361,7 +361,6 @@ TEST_F(CommandsTest, ResumesAtTheLastPhotoAfterARestart) {
     {
         SettingsStore s(conf);
         PrintDocument d(s);
-        AppSettings& a = d.settings();
         ImageList& l = d.imageList();
         FakeServices f;
         ImageListCommands c(d, f.services(&s));
@@ -399,7 +398,6 @@ TEST_F(CommandsTest, AnAlbumListResumesToo) {
     {
         SettingsStore s(conf);
         PrintDocument d(s);
-        AppSettings& a = d.settings();
         ImageList& l = d.imageList();
         FakeServices f;
         ImageListCommands c(d, f.services(&s));
