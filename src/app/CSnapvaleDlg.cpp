@@ -292,6 +292,11 @@ void CSnapvaleDlg::buildToolbar() {
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         toolbar_->addAction(a);
         toolbarActions_.insert(id, a);
+        // Tab goes through the toolbar, the page view and the status lamp.
+        if (QWidget* button = toolbar_->widgetForAction(a)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setAccessibleName(QString::fromUtf8(info->shortLabel));
+        }
     }
 }
 

@@ -18,6 +18,11 @@ StatusPanes::StatusPanes(QWidget* parent) : QWidget(parent) {
 
     indicator_ = new PictureButton(this);
     indicator_->setToolTip(QStringLiteral("Click here for photo template information."));
+    indicator_->setAccessibleDescription(indicator_->toolTip());
+    // Reached by Tab like any other button, so the keyboard gets out of the page view.
+    indicator_->setFocusPolicy(Qt::TabFocus);
+    const char* const names[3] = {"Status", "Photo loading", "Page layout"};
+    for (int i = 0; i < 3; ++i) panes_[i]->setAccessibleName(QString::fromLatin1(names[i]));
     connect(indicator_, &QAbstractButton::clicked, this, &StatusPanes::indicatorClicked);
 
     progress_ = new QProgressBar(this);
@@ -67,6 +72,9 @@ void StatusPanes::resizeEvent(QResizeEvent* event) {
 void StatusPanes::setPaneText(int pane, const QString& text) {
     if (pane < 0 || pane > 2) return;
     panes_[pane]->setText(text);
+    // A pane narrower than its text shows the rest when the pointer rests on it.
+    panes_[pane]->setToolTip(text);
+    panes_[pane]->setAccessibleDescription(text);
 }
 
 QString StatusPanes::paneText(int pane) const {
@@ -82,7 +90,7 @@ void StatusPanes::setIndicator(const QString& name) {
         lampSide_ = side;
         indicator_->setPicture(statusLampPicture(lamp, side));
     }
-    indicator_->setAccessibleName(lamp);
+    indicator_->setAccessibleName(statusLampDescription(lamp));
 }
 
 void StatusPanes::setProgress(int position) {

@@ -6,3 +6,5 @@
 int statusIndicatorBitmap(const QString& name);
 // The lamp name whose bitmap statusIndicatorBitmap chose ("LED_GRAY" for 143).
 QString statusIndicatorLamp(const QString& name);
+// What a lamp says, in words a person (and a screen reader) understands.
+QString statusLampDescription(const QString& lamp);

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSet>
 #include <QToolBar>
 
 #include "GuiFixture.h"
@@ -448,4 +449,31 @@ TEST_F(MainWindowTest, ViewRendersKeepsAndShowsPages) {
     ASSERT_TRUE(doc.hasPage());
     EXPECT_EQ(doc.report().firstFile, path("shots/p3.jpg"));
     EXPECT_TRUE(w.statusPanes()->paneText(0).startsWith("3 photos loaded (4 - 2) from disk: "));
+}
+
+// From the keyboard alone: Tab leaves the page view for the toolbar and the status
+// lamp, and the lamp says what it means.
+TEST_F(MainWindowTest, TabReachesTheLampWhichSaysWhatItShows) {
+    CSnapvaleDlg& w = open();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.view()->setFocus();
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        QWidget* at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr);
+        reached.insert(at);
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(at, &tab);
+    }
+    EXPECT_TRUE(reached.contains(w.statusPanes()->indicator()));
+    EXPECT_GT(reached.size(), 3);
+
+    w.statusPanes()->setIndicator("LED_YELLOW");
+    EXPECT_EQ(w.statusPanes()->indicator()->accessibleName(), "Print resolution: low for a photo on the page");
+    w.statusPanes()->setIndicator("LED_DKGRN");
+    EXPECT_EQ(w.statusPanes()->indicator()->accessibleName(), "Print resolution: good");
+    const QString longText = QString(300, QLatin1Char('x'));
+    w.statusPanes()->setPaneText(0, longText);
+    EXPECT_EQ(w.statusPanes()->pane(0)->toolTip(), longText);
 }
