@@ -205,21 +205,36 @@ TEST_F(PixelSizeTest, HeadersRefusedWhereDecodingRefusesThem) {
         const char* name;
         QByteArray bytes;
     } cases[] = {
-        // Rows that are not in the file (Qt then reads what there is, at 300 dpi); a
-        // picture beyond the raster ceiling.
-        {"rows.bmp",
-         patched("codecs/bmp_24.bmp",
-                 [](QByteArray& b) { put32le(b, 22, 70000), put32le(b, 38, 11811), put32le(b, 42, 11811); })},
-        {"vast.bmp",
-         patched("codecs/bmp_rle8.bmp", [](QByteArray& b) { put32le(b, 18, 60000), put32le(b, 22, 60000); })},
+        // Rows that are not in the file (Qt then reads what there is, at 300 dpi), a
+        // picture beyond the raster ceiling, and a bare information header.
+        {"rows.bmp", patched("codecs/bmp_24.bmp",
+                             [](QByteArray& b) {
+                                 put32le(b, 22, 70000);
+                                 put32le(b, 38, 11811);
+                                 put32le(b, 42, 11811);
+                             })},
+        {"vast.bmp", patched("codecs/bmp_rle8.bmp",
+                             [](QByteArray& b) {
+                                 put32le(b, 18, 60000);
+                                 put32le(b, 22, 60000);
+                             })},
         {"bare.bmp", patched("codecs/bmp_24.bmp", [](QByteArray& b) { b.remove(0, 14); })},
+        // Too short for the pixels claimed, beyond the ceiling, no palette signature, too
+        // short for the rows claimed.
         {"short.tga", patched("codecs/tga_rgb.tga", [](QByteArray& b) { put16le(b, 12, 400); })},
         {"rle-vast.tga", patched("codecs/tga_rgb_rle.tga",
-                                 [](QByteArray& b) { put16le(b, 12, 65535), put16le(b, 14, 65535); })},
+                                 [](QByteArray& b) {
+                                     put16le(b, 12, 65535);
+                                     put16le(b, 14, 65535);
+                                 })},
         {"palette.pcx", patched("codecs/pcx_8bit.pcx", [](QByteArray& b) { b[b.size() - 769] = 0; })},
         {"tall.pcx", patched("codecs/pcx_1bit.pcx", [](QByteArray& b) { put16le(b, 10, 60000); })},
-        {"screen.gif",
-         patched("codecs/gif_plain.gif", [](QByteArray& b) { put16le(b, 6, 9000), put16le(b, 8, 9000); })},
+        // A vast logical screen around a small frame: the frame alone is the picture.
+        {"screen.gif", patched("codecs/gif_plain.gif",
+                               [](QByteArray& b) {
+                                   put16le(b, 6, 9000);
+                                   put16le(b, 8, 9000);
+                               })},
         {"empty.jpg", patched("codecs_lib/baseline.jpg", [](QByteArray& b) { b.truncate(2); })},
     };
     for (const auto& c : cases) {
