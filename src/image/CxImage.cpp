@@ -27,6 +27,15 @@ std::int32_t dpiToPixelsPerMeter(int dpi) {
     return static_cast<std::int32_t>(std::floor(dpi * 39.37007874015748 + 0.5));
 }
 
+bool CxImage::FitsCeiling(std::int64_t width, std::int64_t height, int bpp) {
+    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return false;
+    bpp = bpp <= 1 ? 1 : bpp <= 4 ? 4 : bpp <= 8 ? 8 : 24;
+    const std::uint64_t w = std::uint64_t(width), h = std::uint64_t(height);
+    const std::uint64_t stride = ((w * std::uint64_t(bpp) + 31) / 32) * 4;
+    const int colors = bpp == 24 ? 0 : (1 << bpp);
+    return w * h <= kMaxPixels && 40 + 4ull * colors + stride * h <= kMaxDibBytes;
+}
+
 CxImage::CxImage(int format) : format_(format) {}
 CxImage::~CxImage() = default;
 
@@ -110,7 +119,7 @@ bool CxImage::CreateRaster(std::int64_t width, std::int64_t height, int bpp, int
     const std::uint64_t stride = ((w * std::uint64_t(bpp) + 31) / 32) * 4;
     const int colors = bpp == 24 ? 0 : (1 << bpp);
     const std::uint64_t bytes = 40 + 4ull * colors + stride * h;
-    if (w * h > kMaxPixels || bytes > kMaxDibBytes) {
+    if (!FitsCeiling(width, height, bpp)) {
         SetLastError(QStringLiteral("CXIMAGE_MAX_MEMORY exceeded"));
         Destroy();
         return false;

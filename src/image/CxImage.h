@@ -72,6 +72,9 @@ public:
     // normalised to 1, 4, 8 or 24. Returns false, with the last error set and no
     // DIB block, when it cannot be allocated or exceeds the ceiling.
     bool CreateRaster(std::int64_t width, std::int64_t height, int bitsPerPixel, int format);
+    // Whether CreateRaster takes this size and depth (sides in range, within the
+    // ceiling), so that a header reader refuses exactly what a decode would.
+    static bool FitsCeiling(std::int64_t width, std::int64_t height, int bitsPerPixel);
     void Destroy();
     bool IsValid() const { return !dib_.empty(); }
 

@@ -9,9 +9,7 @@
 
 namespace {
 
-// Larger files are refused before reading: no photo we print comes near this, and a
-// mistaken pick (a disk image, a video) must not exhaust memory.
-constexpr qint64 kMaxFileBytes = 512ll * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = kMaxPictureFileBytes;
 
 bool acceptedCode(int format) {
     return format > CXIMAGE_FORMAT_UNKNOWN && format < 16;

@@ -40,12 +40,6 @@ QString formatNameForCode(int code) {
     }
 }
 
-// The resolution a picture records, in whole dots per inch (96 when it records none).
-int imageDpi(int dotsPerMetre) {
-    const int dpi = dotsPerMetre > 0 ? int(std::floor(dotsPerMetre * 0.0254 + 0.5)) : 0;
-    return dpi > 0 ? dpi : 96;
-}
-
 int deviceDpiX(const QPainter* painter) {
     const QPaintDevice* d = painter ? painter->device() : nullptr;
     return d && d->logicalDpiX() > 0 ? d->logicalDpiX() : 96;
@@ -56,6 +50,11 @@ int deviceDpiY(const QPainter* painter) {
 }
 
 }  // namespace
+
+int imageDpi(int dotsPerMetre) {
+    const int dpi = dotsPerMetre > 0 ? int(std::floor(dotsPerMetre * 0.0254 + 0.5)) : 0;
+    return dpi > 0 ? dpi : 96;
+}
 
 int mulDivRound(int a, int b, int c) {
     if (c == 0) return 0;

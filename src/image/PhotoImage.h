@@ -89,6 +89,9 @@ private:
 // or CXIMAGE_FORMAT_UNKNOWN when the raster path does not take it.
 int rasterFormatForPath(const QString& path);
 
+// The resolution a system picture records, in whole dots per inch (96 when it records none).
+int imageDpi(int dotsPerMetre);
+
 // a * b / c rounded to the nearest integer (halves away from zero); 0 when c is 0.
 int mulDivRound(int a, int b, int c);
 

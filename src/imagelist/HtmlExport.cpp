@@ -8,7 +8,7 @@
 #include "core/AppServices.h"
 #include "core/ProgressWindow.h"
 #include "core/Seams.h"
-#include "image/PhotoImage.h"
+#include "image/PhotoPixelSize.h"
 #include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
 
@@ -103,15 +103,14 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
         const QString name = photo.mid(photo.lastIndexOf(QLatin1Char('/')) + 1);
         QString sizeText;
         {
-            PhotoImage image;
-            if (image.LoadFile(photo)) {
+            // The size a full load would report, read from the file's headers.
+            int width = 0;
+            int height = 0;
+            if (ReadPhotoPixelSize(photo, width, height)) {
                 progress->setText(
                     QStringLiteral(
                         "Web page location: %1\n\nCreating HTML table record %2 of %3 for photo: \n%4")
                         .arg(path, QString::number(n), QString::number(total), name));
-                int width = 0;
-                int height = 0;
-                image.GetPixelSize(width, height);
                 sizeText = QStringLiteral("[%1 x %2]").arg(width).arg(height);
             } else {
                 progress->setText(
