@@ -72,6 +72,10 @@ QList<QKeySequence> extraShortcuts(int id) {
             return {QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
         case cmd::PreviousPage:
             return {QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+        case cmd::ZoomIn:
+            return {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn};
+        case cmd::ZoomOut:
+            return {QKeySequence::ZoomOut};
         default:
             return {};
     }
@@ -177,6 +181,10 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
             colour = rgbColor(chosen.red(), chosen.green(), chosen.blue());
             return true;
         };
+    registerCommandHandler(cmd::ZoomFitPage, [this] { view_->fitPage(); });
+    registerCommandHandler(cmd::ZoomActualSize, [this] { view_->actualSize(); });
+    registerCommandHandler(cmd::ZoomIn, [this] { view_->zoomIn(); });
+    registerCommandHandler(cmd::ZoomOut, [this] { view_->zoomOut(); });
     for (int id : {cmd::LayoutSetup, cmd::ChangeTemplate, cmd::ViewImageList, cmd::ChangeResolution, cmd::AdjustCrop,
                    cmd::AdjustWatermark, cmd::AdjustFilters, cmd::StatusIndicator})
         registerCommandHandler(id, [this, id] { layoutSetupCommand(id); });
@@ -246,7 +254,8 @@ void CSnapvaleDlg::buildMenus() {
         unsigned place;
     };
     const MenuSpec menus[] = {
-        {"&File", InFileMenu}, {"&Edit", InEditMenu}, {"&Tools", InToolsMenu}, {"&Help", InHelpMenu}};
+        {"&File", InFileMenu}, {"&Edit", InEditMenu}, {"&View", InViewMenu}, {"&Tools", InToolsMenu},
+        {"&Help", InHelpMenu}};
     // Groups of the File menu, for a little order in a long menu.
     const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
     for (const MenuSpec& menuDef : menus) {
@@ -317,6 +326,10 @@ bool runsWhileBusy(int id) {
         case cmd::HelpIndex:
         case cmd::HelpFromDialog:
         case cmd::Exit:
+        case cmd::ZoomFitPage:
+        case cmd::ZoomActualSize:
+        case cmd::ZoomIn:
+        case cmd::ZoomOut:
             return true;
         default:
             return false;

@@ -5,8 +5,12 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
+#include <iterator>
 
+#include "core/SettingsTable.h"
 #include "document/PrintDocument.h"
+#include "image/PhotoImage.h"
 
 namespace {
 // The page shown while there is nothing rendered: a drawn placeholder over the
@@ -23,8 +27,18 @@ protected:
         const QRect page = rect();
         p.setClipRegion(event->region());
         if (!view_->pageImage().isNull()) {
-            // The kept page, one canvas pixel to one screen pixel.
-            p.drawImage(event->rect().topLeft(), view_->pageImage(), event->rect());
+            // The kept page at the chosen zoom; where the zoom enlarges, only the part on
+            // screen is scaled.
+            const double zoom = view_->zoom();
+            if (zoom <= 1.0) {
+                p.drawImage(event->rect().topLeft(), view_->shownImage(), event->rect());
+            } else {
+                const QRect target = event->rect();
+                const QRectF source(target.x() / zoom, target.y() / zoom, target.width() / zoom,
+                                    target.height() / zoom);
+                p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                p.drawImage(QRectF(target), view_->pageImage(), source);
+            }
             p.end();
             Q_EMIT view_->pageDrawn();
             return;
@@ -88,6 +102,9 @@ CSnapvaleView::CSnapvaleView(PrintDocument& document, QWidget* parent)
     connect(&document_, &PrintDocument::pageRendered, this, &CSnapvaleView::pageRendered);
     connect(&document_, &PrintDocument::zoomModeChanged, this, &CSnapvaleView::zoomModeChanged);
     connect(&document_, &PrintDocument::listChanged, page_, qOverload<>(&QWidget::update));
+    const int stored = readSettingInt(document_.store(), setting::ViewZoom);
+    fit_ = stored == 0;
+    zoom_ = stored > 0 ? qBound(0.05, stored / 100.0, 8.0) : 1.0;
     if (document_.hasPage())
         pageRendered();
     else
@@ -111,11 +128,92 @@ void CSnapvaleView::leaveZoomMode() {
 }
 
 void CSnapvaleView::zoomModeChanged(bool on) {
+    layoutPage();
     if (on) return;
     horizontalScrollBar()->setEnabled(true);
     verticalScrollBar()->setEnabled(true);
     viewport()->update();
     Q_EMIT zoomModeLeft();
+}
+
+namespace {
+// The zoom steps In and Out go through.
+const double kZoomSteps[] = {0.1, 0.125, 1.0 / 6, 0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
+}  // namespace
+
+double CSnapvaleView::zoom() const {
+    if (document_.zoomMode()) return 1.0;
+    if (!fit_) return zoom_;
+    const QSize page = pageImage_.isNull() ? canvasSize() : pageImage_.size();
+    if (page.isEmpty()) return 1.0;
+    const QSize room = viewport()->size();
+    return qMax(0.01, qMin(double(room.width()) / page.width(), double(room.height()) / page.height()));
+}
+
+const QImage& CSnapvaleView::shownImage() const {
+    const double z = zoom();
+    if (pageImage_.isNull() || z >= 1.0) return pageImage_;
+    if (scaled_.isNull() || scaledZoom_ != z) {
+        // Every screen pixel the average of the page pixels under it.
+        const int w = qMax(1, int(pageImage_.width() * z)), h = qMax(1, int(pageImage_.height() * z));
+        scaled_ = scaleAreaAverage(pageImage_, w, h);
+        scaledZoom_ = z;
+    }
+    return scaled_;
+}
+
+void CSnapvaleView::setZoom(bool fit, double factor) {
+    fit_ = fit;
+    zoom_ = qBound(0.05, factor, 8.0);
+    writeSettingInt(document_.store(), setting::ViewZoom, fit ? 0 : qMax(1, int(zoom_ * 100 + 0.5)));
+    layoutPage();
+}
+
+void CSnapvaleView::fitPage() {
+    setZoom(true, zoom_);
+}
+
+void CSnapvaleView::actualSize() {
+    setZoom(false, 1.0);
+}
+
+void CSnapvaleView::zoomIn() {
+    const double now = zoom();
+    for (double step : kZoomSteps)
+        if (step > now * 1.001) return setZoom(false, step);
+}
+
+void CSnapvaleView::zoomOut() {
+    const double now = zoom();
+    for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it)
+        if (*it < now / 1.001) return setZoom(false, *it);
+}
+
+void CSnapvaleView::layoutPage() {
+    const QSize page = pageImage_.isNull() ? canvasSize() : pageImage_.size();
+    const double z = zoom();
+    // A page too large to show is shown at a size the window system can take.
+    const QSize size =
+        QSize(int(page.width() * z), int(page.height() * z)).boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
+    page_->resize(size);
+    page_->update();
+}
+
+void CSnapvaleView::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    if (fit_) layoutPage();
+}
+
+void CSnapvaleView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (event->angleDelta().y() > 0)
+            zoomIn();
+        else if (event->angleDelta().y() < 0)
+            zoomOut();
+        event->accept();
+        return;
+    }
+    QScrollArea::wheelEvent(event);
 }
 
 QSize CSnapvaleView::canvasSize() const {
@@ -125,10 +223,8 @@ QSize CSnapvaleView::canvasSize() const {
 
 void CSnapvaleView::pageDropped() {
     pageImage_ = QImage();
-    // A canvas too large to show is shown at a size the window system can take.
-    const QSize size = canvasSize().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
-    page_->resize(size);
-    page_->update();
+    scaled_ = QImage();
+    layoutPage();
     // The rendering runs from the event loop, never inside a paint, so the status bar
     // can show its progress meanwhile.
     if (!renderScheduled_) {
@@ -140,8 +236,8 @@ void CSnapvaleView::pageDropped() {
 void CSnapvaleView::pageRendered() {
     // The screen copy comes from the kept page, so a page turned gray shows gray.
     pageImage_ = document_.page().image.ToBitmap();
-    page_->resize(pageImage_.size().boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1)));
-    page_->update();
+    scaled_ = QImage();
+    layoutPage();
 }
 
 void CSnapvaleView::renderIfDue() {

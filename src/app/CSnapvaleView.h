@@ -32,6 +32,21 @@ public:
     // Renders now when the document has no page (tests and scripts; the event loop
     // does it otherwise, never inside a paint).
     void renderIfDue();
+
+    // The zoom the person chose: the whole page fitted into the window, or a factor
+    // (1 is one canvas pixel to one screen pixel). Kept in the settings. The page is
+    // scaled from the kept page, never rendered again for it. The slot statistics'
+    // 100 % mode shows the page at its actual size whatever was chosen.
+    void fitPage();
+    void actualSize();
+    void zoomIn();
+    void zoomOut();
+    bool fitsPage() const { return fit_; }
+    double chosenZoom() const { return zoom_; }
+    // The factor the page is drawn at now.
+    double zoom() const;
+    // The page as drawn at zoom() (the kept page itself at 1).
+    const QImage& shownImage() const;
     // The kept page as shown on screen; null while there is none.
     const QImage& pageImage() const { return pageImage_; }
     QSize canvasSize() const;
@@ -44,14 +59,22 @@ Q_SIGNALS:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void pageDropped();
     void pageRendered();
     void zoomModeChanged(bool on);
+    void setZoom(bool fit, double factor);
+    void layoutPage();
 
     PrintDocument& document_;
     QImage pageImage_;
+    mutable QImage scaled_;  // pageImage_ at scaledZoom_, made when first drawn
+    mutable double scaledZoom_ = 0;
+    bool fit_ = false;
+    double zoom_ = 1.0;
     bool renderScheduled_ = false;
     QPointer<QMenu> popup_;
     QWidget* page_ = nullptr;

@@ -2,7 +2,7 @@
 
 namespace {
 constexpr unsigned F = InFileMenu, E = InEditMenu, T = InToolsMenu, H = InHelpMenu, P = InPopupMenu,
-                   B = OnToolbar;
+                   B = OnToolbar, V = InViewMenu;
 
 const std::vector<CommandInfo> kCommands = {
     {cmd::OpenImageList, "&Open Image List...\tCtrl+O", "Open directory and start at image...", F | B,
@@ -29,6 +29,11 @@ const std::vector<CommandInfo> kCommands = {
      nullptr},
     {cmd::Exit, "&Exit", "Exit program.", F | B, "application-exit", "Exit"},
     {cmd::EraseList, "Erase Image List", "Erase image list.", E | P | B, "edit-clear", "Erase"},
+    {cmd::ZoomFitPage, "&Fit Page\tCtrl+0", "Show the whole page in the window.", V, "zoom-fit-best", nullptr},
+    {cmd::ZoomActualSize, "&Actual Size\tCtrl+1", "Show the page one pixel to one screen pixel.", V,
+     "zoom-original", nullptr},
+    {cmd::ZoomIn, "Zoom &In\tCtrl++", "Show the page larger.", V, "zoom-in", nullptr},
+    {cmd::ZoomOut, "Zoom &Out\tCtrl+-", "Show the page smaller.", V, "zoom-out", nullptr},
     {cmd::EditAlbum, "E&dit Photo Album...", "Edit photo album.", T, nullptr, nullptr},
     {cmd::SlotStatistics, nullptr, "Zoom in for layout image detail...", B, "zoom-in", "Details"},
     {cmd::ChangeTemplate, "Change Photo Template...", "Change photo template...", P, nullptr, nullptr},

@@ -16,6 +16,7 @@ enum CommandPlace : unsigned {
     InHelpMenu = 1u << 3,
     InPopupMenu = 1u << 4,
     OnToolbar = 1u << 5,
+    InViewMenu = 1u << 6,
 };
 
 struct CommandInfo {

@@ -34,5 +34,10 @@ enum : int {
     HelpFromDialog = 57670,
     About = 57664,
     StatusIndicator = 61220,
+    // The view's zoom, new here.
+    ZoomFitPage = 33101,
+    ZoomActualSize = 33102,
+    ZoomIn = 33103,
+    ZoomOut = 33104,
 };
 }

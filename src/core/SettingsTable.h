@@ -58,6 +58,8 @@ SNAPVALE_INT("Config", PreviewCheck, 1)
 SNAPVALE_DECIMAL("Config", TopBottomMargin, "0.0")
 SNAPVALE_DECIMAL("Config", LeftRightMargin, "0.0")
 SNAPVALE_INT("Config", ApplyExifOrientation, 1)
+// The main view's zoom in percent; 0 fits the page into the window.
+SNAPVALE_INT("Config", ViewZoom, 100)
 // The folder scan's extension switches, read afresh for every file.
 SNAPVALE_INT("Config", JpgFilter, 1)
 SNAPVALE_INT("Config", BmpFilter, 1)

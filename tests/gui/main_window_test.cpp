@@ -167,9 +167,10 @@ TEST_F(MainWindowTest, ToolbarOrderAndTooltips) {
 TEST_F(MainWindowTest, MenusAndPopupHoldTheCommandsInOrder) {
     CSnapvaleDlg& w = open();
     const QList<QAction*> menus = w.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[3]->text(), "&Help");
+    EXPECT_EQ(menus[2]->text(), "&View");
+    EXPECT_EQ(menus[4]->text(), "&Help");
     auto ids = [](QMenu* m) {
         QList<int> l;
         for (QAction* a : m->actions())
@@ -179,8 +180,9 @@ TEST_F(MainWindowTest, MenusAndPopupHoldTheCommandsInOrder) {
     EXPECT_EQ(ids(menus[0]->menu()), QList<int>({57601, 32802, 32830, 57603, 32775, 32791, 32772, 32773,
                                                  32845, 57606, 32814, 32792, 32803}));
     EXPECT_EQ(ids(menus[1]->menu()), QList<int>({32774}));
-    EXPECT_EQ(ids(menus[2]->menu()), QList<int>({32780}));
-    EXPECT_EQ(ids(menus[3]->menu()), QList<int>({32842, 32809, 32810, 57664}));
+    EXPECT_EQ(ids(menus[2]->menu()), QList<int>({cmd::ZoomFitPage, cmd::ZoomActualSize, cmd::ZoomIn, cmd::ZoomOut}));
+    EXPECT_EQ(ids(menus[3]->menu()), QList<int>({32780}));
+    EXPECT_EQ(ids(menus[4]->menu()), QList<int>({32842, 32809, 32810, 57664}));
 
     QList<int> popup;
     for (QAction* a : w.popupMenu()->actions()) popup << (a->isSeparator() ? 0 : a->data().toInt());
@@ -476,4 +478,44 @@ TEST_F(MainWindowTest, TabReachesTheLampWhichSaysWhatItShows) {
     const QString longText = QString(300, QLatin1Char('x'));
     w.statusPanes()->setPaneText(0, longText);
     EXPECT_EQ(w.statusPanes()->pane(0)->toolTip(), longText);
+}
+
+// The zoom scales the kept page on screen: nothing is rendered again, the choice is
+// kept, and the slot statistics' 100 % mode shows the page at its actual size.
+TEST_F(MainWindowTest, ZoomScalesTheKeptPageWithoutRenderingIt) {
+    store().writeString("PhotoPageLayout", "FullPageTemplateSel", "One 8 x 10 Print");
+    store().writeInt("PhotoPageLayout", "PageResolution", 50);  // a 400 x 500 page
+    CSnapvaleDlg& w = open();
+    w.resize(700, 600);
+    w.show();
+    w.document().setImageList({"/nowhere/a.jpg"});
+    w.view()->renderIfDue();
+    ASSERT_TRUE(w.document().hasPage());
+    int renders = 0;
+    QObject::connect(&w.document(), &PrintDocument::pageRendered, [&] { ++renders; });
+    QWidget* page = w.view()->widget();
+    EXPECT_EQ(page->size(), QSize(400, 500)) << "the start is one to one";
+
+    w.runCommand(cmd::ZoomOut);
+    EXPECT_DOUBLE_EQ(w.view()->zoom(), 0.75);
+    EXPECT_EQ(page->size(), QSize(300, 375));
+    EXPECT_EQ(w.view()->shownImage().size(), QSize(300, 375));
+    w.runCommand(cmd::ZoomIn);
+    w.runCommand(cmd::ZoomIn);
+    EXPECT_EQ(page->size(), QSize(500, 625));
+    w.runCommand(cmd::ZoomFitPage);
+    const QSize room = w.view()->viewport()->size();
+    EXPECT_TRUE(page->width() == room.width() || page->height() == room.height()) << "fits one side exactly";
+    EXPECT_LE(page->height(), room.height());
+    EXPECT_EQ(store().readInt("Config", "ViewZoom", -1), 0);
+
+    w.document().setZoomMode(true);  // the statistics show a slot
+    EXPECT_EQ(page->size(), QSize(400, 500));
+    w.document().setZoomMode(false);
+    EXPECT_LE(page->height(), room.height());
+    w.runCommand(cmd::ZoomActualSize);
+    EXPECT_EQ(page->size(), QSize(400, 500));
+    EXPECT_EQ(store().readInt("Config", "ViewZoom", -1), 100);
+    EXPECT_EQ(renders, 0);
+    EXPECT_TRUE(w.document().hasPage());
 }
