@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QColorDialog>
 #include <QTimer>
 #include <QFile>
@@ -25,6 +30,7 @@
 #include "core/SettingsStore.h"
 #include "core/WaitCursor.h"
 #include "document/DocumentPrinting.h"
+#include "imagelist/DirectoryScan.h"
 #include "document/PrintDocument.h"
 #include "core/SettingsTable.h"
 #include "app/StatusPanes.h"
@@ -85,6 +91,8 @@ QList<QKeySequence> extraShortcuts(int id) {
 CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     : QMainWindow(parent), store_(*options.store) {
     setWindowTitle(QStringLiteral("Snapvale"));
+    // Folders, photos and albums dropped on the window go into the list.
+    setAcceptDrops(true);
     const QIcon icon(QStringLiteral(":/icons/snapvale.png"));
     if (!icon.availableSizes().isEmpty()) setWindowIcon(icon);
 
@@ -518,6 +526,50 @@ void CSnapvaleDlg::closeEvent(QCloseEvent* event) {
     writeEndSettings();
     if (about_) about_->hide();
     event->accept();
+}
+
+namespace {
+// Local files and folders a drag carries.
+QStringList droppedPaths(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths << QFileInfo(url.toLocalFile()).absoluteFilePath();
+    return paths;
+}
+}  // namespace
+
+void CSnapvaleDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CSnapvaleDlg::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    if (document_->busy()) {
+        services_.status->setPaneText(0, document_->busyRefusalText());
+        return;
+    }
+    // A folder opens as Open Directory would, an album imports, photo files are added.
+    if (paths.size() == 1 && QFileInfo(paths.first()).isDir()) {
+        listCommands_->openFolder(paths.first());
+        return;
+    }
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isFile() && p.endsWith(QLatin1String(".pho"), Qt::CaseInsensitive)) {
+            listCommands_->importAlbumFile(p);
+            return;
+        }
+    }
+    QStringList photos;
+    for (const QString& p : paths)
+        if (QFileInfo(p).isFile() && AcceptsPhotoFile(p, store_)) photos << p;
+    listCommands_->addPhotoFiles(photos);
+    const int left = int(paths.size() - photos.size());
+    if (left > 0)
+        services_.status->setPaneText(
+            0, tr("%n dropped item(s) were not photos the list takes and were left out.", nullptr, left));
 }
 
 void CSnapvaleDlg::keyPressEvent(QKeyEvent* event) {

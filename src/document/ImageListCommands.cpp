@@ -102,11 +102,20 @@ void ImageListCommands::openDirectory() {
         updateCommandStates();
         return;
     }
+    openFolderAt(chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1), chosen);
+}
 
-    settings_.StartSeqPic = chosen;
-    list_.selectedStartPhoto = chosen;
-    list_.currentPhoto = chosen;
-    settings_.BitmapPath = chosen.left(chosen.lastIndexOf(QLatin1Char('/')) + 1);
+void ImageListCommands::openFolder(const QString& folder) {
+    QString dir = folder;
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+    openFolderAt(dir, QString());
+}
+
+void ImageListCommands::openFolderAt(const QString& folder, const QString& startPhoto) {
+    settings_.StartSeqPic = startPhoto;
+    list_.selectedStartPhoto = startPhoto;
+    list_.currentPhoto = startPhoto;
+    settings_.BitmapPath = folder;
     settings_.ImportedAlbum.clear();
     if (services_.store) {
         settings_.write(*services_.store, setting::BitmapPath);
@@ -134,14 +143,16 @@ void ImageListCommands::addFiles() {
     request.initialPath = settings_.StartSeqPic;
     request.filter = photoFileFilter();
     request.preview = settings_.PreviewCheck != 0;
-    const QStringList chosen = services_.files ? services_.files->openFiles(request) : QStringList();
-    if (!chosen.isEmpty()) {
+    addPhotoFiles(services_.files ? services_.files->openFiles(request) : QStringList());
+}
+
+void ImageListCommands::addPhotoFiles(const QStringList& paths) {
+    if (!paths.isEmpty()) {
         // The cursor stays at its position; the sort may move another path under it.
-        for (const QString& path : chosen) list_.append(path);
+        for (const QString& path : paths) list_.append(path);
         list_.sort();
         invalidatePage();
     }
-
     updateCommandStates();
     if (list_.isEmpty()) redraw();
 }
@@ -153,9 +164,12 @@ void ImageListCommands::importAlbum() {
     request.initialPath = settings_.ImportedAlbum;
     request.filter = kAlbumFilter;
     request.preview = true;
-    const QString chosen = services_.files ? services_.files->openFile(request) : QString();
-    if (!chosen.isEmpty()) {
-        settings_.ImportedAlbum = chosen;
+    importAlbumFile(services_.files ? services_.files->openFile(request) : QString());
+}
+
+void ImageListCommands::importAlbumFile(const QString& album) {
+    if (!album.isEmpty()) {
+        settings_.ImportedAlbum = album;
         if (services_.store) settings_.write(*services_.store, setting::ImportedAlbum);
         loadAlbum(false);
     }

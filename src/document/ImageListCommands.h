@@ -47,6 +47,13 @@ public:
     void redraw();         // 1196
     bool exportHtml();     // 32791, true when the page was written completely
 
+    // The three ways into the list without their dialogs (a drop on the window): a
+    // folder as Open Directory builds it, starting at its first photo; photo files
+    // added as Add Files adds them; an album imported.
+    void openFolder(const QString& folder);
+    void addPhotoFiles(const QStringList& paths);
+    void importAlbumFile(const QString& album);
+
     // Start-up: when the list is empty, the album named by ImportedAlbum, else the
     // folder BitmapPath; then the list is placed at StartSeqPic so the first page
     // begins at the photo where the last run ended. Updates the command states.
@@ -66,6 +73,7 @@ public:
     QString endOfRunPhoto() const;
 
 private:
+    void openFolderAt(const QString& folder, const QString& startPhoto);
     void invalidatePage();
     void updateCommandStates();
     void leaveZoom();
