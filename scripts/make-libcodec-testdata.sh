@@ -124,6 +124,9 @@ pnmtotiff -rowsperstrip 5 rgb.ppm > "$OUT/rgb-strips.tif"
 pnmtotiff -lzw -rowsperstrip 4 rgb.ppm > "$OUT/rgb-lzw.tif"
 pnmtotiff tiles.ppm > tiles-strips.tif
 tiffcp -t -w 16 -l 16 tiles-strips.tif "$OUT/rgb-tiles.tif"
+# A sample a plane (PlanarConfiguration 2), in tiles and in strips, with and without alpha.
+tiffcp -p separate -t -w 16 -l 16 tiles-strips.tif "$OUT/planar-tiles.tif"
+tiffcp -p separate -r 7 tiles-strips.tif "$OUT/planar-strips.tif"
 pnmtotiff -rowsperstrip 3 grey255.pgm > "$OUT/grey8.tif"
 pnmtotiff grey3.pgm > "$OUT/grey2.tif"
 pnmtotiff -miniswhite grey1.pgm > "$OUT/bilevel-miniswhite.tif"
@@ -136,6 +139,7 @@ tiffcp -t -w 16 -l 16 tiles16.tif "$OUT/palette-tiles.tif"
 convert tiles16.ppm -type Palette -depth 4 -define tiff:tile-geometry=16x16 "$OUT/palette4-tiles.tif"
 pnmtotiff rgb16.ppm > "$OUT/rgb16.tif"
 convert "$OUT/rgba.png" -define tiff:alpha=unassociated "$OUT/rgba.tif"
+tiffcp -p separate -t -w 16 -l 16 "$OUT/rgba.tif" "$OUT/planar-rgba-tiles.tif"
 tiffcp -c jpeg:r -r 8 "$OUT/rgb-strips.tif" "$OUT/rgb-jpeg.tif"
 tiffcp -c jpeg -r 16 -p contig "$OUT/rgb-strips.tif" "$OUT/ycbcr-jpeg.tif"
 for o in 1 2 3 4 5 6 7 8; do
@@ -145,12 +149,12 @@ done
 cp "$OUT/palette-tiles.tif" "$OUT/palette-tiles-o6.tif"
 tiffset -s 274 6 "$OUT/palette-tiles-o6.tif"
 # tifftopnm turns orientations 5 to 8 wrongly and cannot read YCbCr, so those
-# references come from ImageMagick. rgba.tif is checked against rgba.pam, the PNG it
-# was made from (tifftopnm would premultiply its colours).
+# references come from ImageMagick. rgba.tif and its planar copy are checked against
+# rgba.pam, the PNG they were made from (tifftopnm would premultiply their colours).
 for f in "$OUT"/*.tif; do
   case $(basename "$f") in
     orient-*|*-o6.tif|ycbcr-*) convert "$f" -auto-orient "ppm:${f%.tif}.pnm" ;;
-    rgba.tif) ;;
+    rgba.tif|planar-rgba-*) ;;
     *) tifftopnm -alphaout=none "$f" > "${f%.tif}.pnm" 2>/dev/null ;;
   esac
 done
