@@ -58,6 +58,7 @@ SNAPVALE_INT("Config", PreviewCheck, 1)
 SNAPVALE_DECIMAL("Config", TopBottomMargin, "0.0")
 SNAPVALE_DECIMAL("Config", LeftRightMargin, "0.0")
 SNAPVALE_INT("Config", ApplyExifOrientation, 1)
+SNAPVALE_INT("Config", ColorManagePhotos, 1)
 // The folder scan's extension switches, read afresh for every file.
 SNAPVALE_INT("Config", JpgFilter, 1)
 SNAPVALE_INT("Config", BmpFilter, 1)
@@ -68,6 +69,9 @@ SNAPVALE_INT("Config", TifFilter, 1)
 SNAPVALE_INT("Config", PcxFilter, 1)
 SNAPVALE_INT("Config", TgaFilter, 1)
 SNAPVALE_INT("Config", PngFilter, 1)
+SNAPVALE_INT("Config", HeicFilter, 1)
+SNAPVALE_INT("Config", HeifFilter, 1)
+SNAPVALE_INT("Config", AvifFilter, 1)
 
 // PhotoPageLayout
 SNAPVALE_TEXT("PhotoPageLayout", FullPageTemplateSel, "Index Sheet (Negative Strip) - 9 Prints")

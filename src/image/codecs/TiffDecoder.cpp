@@ -13,6 +13,7 @@
 
 #include "image/CxImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/ColorProfile.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -343,6 +344,8 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
     p.tif = tif;
     if (!TIFFSetDirectory(tif, 0)) failure = "Error: page not present in TIFF file";
     int xdpi = 0, ydpi = 0;
+    codecs::SrgbConverter colour;
+    bool colourSource = false;
     if (!failure) {
         std::uint16_t compression = 0;
         TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &p.width);
@@ -360,6 +363,16 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
             p.alphaAssociated = extraKinds[0] == EXTRASAMPLE_ASSOCALPHA;
             p.alphaUnassociated = extraKinds[0] == EXTRASAMPLE_UNASSALPHA;
         }
+        colourSource = p.photometric == PHOTOMETRIC_RGB || p.photometric == PHOTOMETRIC_YCBCR ||
+                       p.photometric == PHOTOMETRIC_PALETTE;
+        const bool greySource =
+            p.photometric == PHOTOMETRIC_MINISBLACK || p.photometric == PHOTOMETRIC_MINISWHITE;
+        // Only colour and grey data have a profile we convert from (not CMYK, Lab, ...).
+        std::uint32_t iccLength = 0;
+        void* icc = nullptr;
+        if (options.colorManage && (colourSource || greySource) &&
+            TIFFGetField(tif, TIFFTAG_ICCPROFILE, &iccLength, &icc) && icc)
+            colour.setIccProfile(static_cast<const std::uint8_t*>(icc), iccLength);
         float resX = 0, resY = 0;
         std::uint16_t unit = RESUNIT_INCH;
         TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
@@ -394,6 +407,7 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
     }
     TIFFClose(tif);
     if (!failure) {
+        if (colour.appliesTo(colourSource)) colour.convertImage(decoded);
         decoded.SetXDPI(xdpi > 0 ? xdpi : image.GetXDPI());
         decoded.SetYDPI(ydpi > 0 ? ydpi : image.GetYDPI());
         if (!codecs::OrientImage(decoded, p.orientation)) failure = "CxImageTIF can't create image";
