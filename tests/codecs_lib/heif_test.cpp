@@ -211,3 +211,21 @@ TEST(HeifDecoder, ThePhotoLoaderTakesThemByNameAndByContent) {
         EXPECT_EQ(h, 23);
     }
 }
+
+// Inputs the fuzz target found, named after what they broke; each must decode or fail
+// without undefined behaviour (the sanitizer build runs this).
+TEST(HeifDecoder, FuzzRegressionFilesAreHandled) {
+    for (const char* name : {"regress-profile-space-outside-enum.avif"}) {
+        SCOPED_TRACE(name);
+        const QByteArray file = testFile(QString::fromLatin1(name));
+        ASSERT_FALSE(file.isEmpty());
+        for (bool turn : {false, true}) {
+            DecodeOptions options = oriented(turn);
+            options.colorManage = true;
+            CxImage image;
+            if (!decode(file, image, options)) {
+                EXPECT_FALSE(image.GetLastError().isEmpty());
+            }
+        }
+    }
+}

@@ -184,7 +184,9 @@ void SrgbConverter::prepare(void* handle) {
     cmsHPROFILE profile = handle;
     const SrgbTarget& target = srgbTarget();
     if (!target.valid) return;
-    const cmsColorSpaceSignature space = cmsGetColorSpace(profile);
+    // Signatures come from the file: kept as plain numbers, since a value outside the
+    // enumeration must not be held in an enumeration type.
+    const std::uint32_t space = std::uint32_t(cmsGetColorSpace(profile));
 
     if (space == cmsSigGrayData) {
         // Grey to sRGB is grey again: one table of 256 levels says it all.
@@ -215,7 +217,7 @@ void SrgbConverter::prepare(void* handle) {
                                      static_cast<const cmsToneCurve*>(cmsReadTag(profile, cmsSigGreenTRCTag)),
                                      static_cast<const cmsToneCurve*>(cmsReadTag(profile, cmsSigBlueTRCTag))};
     bool simple = cmsIsMatrixShaper(profile) && !cmsIsCLUT(profile, kIntent, LCMS_USED_AS_INPUT) &&
-                  cmsGetPCS(profile) == cmsSigXYZData && curves[0] && curves[1] && curves[2] &&
+                  std::uint32_t(cmsGetPCS(profile)) == cmsSigXYZData && curves[0] && curves[1] && curves[2] &&
                   colorantMatrix(profile, toXyz);
     for (int c = 0; simple && c < 3; ++c) simple = cmsEvalToneCurveFloat(curves[c], 0.0f) * kOne < 0.5f;
     if (simple) {

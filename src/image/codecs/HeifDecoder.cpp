@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <type_traits>
 #include <vector>
 
 #include "image/CxImage.h"
@@ -53,6 +54,15 @@ struct NclxFree {
     void operator()(heif_color_profile_nclx* n) const { heif_nclx_color_profile_free(n); }
 };
 
+// The value of an enumeration field filled from the file, read as its plain number: a
+// code outside the enumeration must not be loaded as the enumeration type.
+template <class E>
+int fieldValue(const E& field) {
+    std::underlying_type_t<E> v;
+    std::memcpy(&v, &field, sizeof v);
+    return int(v);
+}
+
 void initLibrary() {
     static std::once_flag once;
     std::call_once(once, [] { heif_init(nullptr); });
@@ -84,7 +94,8 @@ void prepareColour(const heif_image_handle* handle, codecs::SrgbConverter& colou
     heif_color_profile_nclx* raw = nullptr;
     if (heif_image_handle_get_nclx_color_profile(handle, &raw).code != heif_error_Ok || !raw) return;
     const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(raw);
-    colour.setColourDescription(int(nclx->color_primaries), int(nclx->transfer_characteristics));
+    colour.setColourDescription(fieldValue(nclx->color_primaries),
+                                fieldValue(nclx->transfer_characteristics));
 }
 
 bool decodeHeif(const std::uint8_t* data, std::size_t size, DecodeSession& s, const DecodeOptions& options) {
