@@ -166,10 +166,4 @@ TEST(DecodeCommand, ReadsPhonePhotosAndFollowsTheColourSetting) {
         EXPECT_EQ(cli(settings + QStringList{QStringLiteral("info"), data + c.file}).out,
                   QString::fromLatin1(c.line));
     }
-    // Without the conversion the command writes what djpeg sees.
-    ASSERT_EQ(
-        cli({QStringLiteral("--settings"), unmanaged, QStringLiteral("decode"), data + "jpeg-adobe.jpg", out})
-            .exitCode,
-        0);
-    EXPECT_TRUE(SamePicture(out, QStringLiteral("jpeg-adobe.ppm")));
 }
