@@ -171,7 +171,7 @@ public:
     // Counts red, green, blue and gray levels; returns the largest count of any bin.
     long CountHistogram(long* red, long* green, long* blue, long* gray) const;
 
-    // JPEG loading: turn the pixels as the camera's orientation tag says.
+    // JPEG and HEIF loading: turn the pixels as the camera's orientation says.
     void SetApplyExifOrientation(bool on) { applyExifOrientation_ = on; }
     bool GetApplyExifOrientation() const { return applyExifOrientation_; }
 

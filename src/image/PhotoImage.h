@@ -24,8 +24,9 @@ public:
     // content), then the system path.
     // A failed load leaves whatever the photo held before.
     int LoadFile(const QString& path);
-    // Whether JPEG photos are turned as their orientation tag says (the setting
-    // Config/ApplyExifOrientation). On unless switched off.
+    // Whether JPEG photos are turned as their orientation tag says, and HEIF photos
+    // by their turns and mirrors (the setting Config/ApplyExifOrientation). On unless
+    // switched off.
     static void SetApplyExifOrientation(bool on);
     static bool ApplyExifOrientation();
     // Whether photos with an embedded colour profile are converted to sRGB (the
