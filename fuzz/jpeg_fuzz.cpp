@@ -1,4 +1,5 @@
-// JPEG decoding of arbitrary bytes, with the EXIF turn and a reduced scale on some inputs.
+// JPEG decoding of arbitrary bytes, with the EXIF turn, the colour profile and a reduced
+// scale on some inputs.
 #include <cstddef>
 #include <cstdint>
 
@@ -8,6 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DecodeOptions options;
     options.maxPixels = 4u * 1024 * 1024;  // keeps each run short; the limit itself is tested elsewhere
+    options.colorManage = true;
     options.applyExifOrientation = true;
     options.jpegScaleDenominator = 1 << (size % 4);
     CxImage image;

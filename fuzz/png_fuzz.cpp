@@ -1,4 +1,4 @@
-// PNG decoding of arbitrary bytes.
+// PNG decoding of arbitrary bytes, with the colour profile.
 #include <cstddef>
 #include <cstdint>
 
@@ -8,6 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DecodeOptions options;
     options.maxPixels = 4u * 1024 * 1024;
+    options.colorManage = true;
     CxImage image;
     DecodePng(data, size, image, options);
     return 0;

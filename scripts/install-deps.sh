@@ -8,6 +8,10 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins
   libqt6svg6 libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libtiff-dev libcups2-dev
+  liblcms2-dev
+  # HEIC/HEIF and AVIF: Debian 12's libheif1 carries its decoders built in, through
+  # libde265 (HEVC) and libdav1d (AV1); named here so a missing one fails the install.
+  libheif-dev libheif1 libde265-0 libdav1d6
   fonts-liberation desktop-file-utils
   googletest libgtest-dev
   xvfb xauth locales

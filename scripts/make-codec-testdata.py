@@ -239,6 +239,28 @@ def write_16bit_bmps():
     p555 = b"".join(pad4(b"".join(struct.pack("<H", ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3))
                                   for r, g, b in row)) for row in reversed(src))
     open(path("bmp_16_555.bmp"), "wb").write(bmp_file(bmp_info(W, H, 16), b"", p555))
+    # The same pixels marked BI_BITFIELDS with all three masks zero, as some encoders
+    # write them; of the readers at hand only netpbm takes that as 5-5-5.
+    zero = struct.pack("<III", 0, 0, 0)
+    open(path("bmp_16_zeromasks.bmp"), "wb").write(bmp_file(bmp_info(W, H, 16, 3), b"", p555, zero))
+
+
+def bmp_v5_info(width, height, bpp, masks, compression=3):
+    """A 124-byte BITMAPV5HEADER: the 40 bytes, four masks, LCS_sRGB and zeros."""
+    head = struct.pack("<IiiHHIIiiII", 124, width, height, 1, bpp, compression, 0, 2835, 2835, 0, 0)
+    head += struct.pack("<IIII", *masks) + b"BGRs" + b"\0" * 36 + b"\0" * 12
+    head += struct.pack("<IIII", 4, 0, 0, 0)  # intent LCS_GM_IMAGES, no profile
+    assert len(head) == 124
+    return head
+
+
+def write_v5_4444_bmp():
+    """16 bits as 4-4-4-4 (alpha, red, green, blue) in a BITMAPV5 header."""
+    src = colour_source()
+    px = b"".join(pad4(b"".join(struct.pack("<H", 0xf000 | ((r >> 4) << 8) | ((g >> 4) << 4) | (b >> 4))
+                                 for r, g, b in row)) for row in reversed(src))
+    info = bmp_v5_info(W, H, 16, (0x0f00, 0x00f0, 0x000f, 0xf000))
+    open(path("bmp_v5_4444.bmp"), "wb").write(bmp_file(info, b"", px))
 
 
 def write_32bit_plain_bmp():
@@ -361,6 +383,11 @@ def main():
     ref_by_magick("bmp_rle4.bmp")
     write_16bit_bmps()
     ref_by_magick("bmp_16_555.bmp")
+    ref_by_netpbm("bmp_16_zeromasks.bmp", "bmptopnm")
+    # ImageMagick widens 4-bit channels by a shift and Pillow refuses them; netpbm
+    # replicates the bits.
+    write_v5_4444_bmp()
+    ref_by_netpbm("bmp_v5_4444.bmp", "bmptopnm")
     magick(pil_rgb(), ["-define", "bmp:subtype=RGB565"], "bmp_16_565.bmp")
     ref_by_pillow("bmp_16_565.bmp")
     pil_rgb().save(path("bmp_24.bmp"))

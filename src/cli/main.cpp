@@ -131,6 +131,7 @@ int main(int argc, char** argv) {
     store.setWritesInMemoryOnly(true);
     PhotoImage::SetApplyExifOrientation(
         readSettingInt(store, setting::ApplyExifOrientation) != 0);
+    PhotoImage::SetColorManagePhotos(readSettingInt(store, setting::ColorManagePhotos) != 0);
 
     CliContext ctx;
     ctx.args = rest;

@@ -20,7 +20,8 @@ QString photoFileFilter() {
         "All Supported Graphics Files|*.BMP;*.GIF;*.ICO;*.JPG;*.PCX;*.PNG;*.TIF;*.TGA;*.WMF|"
         "BMP (Bitmap Files) (*.BMP)|*.BMP|GIF Files(*.GIF)|*.GIF|Icon Files(*.ICO)|*.ICO|"
         "PCX Files(*.PCX)|*.PCX|PNG Files(*.PNG)|*.PNG|Jpeg Files(*.JPG)|*.JPG|Tga Files(*.TGA)|*.TGA|"
-        "Tif Files(*.TIF)|*.TIF|Wmf (Windows Meta Files) (*.WMF)|*.WMF|");
+        "Tif Files(*.TIF)|*.TIF|Wmf (Windows Meta Files) (*.WMF)|*.WMF|"
+        "HEIC Files(*.HEIC)|*.HEIC|HEIF Files(*.HEIF)|*.HEIF|AVIF Files(*.AVIF)|*.AVIF|");
 }
 
 QString helpDirectory(const QString& productDir) {

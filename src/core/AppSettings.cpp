@@ -94,6 +94,7 @@ const Binding kLoadOrder[] = {
     {&setting::SaveAsJpg, &AppSettings::SaveAsJpg},
     {&setting::PreviewCheck, &AppSettings::PreviewCheck},
     {&setting::ApplyExifOrientation, &AppSettings::ApplyExifOrientation},
+    {&setting::ColorManagePhotos, &AppSettings::ColorManagePhotos},
     {&setting::LogoLocation, &AppSettings::LogoLocation},
     {&setting::LogoFileName, &AppSettings::LogoFileName},
     {&setting::WatermarkText, &AppSettings::WatermarkText},

@@ -106,6 +106,8 @@ struct AppSettings {
 
     // Config, new here: turn JPEG photos as their camera's orientation tag says.
     int ApplyExifOrientation = 1;
+    // Config, new here: convert photos with an embedded colour profile to sRGB.
+    int ColorManagePhotos = 1;
 
     // Derived and session-only values.
     int CanvasWidth = 1600;

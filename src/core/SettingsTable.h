@@ -58,6 +58,7 @@ SNAPVALE_INT("Config", PreviewCheck, 1)
 SNAPVALE_DECIMAL("Config", TopBottomMargin, "0.0")
 SNAPVALE_DECIMAL("Config", LeftRightMargin, "0.0")
 SNAPVALE_INT("Config", ApplyExifOrientation, 1)
+SNAPVALE_INT("Config", ColorManagePhotos, 1)
 // The main view's zoom in percent; 0 fits the page into the window.
 SNAPVALE_INT("Config", ViewZoom, 100)
 // The folder scan's extension switches, read afresh for every file.
@@ -70,6 +71,9 @@ SNAPVALE_INT("Config", TifFilter, 1)
 SNAPVALE_INT("Config", PcxFilter, 1)
 SNAPVALE_INT("Config", TgaFilter, 1)
 SNAPVALE_INT("Config", PngFilter, 1)
+SNAPVALE_INT("Config", HeicFilter, 1)
+SNAPVALE_INT("Config", HeifFilter, 1)
+SNAPVALE_INT("Config", AvifFilter, 1)
 
 // PhotoPageLayout
 SNAPVALE_TEXT("PhotoPageLayout", FullPageTemplateSel, "Index Sheet (Negative Strip) - 9 Prints")

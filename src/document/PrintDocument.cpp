@@ -8,6 +8,7 @@ PrintDocument::PrintDocument(SettingsStore& store, const QString& startFolder, Q
     : QObject(parent), store_(store), startFolder_(startFolder) {
     settings_.load(store_);
     PhotoImage::SetApplyExifOrientation(settings_.ApplyExifOrientation != 0);
+    PhotoImage::SetColorManagePhotos(settings_.ColorManagePhotos != 0);
     // A folder named on the command line is opened as Open Directory would: the
     // list comes from it, not from the album of the last run.
     if (!startFolder_.isEmpty()) {

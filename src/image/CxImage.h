@@ -23,6 +23,9 @@ enum CxFormat : int {
     CXIMAGE_FORMAT_TIF = 6,
     CXIMAGE_FORMAT_TGA = 7,
     CXIMAGE_FORMAT_PCX = 8,
+    // Beyond the seven: phone and camera photos through libheif.
+    CXIMAGE_FORMAT_HEIF = 9,  // HEIC and other HEIF files
+    CXIMAGE_FORMAT_AVIF = 10,
 };
 
 struct RGBQuad {
@@ -171,9 +174,13 @@ public:
     // Counts red, green, blue and gray levels; returns the largest count of any bin.
     long CountHistogram(long* red, long* green, long* blue, long* gray) const;
 
-    // JPEG loading: turn the pixels as the camera's orientation tag says.
+    // JPEG and HEIF loading: turn the pixels as the camera's orientation says.
     void SetApplyExifOrientation(bool on) { applyExifOrientation_ = on; }
     bool GetApplyExifOrientation() const { return applyExifOrientation_; }
+
+    // Loading with an embedded colour profile (JPEG, PNG, TIFF, HEIF): convert to sRGB.
+    void SetColorManage(bool on) { colorManage_ = on; }
+    bool GetColorManage() const { return colorManage_; }
 
     // Set by the JPEG decoder from the EXIF block (0 when none).
     int GetExifOrientation() const { return exifOrientation_; }
@@ -195,6 +202,7 @@ private:
     int ydpi_ = 96;
     int exifOrientation_ = 0;
     bool applyExifOrientation_ = false;
+    bool colorManage_ = false;
     // Nearest-colour memo: the last colour asked and its palette index.
     mutable RGBQuad memoColor_{};
     mutable std::uint8_t memoIndex_ = 0;

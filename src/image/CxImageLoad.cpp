@@ -1,5 +1,6 @@
 // Loading a CxImage: the whole file is read into memory and handed to the one
-// decoder that its format code names. There is no detection by content.
+// decoder that its format code names. There is no detection by content here; the
+// photo loader sniffs HEIF files itself.
 #include <QByteArray>
 #include <QFile>
 
@@ -68,24 +69,27 @@ bool CxImage::LoadFromMemory(const std::uint8_t* data, std::size_t size, int for
         data = &empty;
         size = 0;
     }
+    DecodeOptions options;
+    options.applyExifOrientation = applyExifOrientation_;
+    options.colorManage = colorManage_;
     switch (acceptedCode(format) ? format : CXIMAGE_FORMAT_UNKNOWN) {
         case CXIMAGE_FORMAT_BMP:
             return DecodeBmp(data, size, *this);
         case CXIMAGE_FORMAT_GIF:
             return DecodeGif(data, size, *this);
-        case CXIMAGE_FORMAT_JPG: {
-            DecodeOptions options;
-            options.applyExifOrientation = applyExifOrientation_;
+        case CXIMAGE_FORMAT_JPG:
             return DecodeJpeg(data, size, *this, options);
-        }
         case CXIMAGE_FORMAT_PNG:
-            return DecodePng(data, size, *this);
+            return DecodePng(data, size, *this, options);
         case CXIMAGE_FORMAT_TIF:
-            return DecodeTiff(data, size, *this);
+            return DecodeTiff(data, size, *this, options);
         case CXIMAGE_FORMAT_TGA:
             return DecodeTga(data, size, *this);
         case CXIMAGE_FORMAT_PCX:
             return DecodePcx(data, size, *this);
+        case CXIMAGE_FORMAT_HEIF:
+        case CXIMAGE_FORMAT_AVIF:
+            return DecodeHeif(data, size, *this, options);
         default:
             SetLastError(QStringLiteral("Decode: Unknown or wrong format"));
             return false;

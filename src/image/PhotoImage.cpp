@@ -1,6 +1,7 @@
 // Loading, measuring and drawing of PhotoImage.
 #include "image/PhotoImage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -11,6 +12,8 @@
 #include <cstdint>
 #include <deque>
 #include <vector>
+
+#include "image/codecs/Codecs.h"
 
 namespace {
 
@@ -35,6 +38,10 @@ QString formatNameForCode(int code) {
             return QStringLiteral("TGA");
         case CXIMAGE_FORMAT_PCX:
             return QStringLiteral("PCX");
+        case CXIMAGE_FORMAT_HEIF:
+            return QStringLiteral("HEIF");
+        case CXIMAGE_FORMAT_AVIF:
+            return QStringLiteral("AVIF");
         default:
             return QString();
     }
@@ -76,6 +83,8 @@ int rasterFormatForPath(const QString& path) {
     if (ext == QLatin1String("pcx")) return CXIMAGE_FORMAT_PCX;
     if (ext == QLatin1String("png")) return CXIMAGE_FORMAT_PNG;
     if (ext == QLatin1String("bmp")) return CXIMAGE_FORMAT_BMP;
+    if (ext == QLatin1String("heic") || ext == QLatin1String("heif")) return CXIMAGE_FORMAT_HEIF;
+    if (ext == QLatin1String("avif")) return CXIMAGE_FORMAT_AVIF;
     return CXIMAGE_FORMAT_UNKNOWN;
 }
 
@@ -96,6 +105,7 @@ void PhotoImage::Release() {
 namespace {
 // One switch for the whole program, set from the settings once they are loaded.
 std::atomic<bool> g_applyExifOrientation{true};
+std::atomic<bool> g_colorManagePhotos{true};
 }  // namespace
 
 void PhotoImage::SetApplyExifOrientation(bool on) {
@@ -105,14 +115,52 @@ bool PhotoImage::ApplyExifOrientation() {
     return g_applyExifOrientation.load();
 }
 
+void PhotoImage::SetColorManagePhotos(bool on) {
+    g_colorManagePhotos.store(on);
+}
+bool PhotoImage::ColorManagePhotos() {
+    return g_colorManagePhotos.load();
+}
+
+namespace {
+
+// The format a file's first bytes show, for the formats the loader also tells by
+// content: HEIF and AVIF, which phones and transfer tools save under any name.
+int sniffedFormat(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return CXIMAGE_FORMAT_UNKNOWN;
+    const QByteArray head = file.read(4096);  // the file type box, however many brands it lists
+    return SniffHeif(reinterpret_cast<const std::uint8_t*>(head.constData()), std::size_t(head.size()));
+}
+
+bool isHeifFormat(int format) {
+    return format == CXIMAGE_FORMAT_HEIF || format == CXIMAGE_FORMAT_AVIF;
+}
+
+}  // namespace
+
 int PhotoImage::LoadFileRasterOnly(const QString& path) {
-    const int format = rasterFormatForPath(path);
-    if (format == CXIMAGE_FORMAT_UNKNOWN) {
-        lastError_ = QStringLiteral("Decode: Unknown or wrong format");
-        return 0;
-    }
+    bool tried = false;
+    if (loadRasterPath(path, tried)) return 1;
+    if (!tried) lastError_ = QStringLiteral("Decode: Unknown or wrong format");
+    return 0;
+}
+
+int PhotoImage::loadRasterPath(const QString& path, bool& tried) {
+    const int byName = rasterFormatForPath(path);
+    tried = byName != CXIMAGE_FORMAT_UNKNOWN;
+    if (tried && loadRaster(path, byName)) return 1;
+    if (isHeifFormat(byName)) return 0;  // its decoder reads both kinds already
+    const int byContent = sniffedFormat(path);
+    if (byContent == CXIMAGE_FORMAT_UNKNOWN) return 0;
+    tried = true;
+    return loadRaster(path, byContent);
+}
+
+int PhotoImage::loadRaster(const QString& path, int format) {
     auto raster = std::make_unique<CxImage>(format);
     raster->SetApplyExifOrientation(ApplyExifOrientation());
+    raster->SetColorManage(ColorManagePhotos());
     if (!raster->LoadFromFile(path, format) || !raster->IsValid()) {
         lastError_ = raster->GetLastError();
         return 0;
@@ -120,7 +168,7 @@ int PhotoImage::LoadFileRasterOnly(const QString& path) {
     Release();
     raster_ = std::move(raster);
     rasterLoaded_ = true;
-    formatName_ = formatNameForCode(format);
+    formatName_ = formatNameForCode(raster_->GetType());
     lastError_.clear();
     return 1;
 }
@@ -137,8 +185,9 @@ bool PhotoImage::AdoptRaster(CxImage&& image) {
 
 int PhotoImage::LoadFile(const QString& path) {
     // A file whose bytes do not match its extension fails in its decoder and is
-    // then offered to the system picture path.
-    if (rasterFormatForPath(path) != CXIMAGE_FORMAT_UNKNOWN && LoadFileRasterOnly(path)) return 1;
+    // then offered to the system picture path (HEIF content to its own decoder first).
+    bool tried = false;
+    if (loadRasterPath(path, tried)) return 1;
     const QString rasterError = lastError_;
 
     QImageReader reader(path);

@@ -20,13 +20,19 @@ public:
     PhotoImage(const PhotoImage&) = delete;
     PhotoImage& operator=(const PhotoImage&) = delete;
 
-    // Non-zero on success: the raster path first (by extension), then the system path.
+    // Non-zero on success: the raster path first (by extension, and HEIF and AVIF by
+    // content), then the system path.
     // A failed load leaves whatever the photo held before.
     int LoadFile(const QString& path);
-    // Whether JPEG photos are turned as their orientation tag says (the setting
-    // Config/ApplyExifOrientation). On unless switched off.
+    // Whether JPEG photos are turned as their orientation tag says, and HEIF photos
+    // by their turns and mirrors (the setting Config/ApplyExifOrientation). On unless
+    // switched off.
     static void SetApplyExifOrientation(bool on);
     static bool ApplyExifOrientation();
+    // Whether photos with an embedded colour profile are converted to sRGB (the
+    // setting Config/ColorManagePhotos). On unless switched off.
+    static void SetColorManagePhotos(bool on);
+    static bool ColorManagePhotos();
 
     // As LoadFile, but a JPEG may be decoded at libjpeg's reduced DCT scale for drawing
     // small. chooseScale is asked with the photo's full pixel size (as LoadFile would
@@ -76,6 +82,11 @@ public:
     void Release();
 
 private:
+    // The raster path: the decoder the extension names, then HEIF and AVIF by content.
+    // tried tells whether any decoder was asked.
+    int loadRasterPath(const QString& path, bool& tried);
+    int loadRaster(const QString& path, int format);
+
     std::unique_ptr<CxImage> raster_;
     bool rasterLoaded_ = false;
     QImage systemPicture_;

@@ -40,10 +40,12 @@ int PhotoImage::LoadFileScaled(const QString& path, const std::function<int(int,
                 DecodeOptions options;
                 options.jpegScaleDenominator = chosen;
                 options.applyExifOrientation = orient;
+                options.colorManage = ColorManagePhotos();
                 decoded = DecodeJpeg(data, size, raster, options);
             } else {
                 // Full size from the bytes already read: the raster path of LoadFile.
                 raster.SetApplyExifOrientation(orient);
+                raster.SetColorManage(ColorManagePhotos());
                 decoded = raster.LoadFromMemory(data, size, CXIMAGE_FORMAT_JPG);
             }
             if (decoded && raster.IsValid()) {

@@ -12,17 +12,19 @@
 
 namespace {
 
-// The nine switches in the order they are tested, each with its extensions.
+// The switches in the order they are tested, each with its extensions: the nine of
+// old, then the phone photo formats.
 struct ExtensionSwitch {
     const SettingKey* key;
     const char* extensions[2];
 };
 constexpr ExtensionSwitch kSwitches[] = {
-    {&setting::JpgFilter, {"jpeg", "jpg"}},   {&setting::BmpFilter, {"bmp", nullptr}},
-    {&setting::TgaFilter, {"tga", nullptr}},  {&setting::PcxFilter, {"pcx", nullptr}},
-    {&setting::PngFilter, {"png", nullptr}},  {&setting::GifFilter, {"gif", nullptr}},
-    {&setting::IconFilter, {"ico", nullptr}}, {&setting::TifFilter, {"tiff", "tif"}},
-    {&setting::WmfFilter, {"wmf", nullptr}},
+    {&setting::JpgFilter, {"jpeg", "jpg"}},    {&setting::BmpFilter, {"bmp", nullptr}},
+    {&setting::TgaFilter, {"tga", nullptr}},   {&setting::PcxFilter, {"pcx", nullptr}},
+    {&setting::PngFilter, {"png", nullptr}},   {&setting::GifFilter, {"gif", nullptr}},
+    {&setting::IconFilter, {"ico", nullptr}},  {&setting::TifFilter, {"tiff", "tif"}},
+    {&setting::WmfFilter, {"wmf", nullptr}},   {&setting::HeicFilter, {"heic", nullptr}},
+    {&setting::HeifFilter, {"heif", nullptr}}, {&setting::AvifFilter, {"avif", nullptr}},
 };
 
 // Whether the letters after the dot at position dot are ext, ignoring ASCII case.
@@ -42,7 +44,7 @@ bool extensionAt(const QString& path, qsizetype dot, const char* ext) {
 bool AcceptsPhotoFile(const QString& path, SettingsStore& store) {
     // One pass over the dots of the path finds which extensions it holds; a switch
     // is then read only for an extension found. The answer is the same as reading
-    // all nine switches and searching the lower-cased path for each extension.
+    // every switch and searching the lower-cased path for each extension.
     unsigned found = 0;
     for (qsizetype dot = path.indexOf(QLatin1Char('.'), 1); dot >= 0;
          dot = path.indexOf(QLatin1Char('.'), dot + 1)) {

@@ -7,11 +7,11 @@ class ImageList;
 class SettingsStore;
 class StatusSink;
 
-// Whether a path names a photo the folder scan takes. The nine extension switches
-// of Config (JpgFilter, BmpFilter, ...) are read from the store on every call, so
-// a changed switch counts at once. An extension counts wherever it stands in the
-// whole path after its first character ("photo.jpg.bak" is taken, and so is every
-// file of a folder named "trip.jpg.d").
+// Whether a path names a photo the folder scan takes. The extension switches of
+// Config (JpgFilter, BmpFilter, ..., HeicFilter, HeifFilter, AvifFilter) are read from
+// the store on every call, so a changed switch counts at once. An extension counts
+// wherever it stands in the whole path after its first character ("photo.jpg.bak" is
+// taken, and so is every file of a folder named "trip.jpg.d").
 bool AcceptsPhotoFile(const QString& path, SettingsStore& store);
 
 // Clears the list and fills it with the photos of directory (no subfolders, hidden

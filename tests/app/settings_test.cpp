@@ -60,6 +60,7 @@ TEST_F(SettingsTest, EmptyStoreGivesEveryDefault) {
     EXPECT_FLOAT_EQ(s.TopBottomMargin, 0.0f);
     EXPECT_EQ(s.StartupWithWizard, 1);
     EXPECT_EQ(s.ApplyExifOrientation, 1);
+    EXPECT_EQ(s.ColorManagePhotos, 1);
     EXPECT_TRUE(s.LogoFileName.endsWith("/mylogo.bmp"));
     // Loading writes nothing: the file does not even appear.
     EXPECT_FALSE(QFile::exists(store().filePath()));
@@ -142,6 +143,7 @@ TEST_F(SettingsTest, LoadOrderAndEndWrites) {
     EXPECT_LT(at("Config/StartSeqPic"), at("PhotoAlbum/ImportedAlbum"));
     EXPECT_LT(at("PhotoAlbum/ImportedAlbum"), at("Config/UseBackgroundImage"));
     EXPECT_LT(at("Config/PreviewCheck"), at("PhotoPageLayout/LogoLocation"));
+    EXPECT_EQ(at("Config/ColorManagePhotos"), at("Config/ApplyExifOrientation") + 1);
     EXPECT_LT(at("PhotoPageLayout/LogoLocation"), at("Config/LogoFileName"));
     EXPECT_LT(at("Config/WatermarkText"), at("Config/LogoColorref"));
     EXPECT_LT(at("Config/GradEndColorref"), at("Option/WelcomeTipStatus"));

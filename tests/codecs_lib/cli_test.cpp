@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "RefImage.h"
+#include "image/codecs/Codecs.h"
 
 namespace {
 
@@ -108,4 +109,61 @@ TEST(DecodeCommand, ReportsFailuresWithExitCodes) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Error encountered while opening TIFF file")))
         << r.err.toStdString();
+}
+
+TEST(DecodeCommand, ReadsPhonePhotosAndFollowsTheColourSetting) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.ppm"));
+    const QString data = QStringLiteral(SNAPVALE_TEST_DATA "/codecs_lib/");
+    const QString defaults = dir.filePath(QStringLiteral("defaults.conf"));
+    const QString unmanaged = dir.filePath(QStringLiteral("unmanaged.conf"));
+    {
+        QFile f(unmanaged);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Config]\nColorManagePhotos=0\n");
+    }
+    // What the program's own decoders make of a file, as the command writes it.
+    auto decodedInProcess = [&](const QString& file, bool colorManage) {
+        QFile f(data + file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        DecodeOptions options;
+        options.applyExifOrientation = true;
+        options.colorManage = colorManage;
+        CxImage image;
+        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        const bool ok = file.endsWith(".jpg") ? DecodeJpeg(p, std::size_t(bytes.size()), image, options)
+                                              : DecodeHeif(p, std::size_t(bytes.size()), image, options);
+        EXPECT_TRUE(ok);
+        const std::vector<std::uint8_t> rgb = displayedRgb(image);
+        return QStringLiteral("P6\n%1 %2\n255\n").arg(image.GetWidth()).arg(image.GetHeight()).toLatin1() +
+               QByteArray(reinterpret_cast<const char*>(rgb.data()), int(rgb.size()));
+    };
+    auto written = [&]() {
+        QFile f(out);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    struct Case {
+        const char* file;
+        const QString* settings;
+        const char* line;
+        bool managed;
+    };
+    const Case cases[] = {
+        {"heic-444.heic", &defaults, "raster HEIF 37 23 24", true},
+        {"heic-o6.heic", &defaults, "raster HEIF 23 37 24", true},
+        {"avif-alpha.avif", &defaults, "raster AVIF 37 23 24", true},
+        {"jpeg-adobe.jpg", &defaults, "raster JPEG 32 16 24", true},
+        {"jpeg-adobe.jpg", &unmanaged, "raster JPEG 32 16 24", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QStringList settings{QStringLiteral("--settings"), *c.settings};
+        const CliRun r = cli(settings + QStringList{QStringLiteral("decode"), data + c.file, out});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString::fromLatin1(c.line));
+        EXPECT_TRUE(written() == decodedInProcess(QString::fromLatin1(c.file), c.managed));
+        EXPECT_EQ(cli(settings + QStringList{QStringLiteral("info"), data + c.file}).out,
+                  QString::fromLatin1(c.line));
+    }
 }

@@ -46,6 +46,7 @@ TEST(TiffDecoder, MatchesReferenceForEveryLayout) {
         {"bilevel", 1, 0},       {"bilevel-miniswhite", 1, 0},
         {"palette8", 8, 0},      {"palette4", 4, 0},
         {"palette-tiles", 8, 0}, {"palette4-tiles", 4, 0},
+        {"planar-tiles", 24, 0}, {"planar-strips", 24, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -56,11 +57,15 @@ TEST(TiffDecoder, MatchesReferenceForEveryLayout) {
         EXPECT_EQ(image.GetType(), CXIMAGE_FORMAT_TIF);
         EXPECT_TRUE(SameAsReference(image, readRef(QString::fromLatin1(c.name) + ".pnm"), c.tolerance));
     }
-    // Unassociated alpha: colour and alpha exactly as in the PNG the file was made from.
-    CxImage rgba;
-    ASSERT_TRUE(decode(testFile("rgba.tif"), rgba));
-    ASSERT_TRUE(rgba.HasAlpha());
-    EXPECT_TRUE(SameAsReference(rgba, readRef("rgba.pam")));
+    // Unassociated alpha: colour and alpha exactly as in the PNG the file was made from,
+    // interleaved and in separate planes.
+    for (const char* name : {"rgba.tif", "planar-rgba-tiles.tif"}) {
+        SCOPED_TRACE(name);
+        CxImage rgba;
+        ASSERT_TRUE(decode(testFile(QString::fromLatin1(name)), rgba));
+        ASSERT_TRUE(rgba.HasAlpha());
+        EXPECT_TRUE(SameAsReference(rgba, readRef("rgba.pam")));
+    }
 }
 
 TEST(TiffDecoder, EveryOrientationStandsUpright) {

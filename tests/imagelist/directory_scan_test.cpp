@@ -61,7 +61,7 @@ TEST_F(DirectoryScanTest, ExtensionsCountAnywhereAfterTheFirstCharacter) {
     EXPECT_TRUE(AcceptsPhotoFile("x.jpg", store()));
     EXPECT_FALSE(AcceptsPhotoFile("/x/photo.jpe", store()));
     EXPECT_FALSE(AcceptsPhotoFile("/x/notes.txt", store()));
-    for (const char* ext : {"bmp", "tga", "pcx", "png", "gif", "ico", "tif", "wmf"})
+    for (const char* ext : {"bmp", "tga", "pcx", "png", "gif", "ico", "tif", "wmf", "heic", "HEIF", "avif"})
         EXPECT_TRUE(AcceptsPhotoFile(QStringLiteral("/x/p.%1").arg(ext), store())) << ext;
 }
 
@@ -72,7 +72,8 @@ TEST_F(DirectoryScanTest, EachSwitchTurnsOffItsOwnExtensions) {
     } switches[] = {
         {"JpgFilter", {"a.jpg", "a.jpeg"}}, {"BmpFilter", {"a.bmp"}},           {"TgaFilter", {"a.tga"}},
         {"PcxFilter", {"a.pcx"}},           {"PngFilter", {"a.png"}},           {"GifFilter", {"a.gif"}},
-        {"IconFilter", {"a.ico"}},          {"TifFilter", {"a.tif", "a.tiff"}}, {"WmfFilter", {"a.wmf"}}};
+        {"IconFilter", {"a.ico"}},          {"TifFilter", {"a.tif", "a.tiff"}}, {"WmfFilter", {"a.wmf"}},
+        {"HeicFilter", {"a.heic"}},         {"HeifFilter", {"a.heif"}},         {"AvifFilter", {"a.avif"}}};
     for (const auto& s : switches) {
         store().writeInt("Config", s.name, 0);
         for (const QString& f : s.off) EXPECT_FALSE(AcceptsPhotoFile("/x/" + f, store())) << s.name;

@@ -245,7 +245,9 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, CxImage& image) {
                 if (info.compression == kAlphaBitFields) r.u32le();
                 if (r.overrun()) return s.fail("Error reading BMP info");
             }
-            info.haveMasks = true;
+            // Some writers mark plain pixels as bit fields and leave every mask zero;
+            // they mean the usual layout (5-5-5 or 8-8-8), not a black picture.
+            info.haveMasks = info.masks[0] || info.masks[1] || info.masks[2];
             break;
         case kJpeg:
         case kPng:

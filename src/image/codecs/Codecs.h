@@ -12,9 +12,12 @@ class CxImage;
 struct DecodeOptions {
     // JPEG only: decode at libjpeg's DCT scale 1/denominator (1, 2, 4 or 8) for drawing small.
     int jpegScaleDenominator = 1;
-    // JPEG only: turn the pixels as the EXIF orientation says.
+    // JPEG: turn the pixels as the EXIF orientation says; HEIF: apply its turns and
+    // mirrors (irot, imir) instead of keeping the pixels as stored.
     bool applyExifOrientation = false;
-    // JPEG, PNG, TIFF: refuse pictures of more pixels than this before decoding
+    // JPEG, PNG, TIFF, HEIF: convert a picture with an embedded colour profile to sRGB.
+    bool colorManage = false;
+    // JPEG, PNG, TIFF, HEIF: refuse pictures of more pixels than this before decoding
     // (0: only the raster's own ceiling). The fuzz targets keep it small.
     std::uint64_t maxPixels = 0;
 };
@@ -31,6 +34,13 @@ bool ReadJpegSize(const std::uint8_t* data, std::size_t size, int& width, int& h
 bool DecodePng(const std::uint8_t* data, std::size_t size, CxImage& image, const DecodeOptions& options = {});
 bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image,
                 const DecodeOptions& options = {});
+// HEIC/HEIF and AVIF through libheif. The file type box decides which it is (the
+// image's format code afterwards), whatever the caller's format code was.
+bool DecodeHeif(const std::uint8_t* data, std::size_t size, CxImage& image,
+                const DecodeOptions& options = {});
+// CXIMAGE_FORMAT_HEIF or CXIMAGE_FORMAT_AVIF when the bytes start with a file type box
+// of those families, else CXIMAGE_FORMAT_UNKNOWN. Reads only that box.
+int SniffHeif(const std::uint8_t* data, std::size_t size);
 
 // The camera information of a JPEG's EXIF block. `data` is the APP1 payload that
 // starts with "Exif\0\0". Returns false with one of the decoder's EXIF texts in

@@ -6,6 +6,7 @@
 
 #include "image/codecs/ByteReader.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/JpegSections.h"
 
 namespace {
 
@@ -221,46 +222,28 @@ bool ReadJpegExif(const std::uint8_t* data, std::size_t size, ExifInfo& info, co
     const char* ignored = nullptr;
     if (!error) error = &ignored;
     *error = nullptr;
-    ByteReader in(data, size);
-    if (in.u8() != 0xFF || in.u8() != 0xD8) {
-        *error = kInvalidMarker;
-        return false;
-    }
-    for (int sections = 0;; ++sections) {
-        if (sections >= kMaxSections) {
+    bool found = false, parsed = false;
+    const codecs::JpegWalk walk = codecs::walkJpegSections(
+        data, size, kMaxSections, [&](std::uint8_t marker, const std::uint8_t* payload, std::size_t length) {
+            if (marker != 0xE1 || length < 6 || std::memcmp(payload, "Exif\0\0", 6) != 0) return true;
+            found = true;
+            parsed = ParseExif(payload, length, info, error);
+            return false;
+        });
+    if (found) return parsed;
+    switch (walk) {
+        case codecs::JpegWalk::Done:
+            return true;
+        case codecs::JpegWalk::TooManySections:
             *error = kTooManySections;
             return false;
-        }
-        // A marker is 0xFF followed by its code; writers may pad with more 0xFF bytes.
-        if (in.atEnd()) {
+        case codecs::JpegWalk::PrematureEnd:
             *error = kPrematureEnd;
             return false;
-        }
-        if (in.u8() != 0xFF) {
-            *error = kInvalidMarker;
-            return false;
-        }
-        std::uint8_t marker = in.u8();
-        for (int pad = 0; marker == 0xFF && pad < 16 && !in.atEnd(); ++pad) marker = in.u8();
-        if (in.overrun()) {
-            *error = kPrematureEnd;
-            return false;
-        }
-        if (marker == 0xFF || marker == 0x00) {
-            *error = kInvalidMarker;
-            return false;
-        }
-        // Image data or the end: no EXIF block comes after this.
-        if (marker == 0xDA || marker == 0xD9) return true;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // stand-alone markers
-        const std::uint16_t length = in.u16be();
-        if (in.overrun() || length < 2 || length - 2u > in.remaining()) {
-            *error = kPrematureEnd;
-            return false;
-        }
-        const std::uint8_t* payload = in.peek(length - 2u);
-        if (marker == 0xE1 && length - 2u >= 6 && std::memcmp(payload, "Exif\0\0", 6) == 0)
-            return ParseExif(payload, length - 2u, info, error);
-        in.skip(length - 2u);
+        case codecs::JpegWalk::NotJpeg:
+        case codecs::JpegWalk::InvalidMarker:
+            break;
     }
+    *error = kInvalidMarker;
+    return false;
 }

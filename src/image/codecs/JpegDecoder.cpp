@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 // libjpeg's headers need FILE and size_t declared before them.
 #include <jerror.h>
@@ -12,6 +13,7 @@
 
 #include "image/CxImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/ColorProfile.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -36,6 +38,7 @@ struct JpegContext {
     CxImage* out;            // the fresh raster being filled
     const CxImage* control;  // the caller's image: its escape flag and progress
     CxImage* progress;
+    const codecs::SrgbConverter* colour;  // the embedded profile's conversion
     int xdpi, ydpi;
     bool rasterFailed;  // the raster's own error text applies
     char error[256];
@@ -122,6 +125,8 @@ bool decodeFrame(JpegContext* ctx) {
         return false;
     }
     if (grey) ctx->out->SetGrayPalette();
+    // Colour rows are converted as they arrive, while they are still in the cache.
+    const bool convertRows = !grey && !cmyk && ctx->colour->appliesTo(true);
     JSAMPARRAY cmykRow =
         cmyk ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, width * 4u, 1)
              : nullptr;
@@ -152,6 +157,8 @@ bool decodeFrame(JpegContext* ctx) {
             }
         } else {
             got = jpeg_read_scanlines(&cinfo, rows, want);
+            if (convertRows)
+                for (unsigned i = 0; i < got; ++i) ctx->colour->convertBgr(rows[i], width);
         }
         if (got == 0) break;  // suspended: cannot happen with a memory source, but never spin
         const int percent = int(std::uint64_t(cinfo.output_scanline) * 100 / height);
@@ -204,7 +211,14 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         return false;
     }
     CxImage decoded(CXIMAGE_FORMAT_JPG);
+    codecs::SrgbConverter colour;
+    if (options.colorManage) {
+        std::vector<std::uint8_t> profile;
+        if (codecs::ReadJpegIccProfile(data, size, profile))
+            colour.setIccProfile(profile.data(), profile.size());
+    }
     JpegContext ctx{};
+    ctx.colour = &colour;
     ctx.data = data;
     ctx.size = size;
     ctx.options = &options;
@@ -216,6 +230,8 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         image.SetLastError(ctx.rasterFailed ? decoded.GetLastError() : QString::fromUtf8(ctx.error));
         return false;
     }
+    // Grey pictures keep their levels in the palette.
+    if (decoded.GetBpp() == 8 && colour.appliesTo(false)) colour.convertImage(decoded);
     // A damaged EXIF block costs only the camera information, never the picture.
     ExifInfo exif;
     const char* exifError = nullptr;

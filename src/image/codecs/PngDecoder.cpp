@@ -9,6 +9,7 @@
 
 #include "image/CxImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/ColorProfile.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -26,6 +27,10 @@ struct PngContext {
     const CxImage* control;
     CxImage* progress;
     std::uint8_t* temp;  // freed by the caller, so a longjmp cannot leak it
+    bool colorManage;
+    std::uint8_t* icc;  // a copy of the iCCP profile, freed by the caller as well
+    std::size_t iccSize;
+    bool colourSource;  // colour (or palette) data rather than grey
     int xdpi, ydpi;
     bool rasterFailed;
     char error[256];
@@ -114,6 +119,19 @@ bool decodeFrame(PngContext* ctx) {
         setError(ctx, "CXIMAGE_MAX_MEMORY exceeded");
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
+    }
+    ctx->colourSource = (colorType & PNG_COLOR_MASK_COLOR) != 0;
+    int srgbIntent = 0;
+    png_charp iccName = nullptr;
+    int iccCompression = 0;
+    png_bytep iccData = nullptr;
+    png_uint_32 iccLength = 0;
+    // A picture that says it is sRGB needs nothing, whatever else it carries.
+    if (ctx->colorManage && !png_get_sRGB(png, info, &srgbIntent) &&
+        png_get_iCCP(png, info, &iccName, &iccCompression, &iccData, &iccLength) && iccData &&
+        iccLength > 0 && (ctx->icc = static_cast<std::uint8_t*>(std::malloc(iccLength)))) {
+        std::memcpy(ctx->icc, iccData, iccLength);
+        ctx->iccSize = iccLength;
     }
     png_uint_32 resX = 0, resY = 0;
     int unit = 0;
@@ -234,12 +252,17 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, CxImage& image, const
     ctx.out = &decoded;
     ctx.control = &image;
     ctx.progress = &image;
+    ctx.colorManage = options.colorManage;
     const bool ok = decodeFrame(&ctx);
     std::free(ctx.temp);
+    codecs::SrgbConverter colour;
+    if (ok && ctx.icc) colour.setIccProfile(ctx.icc, ctx.iccSize);
+    std::free(ctx.icc);
     if (!ok) {
         image.SetLastError(ctx.rasterFailed ? decoded.GetLastError() : QString::fromUtf8(ctx.error));
         return false;
     }
+    if (colour.appliesTo(ctx.colourSource)) colour.convertImage(decoded);
     image.TakeOver(decoded);
     image.SetType(CXIMAGE_FORMAT_PNG);
     image.SetXDPI(ctx.xdpi > 0 ? ctx.xdpi : image.GetXDPI());

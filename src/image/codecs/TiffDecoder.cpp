@@ -1,7 +1,7 @@
 // TIFF through libtiff, read from memory: the first page, stripped or tiled. Palette,
-// bilevel and grey pictures of up to 8 bits and 8-bit RGB(A) are copied sample by
-// sample into the DIB; everything else (16 bits, YCbCr, CMYK, separate planes, ...)
-// goes through libtiff's RGBA reader a band of rows at a time. The orientation tag is
+// bilevel and grey pictures of up to 8 bits and 8-bit RGB(A), interleaved or in
+// separate planes, are copied sample by sample into the DIB; everything else (16 bits,
+// YCbCr, CMYK, ...) goes through libtiff's RGBA reader a band of rows at a time. The orientation tag is
 // applied afterwards. libtiff reports errors by return value, never by longjmp.
 #include <tiffio.h>
 
@@ -13,6 +13,7 @@
 
 #include "image/CxImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/ColorProfile.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -85,12 +86,14 @@ struct Picture {
     bool alphaAssociated;
 };
 
-// Calls fn(x0, y0, columns, rows, bytes, rowBytes) for every strip or tile of a
-// contiguous picture, with the block's decoded bytes.
+// Calls fn(x0, y0, columns, rows, planes, rowBytes) for every strip or tile with the
+// block's decoded bytes: planes[0] alone for interleaved samples, planes[0] to
+// planes[count - 1] for the first `count` planes of a picture stored a sample a plane.
 template <class Fn>
-const char* forEachBlock(const Picture& p, const CxImage& control, Fn fn) {
+const char* forEachBlock(const Picture& p, const CxImage& control, int count, Fn fn) {
     TIFF* tif = p.tif;
     const bool tiled = TIFFIsTiled(tif);
+    const bool separate = count > 1;
     const char* corrupt = tiled ? "Corrupted tiled TIFF file!" : "Corrupted TIFF file!";
     std::uint32_t blockW = p.width, blockH = 0;
     tmsize_t blockBytes, rowBytes;
@@ -106,32 +109,40 @@ const char* forEachBlock(const Picture& p, const CxImage& control, Fn fn) {
         rowBytes = TIFFScanlineSize(tif);
     }
     // The sizes libtiff computes are overflow-checked (0 on overflow); ours must agree
-    // with them before a single byte is copied.
-    const std::uint64_t samplesPerRow = std::uint64_t(blockW) * p.samples;
+    // with them before a single byte is copied. With separate planes they are a plane's.
+    const std::uint64_t samplesPerRow = std::uint64_t(blockW) * (separate ? 1 : p.samples);
     if (blockW == 0 || blockH == 0 || blockBytes <= 0 || rowBytes <= 0 || blockBytes > kMaxBlockBytes ||
         (samplesPerRow * p.bitsPerSample + 7) / 8 > std::uint64_t(rowBytes) ||
-        std::uint64_t(rowBytes) * blockH > std::uint64_t(blockBytes))
+        std::uint64_t(rowBytes) * blockH > std::uint64_t(blockBytes) || count < 1 || count > 4 ||
+        count > p.samples)
         return corrupt;
     std::vector<std::uint8_t> buffer;
     try {
-        buffer.resize(std::size_t(blockBytes));
+        buffer.resize(std::size_t(blockBytes) * std::size_t(count));
     } catch (...) {
         return "No space for raster buffer";
     }
+    const std::uint8_t* planes[4] = {};
+    for (int s = 0; s < count; ++s) planes[s] = buffer.data() + std::size_t(blockBytes) * std::size_t(s);
     for (std::uint32_t y0 = 0; y0 < p.height; y0 += blockH) {
         if (control.GetEscape()) return "Cancelled";
         const std::uint32_t rows = std::min(blockH, p.height - y0);
         for (std::uint32_t x0 = 0; x0 < p.width; x0 += blockW) {
             const std::uint32_t cols = std::min(blockW, p.width - x0);
-            tmsize_t got;
-            if (tiled)
-                got = TIFFReadEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, 0), buffer.data(), blockBytes);
-            else
-                got = TIFFReadEncodedStrip(tif, TIFFComputeStrip(tif, y0, 0), buffer.data(), blockBytes);
-            // Tiles are always whole; the last strip may be short.
-            const std::uint64_t needed = std::uint64_t(rowBytes) * (tiled ? blockH : rows);
-            if (got < 0 || std::uint64_t(got) < needed) return corrupt;
-            fn(x0, y0, cols, rows, buffer.data(), std::size_t(rowBytes));
+            for (int s = 0; s < count; ++s) {
+                std::uint8_t* into = buffer.data() + std::size_t(blockBytes) * std::size_t(s);
+                tmsize_t got;
+                if (tiled)
+                    got = TIFFReadEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, std::uint16_t(s)), into,
+                                              blockBytes);
+                else
+                    got = TIFFReadEncodedStrip(tif, TIFFComputeStrip(tif, y0, std::uint16_t(s)), into,
+                                               blockBytes);
+                // Tiles are always whole; the last strip may be short.
+                const std::uint64_t needed = std::uint64_t(rowBytes) * (tiled ? blockH : rows);
+                if (got < 0 || std::uint64_t(got) < needed) return corrupt;
+            }
+            fn(x0, y0, cols, rows, planes, std::size_t(rowBytes));
         }
         const_cast<CxImage&>(control).SetProgress(int(std::uint64_t(y0 + rows) * 100 / p.height));
     }
@@ -164,9 +175,10 @@ const char* readIndexed(const Picture& p, CxImage& out, const CxImage& control) 
     }
     const int sampleBits = p.bitsPerSample;
     return forEachBlock(
-        p, control,
+        p, control, 1,
         [&](std::uint32_t x0, std::uint32_t y0, std::uint32_t cols, std::uint32_t rows,
-            const std::uint8_t* data, std::size_t rowBytes) {
+            const std::uint8_t* const* planes, std::size_t rowBytes) {
+            const std::uint8_t* data = planes[0];
             for (std::uint32_t r = 0; r < rows; ++r) {
                 const std::uint8_t* src = data + r * rowBytes;
                 std::uint8_t* dst = out.GetBits(int(p.height - 1 - (y0 + r)));
@@ -191,24 +203,31 @@ const char* readIndexed(const Picture& p, CxImage& out, const CxImage& control) 
         });
 }
 
-// 8-bit RGB with or without alpha, samples interleaved.
+// 8-bit RGB with or without alpha, samples interleaved or a sample a plane.
 const char* readRgb8(const Picture& p, CxImage& out, const CxImage& control) {
     if (!out.CreateRaster(p.width, p.height, 24, CXIMAGE_FORMAT_TIF)) return "CxImageTIF can't create image";
     const bool alpha = p.alphaAssociated || p.alphaUnassociated;
     if (alpha && !codecs::createAlpha(out)) return "No space for raster buffer";
-    const std::size_t step = p.samples;
-    return forEachBlock(p, control,
+    const bool separate = p.planar == PLANARCONFIG_SEPARATE;
+    const int channels = alpha ? 4 : 3;
+    // Where sample c of pixel x lies: planes[c] + x with separate planes, planes[0] +
+    // x * samples + c interleaved.
+    const std::size_t step = separate ? 1 : p.samples;
+    return forEachBlock(p, control, separate ? channels : 1,
                         [&](std::uint32_t x0, std::uint32_t y0, std::uint32_t cols, std::uint32_t rows,
-                            const std::uint8_t* data, std::size_t rowBytes) {
+                            const std::uint8_t* const* planes, std::size_t rowBytes) {
                             for (std::uint32_t r = 0; r < rows; ++r) {
                                 const int dibRow = int(p.height - 1 - (y0 + r));
-                                const std::uint8_t* s = data + r * rowBytes;
+                                const std::uint8_t* s[4];
+                                for (int c = 0; c < channels; ++c)
+                                    s[c] = separate ? planes[c] + r * rowBytes : planes[0] + r * rowBytes + c;
                                 std::uint8_t* d = out.GetBits(dibRow) + std::size_t(x0) * 3;
                                 std::uint8_t* a = alpha ? out.AlphaRow(dibRow) + x0 : nullptr;
-                                for (std::uint32_t x = 0; x < cols; ++x, s += step, d += 3) {
-                                    std::uint8_t red = s[0], green = s[1], blue = s[2];
+                                for (std::uint32_t x = 0; x < cols; ++x, d += 3) {
+                                    const std::size_t at = x * step;
+                                    std::uint8_t red = s[0][at], green = s[1][at], blue = s[2][at];
                                     if (a) {
-                                        const std::uint8_t av = s[3];
+                                        const std::uint8_t av = s[3][at];
                                         a[x] = av;
                                         // Premultiplied colour is stored straight, as the alpha plane
                                         // expects.
@@ -325,6 +344,8 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
     p.tif = tif;
     if (!TIFFSetDirectory(tif, 0)) failure = "Error: page not present in TIFF file";
     int xdpi = 0, ydpi = 0;
+    codecs::SrgbConverter colour;
+    bool colourSource = false;
     if (!failure) {
         std::uint16_t compression = 0;
         TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &p.width);
@@ -342,6 +363,16 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
             p.alphaAssociated = extraKinds[0] == EXTRASAMPLE_ASSOCALPHA;
             p.alphaUnassociated = extraKinds[0] == EXTRASAMPLE_UNASSALPHA;
         }
+        colourSource = p.photometric == PHOTOMETRIC_RGB || p.photometric == PHOTOMETRIC_YCBCR ||
+                       p.photometric == PHOTOMETRIC_PALETTE;
+        const bool greySource =
+            p.photometric == PHOTOMETRIC_MINISBLACK || p.photometric == PHOTOMETRIC_MINISWHITE;
+        // Only colour and grey data have a profile we convert from (not CMYK, Lab, ...).
+        std::uint32_t iccLength = 0;
+        void* icc = nullptr;
+        if (options.colorManage && (colourSource || greySource) &&
+            TIFFGetField(tif, TIFFTAG_ICCPROFILE, &iccLength, &icc) && icc)
+            colour.setIccProfile(static_cast<const std::uint8_t*>(icc), iccLength);
         float resX = 0, resY = 0;
         std::uint16_t unit = RESUNIT_INCH;
         TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
@@ -354,9 +385,10 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         else if (std::uint64_t(p.width) * p.height > codecs::pixelLimit(options))
             failure = "CxImageTIF can't create image";
         else {
-            const bool contiguous = p.samples == 1 || p.planar == PLANARCONFIG_CONTIG;
-            // Old-style JPEG and YCbCr need libtiff's own colour handling.
-            const bool plain = compression != COMPRESSION_OJPEG && contiguous;
+            // Old-style JPEG and YCbCr need libtiff's own colour handling. Separate planes
+            // are read here a plane at a time: libtiff's RGBA reader refuses small
+            // uncompressed tiles of them when the file is not memory-mapped.
+            const bool plain = compression != COMPRESSION_OJPEG;
             const bool indexed =
                 p.samples == 1 &&
                 (p.bitsPerSample == 1 || p.bitsPerSample == 2 || p.bitsPerSample == 4 ||
@@ -375,6 +407,7 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
     }
     TIFFClose(tif);
     if (!failure) {
+        if (colour.appliesTo(colourSource)) colour.convertImage(decoded);
         decoded.SetXDPI(xdpi > 0 ? xdpi : image.GetXDPI());
         decoded.SetYDPI(ydpi > 0 ? ydpi : image.GetYDPI());
         if (!codecs::OrientImage(decoded, p.orientation)) failure = "CxImageTIF can't create image";
