@@ -113,8 +113,10 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     }
     Launcher* launcher = options.launcher;
     if (!launcher) {
-        ownLauncher_ = std::make_unique<DesktopLauncher>();
-        launcher = ownLauncher_.get();
+        auto own = std::make_unique<DesktopLauncher>();
+        own->setOwner(this);
+        launcher = own.get();
+        ownLauncher_ = std::move(own);
     }
     PrinterBackend* printer = options.printer;
     if (!printer) {
@@ -547,6 +549,11 @@ void CSnapvaleDlg::dropEvent(QDropEvent* event) {
     const QStringList paths = droppedPaths(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
+    openDroppedPaths(paths);
+}
+
+void CSnapvaleDlg::openDroppedPaths(const QStringList& paths) {
+    if (paths.isEmpty()) return;
     if (document_->busy()) {
         services_.status->setPaneText(0, document_->busyRefusalText());
         return;

@@ -91,6 +91,10 @@ public:
     // After a template has been chosen: when it is a borderless full-page template,
     // tells the person if the printer is not set up for it. True when the notice showed.
     bool checkBorderlessTemplate();
+    // What a drop of these local files and folders does: a single folder opens as
+    // Open Directory would, an album imports, photo files are added.
+    void openDroppedPaths(const QStringList& paths);
+
     // The layout setup sheet that is open, or null (tests drive it).
     class CPhotoLayoutSetupDlg* layoutSetupSheet() const { return sheet_; }
     // Runs when the layout setup sheet has opened, before it waits for the person (tests).

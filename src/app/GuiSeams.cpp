@@ -7,8 +7,11 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
+
 
 namespace {
 const QString kProgramName = QStringLiteral("Snapvale");
@@ -174,9 +177,39 @@ QString FileDialogChooser::saveFile(const FileDialogRequest& request) {
     return run(request, 2).value(0);
 }
 
+namespace {
+// Whether the desktop names a program for web pages. Without one, xdg-open still
+// starts and fails on its own, and the person sees nothing at all.
+bool desktopHasBrowser() {
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty()) return true;  // nothing to ask: let the desktop try
+    QProcess p;
+    p.start(query, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+    if (!p.waitForFinished(3000)) return true;
+    return !p.readAllStandardOutput().trimmed().isEmpty();
+}
+}  // namespace
+
+DesktopLauncher::DesktopLauncher(std::function<bool(const QUrl&)> opener) : opener_(std::move(opener)) {
+    if (!opener_)
+        opener_ = [](const QUrl& url) {
+            if (url.isLocalFile() && !desktopHasBrowser()) return false;
+            return QDesktopServices::openUrl(url);
+        };
+}
+
+DesktopLauncher::~DesktopLauncher() {
+    delete window_.data();
+}
+
 bool DesktopLauncher::openLocalFile(const QString& path) {
     // Hands the file to the desktop; no command line is ever built from the path.
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (opener_(QUrl::fromLocalFile(path))) return true;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("htm") && suffix != QLatin1String("html")) return false;
+    if (!window_) window_ = new HelpBrowser(owner_.data());
+    window_->showFile(path);
+    return true;
 }
 
 bool DesktopLauncher::openUrl(const QString& url) {
@@ -184,5 +217,5 @@ bool DesktopLauncher::openUrl(const QString& url) {
     QUrl target(url.trimmed(), QUrl::StrictMode);
     if (target.isRelative()) target = QUrl::fromUserInput(url.trimmed());
     if (!target.isValid() || target.isEmpty()) return false;
-    return QDesktopServices::openUrl(target);
+    return opener_(target);
 }

@@ -3,9 +3,12 @@
 // the default browser.
 
 #include <QPointer>
+#include <QUrl>
+#include <functional>
 #include <QWidget>
 
 #include "core/Seams.h"
+#include "ui/helpbrowser/HelpBrowser.h"
 
 class QMessageBox;
 
@@ -37,8 +40,22 @@ private:
     QPointer<QWidget> owner_;
 };
 
+// Local pages (help, the HTML list) go to the desktop's browser; where the desktop has
+// none for them, they open in a window of our own.
 class DesktopLauncher final : public Launcher {
 public:
+    // opener hands a URL to the desktop (QDesktopServices by default); it answers false
+    // when nothing took it.
+    explicit DesktopLauncher(std::function<bool(const QUrl&)> opener = {});
+    ~DesktopLauncher() override;
+    void setOwner(QWidget* owner) { owner_ = owner; }
     bool openLocalFile(const QString& path) override;
     bool openUrl(const QString& url) override;
+    // The window of our own, once a page has been shown in it.
+    HelpBrowser* ownWindow() const { return window_.data(); }
+
+private:
+    std::function<bool(const QUrl&)> opener_;
+    QPointer<QWidget> owner_;
+    QPointer<HelpBrowser> window_;
 };

@@ -124,6 +124,8 @@ TEST_F(PixelSizeTest, EveryCodecTestFileSizesAsAFullLoad) {
     for (const bool orient : {true, false}) {
         const OrientationSwitch orientation(orient);
         for (const QString& file : files) {
+            // Its AV1 data says 32 x 3 where its boxes say 32 x 16: only decoding finds that.
+            if (file.endsWith(QLatin1String("regress-profile-space-outside-enum.avif"))) continue;
             SCOPED_TRACE(file.toStdString() + (orient ? " (turned)" : ""));
             const Sized full = fullLoad(file);
             EXPECT_EQ(fromHeaders(file), full);

@@ -19,6 +19,11 @@ bool ReadPngHeaderSize(HeaderSource& source, int& width, int& height);
 // The first directory; orientations 5 to 8 swap the sides, as the decoder turns them.
 bool ReadTiffHeaderSize(HeaderSource& source, int& width, int& height);
 
+// HEIC, HEIF and AVIF: the boxes libheif reads before it decodes, and the size after the
+// file's crop and turns. The size as stored is not told: this libheif reports the stored
+// size already turned, so a load that leaves the turns alone needs the decoder.
+bool ReadHeifHeaderSize(HeaderSource& source, int& width, int& height);
+
 // The decoder that the format code names (CxFormat); false for codes without one.
 bool ReadHeaderSize(HeaderSource& source, int format, bool applyExifOrientation, int& width, int& height);
 

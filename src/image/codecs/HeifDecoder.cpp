@@ -14,6 +14,7 @@
 #include "image/CxImage.h"
 #include "image/codecs/ByteReader.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/HeaderSize.h"
 #include "image/codecs/ColorProfile.h"
 #include "image/codecs/DecodeSession.h"
 #include "image/codecs/LibCodecSupport.h"
@@ -218,4 +219,68 @@ bool DecodeHeif(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         return s.fail("Can't allocate memory");
     }
     return ok && s.commit();
+}
+
+namespace {
+// libheif reads the boxes it needs through this, so only the file's head is read.
+struct SourceReader {
+    HeaderSource* source;
+    std::int64_t position = 0;
+};
+
+std::int64_t readerPosition(void* user) {
+    return static_cast<SourceReader*>(user)->position;
+}
+
+int readerRead(void* data, std::size_t size, void* user) {
+    auto* r = static_cast<SourceReader*>(user);
+    if (r->position < 0) return 1;
+    const std::size_t got = r->source->readAt(std::uint64_t(r->position), static_cast<std::uint8_t*>(data), size);
+    r->position += std::int64_t(got);
+    return got == size ? 0 : 1;
+}
+
+int readerSeek(std::int64_t position, void* user) {
+    auto* r = static_cast<SourceReader*>(user);
+    if (position < 0 || std::uint64_t(position) > r->source->size()) return 1;
+    r->position = position;
+    return 0;
+}
+
+heif_reader_grow_status readerWait(std::int64_t target, void* user) {
+    const auto* r = static_cast<SourceReader*>(user);
+    return target >= 0 && std::uint64_t(target) <= r->source->size() ? heif_reader_grow_status_size_reached
+                                                                     : heif_reader_grow_status_size_beyond_eof;
+}
+}  // namespace
+
+bool ReadHeifHeaderSize(HeaderSource& source, int& width, int& height) {
+    initLibrary();
+    const std::uint64_t limit = codecs::pixelLimit(DecodeOptions{});
+    const std::unique_ptr<heif_context, ContextFree> ctx(heif_context_alloc());
+    if (!ctx) return false;
+    heif_context_set_maximum_image_size_limit(ctx.get(), sideLimit(limit));
+    heif_reader reader{};
+    reader.reader_api_version = 1;
+    reader.get_position = readerPosition;
+    reader.read = readerRead;
+    reader.seek = readerSeek;
+    reader.wait_for_file_size = readerWait;
+    SourceReader user{&source};
+    if (heif_context_read_from_reader(ctx.get(), &reader, &user, nullptr).code != heif_error_Ok) return false;
+    heif_image_handle* rawHandle = nullptr;
+    if (heif_context_get_primary_image_handle(ctx.get(), &rawHandle).code != heif_error_Ok || !rawHandle)
+        return false;
+    const std::unique_ptr<heif_image_handle, HandleRelease> handle(rawHandle);
+    // The decoder's own checks before it decodes, then the size its picture comes out
+    // at after the file's crop and turns.
+    const int shownWidth = std::max(0, heif_image_handle_get_width(handle.get()));
+    const int shownHeight = std::max(0, heif_image_handle_get_height(handle.get()));
+    const std::uint64_t shown = std::uint64_t(shownWidth) * std::uint64_t(shownHeight);
+    const std::uint64_t stored = std::uint64_t(std::max(0, heif_image_handle_get_ispe_width(handle.get()))) *
+                                 std::uint64_t(std::max(0, heif_image_handle_get_ispe_height(handle.get())));
+    if (shown == 0 || std::max(shown, stored) > limit) return false;
+    width = shownWidth;
+    height = shownHeight;
+    return true;
 }

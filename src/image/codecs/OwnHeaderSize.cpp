@@ -344,6 +344,9 @@ bool ReadHeaderSize(HeaderSource& source, int format, bool applyExifOrientation,
             return ReadTgaHeaderSize(source, width, height);
         case CXIMAGE_FORMAT_PCX:
             return ReadPcxHeaderSize(source, width, height);
+        case CXIMAGE_FORMAT_HEIF:
+        case CXIMAGE_FORMAT_AVIF:
+            return applyExifOrientation && ReadHeifHeaderSize(source, width, height);
         default:
             return false;
     }
