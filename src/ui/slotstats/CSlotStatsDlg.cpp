@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolButton>
@@ -346,7 +348,10 @@ void CSlotStatsDlg::buildControls() {
     connect(help_, &QPushButton::clicked, this, &CSlotStatsDlg::openHelp);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(900, 700);
+    // The size the photo, its switches and the page like, as far as the screen allows.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect space = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    resize(qMin(900, space.width() * 96 / 100), qMin(700, space.height() * 92 / 100));
 }
 
 QAbstractButton* CSlotStatsDlg::previousSlotButton() const {
