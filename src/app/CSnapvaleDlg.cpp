@@ -43,6 +43,7 @@
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
+#include "ui/slotstats/CSlotStatsDlg.h"
 #include "ui/smalldialogs/UserPageSizeDialog.h"
 #include "ui/smalldialogs/ValuePrompt.h"
 #include "ui/PrinterSetup.h"
@@ -198,6 +199,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     for (int id : {cmd::LayoutSetup, cmd::ChangeTemplate, cmd::ViewImageList, cmd::ChangeResolution, cmd::AdjustCrop,
                    cmd::AdjustWatermark, cmd::AdjustFilters, cmd::StatusIndicator})
         registerCommandHandler(id, [this, id] { layoutSetupCommand(id); });
+    registerCommandHandler(cmd::SlotStatistics,
+                           [this] { RunSlotStatistics(this, *document_, services_, helpDir_); });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.
