@@ -34,9 +34,9 @@ const FilterDef kFilters[CPPageAdvancedOptionsControl::FilterCount] = {
     {"&Lighten Photos", &AppSettings::LightenPhoto, "Make every photo lighter by an amount you choose"},
     {"Dar&ken Photos", &AppSettings::DarkenPhoto, "Make every photo darker by an amount you choose"},
     {"&Grayscale Photos", &AppSettings::GrayscalePhotos, "Print the whole page in shades of grey"},
-    {"&Negative Photos", &AppSettings::NegativeImage, "Turn every photo into its negative"},
-    {"Re&pair Photos", &AppSettings::RepairPhoto, "Smooth away noise and dust specks"},
-    {"S&harpen Photos", &AppSettings::PhotoSharpen, "Sharpen every photo"},
+    {"Neg&ative Photos", &AppSettings::NegativeImage, "Turn every photo into its negative"},
+    {"Repair Photos", &AppSettings::RepairPhoto, "Smooth away noise and dust specks"},
+    {"Sharpen Photos", &AppSettings::PhotoSharpen, "Sharpen every photo"},
     {"So&ften Photos", &AppSettings::PhotoSoften, "Soften every photo"},
 };
 
@@ -69,7 +69,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     resolution_->setCurrentIndex(resolution_->findText(current));
     connect(resolution_, &QComboBox::activated, this,
             [this](int index) { chooseResolution(resolution_->itemText(index).toInt()); });
-    auto* resolutionLabel = new QLabel(tr("&Resolution (DPI):"), this);
+    auto* resolutionLabel = new QLabel(tr("Res&olution (DPI):"), this);
     resolutionLabel->setBuddy(resolution_);
 
     // Filters.
@@ -90,8 +90,8 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
 
     // Logo and watermark.
     auto* logo = new QGroupBox(tr("Logo and Watermark"), this);
-    imageLogo_ = new QCheckBox(QStringLiteral("Add &Image Logo"), logo);
-    textWatermark_ = new QCheckBox(QStringLiteral("Add &Text Watermark"), logo);
+    imageLogo_ = new QCheckBox(QStringLiteral("Add I&mage Logo"), logo);
+    textWatermark_ = new QCheckBox(QStringLiteral("Add Te&xt Watermark"), logo);
     imageLogo_->setAccessibleName(QStringLiteral("Add Image Logo"));
     textWatermark_->setAccessibleName(QStringLiteral("Add Text Watermark"));
     imageLogo_->setChecked(s.UseImageLogo != 0);
@@ -142,7 +142,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     logoGrid->addWidget(textWatermark_, 1, 0);
     logoGrid->addWidget(watermark_, 1, 1, 1, 2);
     logoGrid->addWidget(textColour_, 1, 3);
-    auto* locationLabel = new QLabel(tr("L&ocation:"), logo);
+    auto* locationLabel = new QLabel(tr("Location:"), logo);
     locationLabel->setBuddy(location_);
     logoGrid->addWidget(locationLabel, 2, 0);
     logoGrid->addWidget(location_, 2, 1);
@@ -153,7 +153,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     autoCrop_->setAutoDefault(false);
     autoCrop_->setToolTip(tr("Cut photos to fill their slots, or fit them whole"));
     connect(autoCrop_, &QPushButton::clicked, this, &CPPageAdvancedOptionsControl::toggleAutoCrop);
-    const char* cropLabels[4] = {"Crop To&p", "Crop &Bottom", "Crop Le&ft", "Crop Ri&ght"};
+    const char* cropLabels[4] = {"Crop Top", "Crop &Bottom", "Crop Left", "Crop Right"};
     for (int side = 0; side < 4; ++side) {
         crops_[side] = new QCheckBox(QString::fromLatin1(cropLabels[side]), crop);
         crops_[side]->setAccessibleName(plain(cropLabels[side]));

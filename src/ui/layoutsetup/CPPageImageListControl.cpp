@@ -118,7 +118,7 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
     connect(goTo_, &QSpinBox::editingFinished, this, [this] {
         if (goTo_->hasFocus()) goToImage(goTo_->value());
     });
-    auto* goLabel = new QLabel(tr("Image &number:"), this);
+    auto* goLabel = new QLabel(tr("Image n&umber:"), this);
     goLabel->setBuddy(goTo_);
 
     auto* open = pictureButton(QStringLiteral("&Open Directory..."), QStringLiteral("57601"),
@@ -132,10 +132,10 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
     connect(import, &QPushButton::clicked, this, [this] { runListCommand(cmd::ImportAlbum); });
 
     auto* draw = new QGroupBox(tr("Draw"), this);
-    gridOnly_ = new QRadioButton(QStringLiteral("Grid &Only"), draw);
-    gridAndPhotos_ = new QRadioButton(QStringLiteral("Grid + &Photos"), draw);
-    photosOnly_ = new QRadioButton(QStringLiteral("Photos O&nly"), draw);
-    singleImage_ = new QCheckBox(QStringLiteral("Use &Single Image"), draw);
+    gridOnly_ = new QRadioButton(QStringLiteral("Grid Onl&y"), draw);
+    gridAndPhotos_ = new QRadioButton(QStringLiteral("Gri&d + Photos"), draw);
+    photosOnly_ = new QRadioButton(QStringLiteral("Photos On&ly"), draw);
+    singleImage_ = new QCheckBox(QStringLiteral("Use Single I&mage"), draw);
     singleImage_->setToolTip(tr("Put the same photo into every slot"));
     auto* group = new QButtonGroup(this);
     for (QRadioButton* r : {gridOnly_, gridAndPhotos_, photosOnly_}) {

@@ -61,7 +61,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     for (const Template& t : fullPageTemplates()) templates_->addItem(t.name);
     templates_->setMaxVisibleItems(30);
     connect(templates_, &QComboBox::activated, this, [this](int index) { chooseTemplate(templates_->itemText(index)); });
-    auto* templateLabel = new QLabel(tr("&Template:"), this);
+    auto* templateLabel = new QLabel(tr("T&emplate:"), this);
     templateLabel->setBuddy(templates_);
 
     title_ = new QLabel(this);
@@ -73,7 +73,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
 
     // Half-page styles.
     auto* halves = new QGroupBox(tr("Half-page styles"), this);
-    top_ = new QRadioButton(QStringLiteral("Select To&p Half Style"), halves);
+    top_ = new QRadioButton(QStringLiteral("Select T&op Half Style"), halves);
     bottom_ = new QRadioButton(QStringLiteral("Select &Bottom Half Style"), halves);
     top_->setAccessibleName(QStringLiteral("Select Top Half Style"));
     bottom_->setAccessibleName(QStringLiteral("Select Bottom Half Style"));
@@ -114,15 +114,15 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     auto* form = new QFormLayout;
     form->addRow(templateLabel, templates_);
     form->addRow(tr("Paper size:"), paper_);
-    auto* borderLabel = new QLabel(QStringLiteral("Bo&rder (inches)"), this);
+    auto* borderLabel = new QLabel(QStringLiteral("Bor&der (inches)"), this);
     borderLabel->setBuddy(border_);
     form->addRow(borderLabel, border_);
 
     auto* draw = new QGroupBox(tr("Draw"), this);
-    gridOnly_ = new QRadioButton(QStringLiteral("Grid &Only"), draw);
-    gridAndPhotos_ = new QRadioButton(QStringLiteral("Grid + P&hotos"), draw);
-    photosOnly_ = new QRadioButton(QStringLiteral("Photos O&nly"), draw);
-    singleImage_ = new QCheckBox(QStringLiteral("Use &Single Image"), draw);
+    gridOnly_ = new QRadioButton(QStringLiteral("Grid Onl&y"), draw);
+    gridAndPhotos_ = new QRadioButton(QStringLiteral("&Grid + Photos"), draw);
+    photosOnly_ = new QRadioButton(QStringLiteral("Photos On&ly"), draw);
+    singleImage_ = new QCheckBox(QStringLiteral("Use Single I&mage"), draw);
     singleImage_->setAccessibleName(QStringLiteral("Use Single Image"));
     singleImage_->setToolTip(tr("Put the same photo into every slot"));
     auto* drawGroup = new QButtonGroup(this);
