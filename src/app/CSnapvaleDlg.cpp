@@ -178,7 +178,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     saveCanvas_ = std::make_unique<SaveCanvasCommand>(document_->imageList(), document_->settings(), services_);
     registerCommandHandler(cmd::SaveCanvas, [this] {
         document_->ensurePage();
-        saveCanvas_->run(document_->page().image);
+        saveCanvas_->run(document_->page());
     });
     registerCommandHandler(cmd::Print, [this] { printCommand(); });
     registerCommandHandler(cmd::BatchPrint, [this] { batchPrintCommand(); });

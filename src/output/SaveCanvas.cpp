@@ -9,12 +9,14 @@
 #include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
 #include "core/SettingsTable.h"
+#include "layout/Canvas.h"
 #include "output/SnapshotWriters.h"
 
 namespace {
 
 // Each name/pattern pair a filter of the save dialog.
-const char kSnapshotFilter[] = "Snapshot Files|*.bmp;*.jpg|All Files|*.*||";
+const char kSnapshotFilter[] =
+    "Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||";
 
 }  // namespace
 
@@ -34,6 +36,12 @@ SnapshotTarget snapshotTargetFor(const QString& chosenPath) {
         t.path = chosenPath.left(chosenPath.size() - 3) + QStringLiteral("jpg");
     } else if (t.extension == QLatin1String("bmp")) {
         t.type = SnapshotType::Bmp;
+        t.path = chosenPath;
+    } else if (t.extension == QLatin1String("png")) {
+        t.type = SnapshotType::Png;
+        t.path = chosenPath;
+    } else if (t.extension == QLatin1String("pdf")) {
+        t.type = SnapshotType::Pdf;
         t.path = chosenPath;
     } else {
         t.type = SnapshotType::Unsupported;
@@ -72,7 +80,8 @@ void SaveCanvasCommand::storeSaveAsJpg(int value) {
     if (services_.store) settings_.write(*services_.store, setting::SaveAsJpg);
 }
 
-bool SaveCanvasCommand::run(const CxImage& keptPage) {
+bool SaveCanvasCommand::run(const KeptPage& kept) {
+    const CxImage& keptPage = kept.image;
     Notifier* notifier = services_.notifier;
     if (list_.isEmpty()) {
         if (notifier) showListEmpty(*notifier);
@@ -108,9 +117,20 @@ bool SaveCanvasCommand::run(const CxImage& keptPage) {
         WaitCursor wait;
         written = WriteJpeg(keptPage, settings_.JPGQuality, target.path, error);
     } else {
-        if (target.hadExtension) storeSaveAsJpg(0);
+        // A PNG or PDF leaves the JPEG switch as it is: it only chooses between those two.
+        if (target.type == SnapshotType::Bmp && target.hadExtension) storeSaveAsJpg(0);
         WaitCursor wait;
-        written = WriteBmp(keptPage, target.path);
+        switch (target.type) {
+            case SnapshotType::Png:
+                written = WritePng(keptPage, target.path);
+                break;
+            case SnapshotType::Pdf:
+                written = WritePdf(kept, target.path, QStringLiteral("Snapvale Snapshot"));
+                break;
+            default:
+                written = WriteBmp(keptPage, target.path);
+                break;
+        }
         if (!written)
             error = keptPage.IsValid() ? QStringLiteral("Cannot open ") + target.path
                                        : QStringLiteral("Invalid input data");

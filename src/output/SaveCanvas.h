@@ -1,6 +1,6 @@
 #pragma once
-// The Save Canvas command: writes the kept page, exactly as last rendered, to a BMP
-// or JPEG file whose type follows the extension the person typed.
+// The Save Canvas command: writes the kept page, exactly as last rendered, to a BMP,
+// JPEG, PNG or PDF file whose type follows the extension the person typed.
 
 #include <QString>
 #include <QtGlobal>
@@ -9,6 +9,7 @@
 #include "core/Seams.h"
 
 class CxImage;
+struct KeptPage;
 class ImageList;
 struct AppSettings;
 
@@ -16,7 +17,7 @@ struct AppSettings;
 using FreeSpaceQuery = std::function<qint64(const QString& path, bool* ok)>;
 
 // What the extension of a chosen name asks for.
-enum class SnapshotType { Bmp, Jpeg, Unsupported };
+enum class SnapshotType { Bmp, Jpeg, Png, Pdf, Unsupported };
 
 struct SnapshotTarget {
     SnapshotType type = SnapshotType::Unsupported;
@@ -42,7 +43,7 @@ public:
     // For tests: the free-space query (the volume's real free space by default).
     void setFreeSpaceQuery(FreeSpaceQuery query) { freeSpace_ = std::move(query); }
     // True when a file was written.
-    bool run(const CxImage& keptPage);
+    bool run(const KeptPage& keptPage);
 
 private:
     void storeSaveAsJpg(int value);

@@ -1,5 +1,10 @@
 #include "output/SnapshotWriters.h"
 
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
 #include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
@@ -12,6 +17,7 @@
 #include <jpeglib.h>
 
 #include "image/CxImage.h"
+#include "layout/Canvas.h"
 
 namespace {
 
@@ -134,6 +140,46 @@ QByteArray bmpFileHeader(const std::uint8_t* dib, std::size_t dibSize) {
     putLe16(head, 0);
     putLe32(head, std::uint32_t(54 + 4 * colourEntries(dib)));
     return head;
+}
+
+bool WritePng(const CxImage& page, const QString& path) {
+    if (!page.IsValid() || path.isEmpty()) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&file, "png");
+    if (!writer.write(page.ToBitmap())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool WritePdf(const KeptPage& page, const QString& path, const QString& title) {
+    if (!page.isValid() || path.isEmpty() || page.resolution <= 0) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Snapvale"));
+        writer.setTitle(title);
+        writer.setResolution(page.resolution);
+        writer.setPageSize(QPageSize(QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), QPageSize::Inch,
+                                     QString(), QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            // At the writer's resolution one page pixel is one device pixel.
+            const QImage image = page.image.ToBitmap();
+            painter.drawImage(QRect(0, 0, image.width(), image.height()), image);
+            painted = painter.end();
+        }
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool WriteBmp(const CxImage& page, const QString& path) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class CxImage;
+struct KeptPage;
 
 // The 14-byte file header for a DIB block: "BM", block size + 14, two zero words,
 // and the pixel offset 54 + 4 x colour-table entries.
@@ -28,3 +29,10 @@ QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width
 // errorText stays empty; it is otherwise "Invalid input data", "Cannot open " and
 // the path, "Invalid bitmap bit count", or libjpeg's own message.
 bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& errorText);
+
+// PNG with the page's resolution in its pHYs chunk. False when nothing was written.
+bool WritePng(const CxImage& page, const QString& path);
+
+// One PDF page of the template's size in inches, the page drawn at its resolution.
+// False when nothing was written.
+bool WritePdf(const KeptPage& page, const QString& path, const QString& title);

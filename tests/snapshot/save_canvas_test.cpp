@@ -3,15 +3,30 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
+#include "layout/Canvas.h"
 #include "output/SaveCanvas.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 
 namespace {
+
+// The kept page around a bitmap, as the document keeps it; a resolution given is
+// recorded in the bitmap too, as a rendered page records it.
+KeptPage kept(const CxImage& image, int resolution = 0) {
+    KeptPage k;
+    k.image = image;
+    k.resolution = resolution > 0 ? resolution : image.GetXDPI();
+    if (resolution > 0) {
+        k.image.SetXDPI(resolution);
+        k.image.SetYDPI(resolution);
+    }
+    return k;
+}
 
 // A 24-bit page with a left red half and a right blue half.
 CxImage makePage(int w, int h) {
@@ -40,7 +55,7 @@ protected:
             *ok = freeOk;
             return freeBytes;
         });
-        return command.run(page);
+        return command.run(kept(page));
     }
 
     ImageList list;
@@ -69,7 +84,9 @@ TEST(SnapshotTargets, ExtensionDecidesTheTypeAndTheName) {
     EXPECT_EQ(t.type, SnapshotType::Bmp);
     EXPECT_EQ(t.path, QStringLiteral("/tmp/page.Bmp"));
 
-    for (const char* name : {"/tmp/page.jpeg", "/tmp/page.png", "/tmp/page.", "/tmp/a.jpg.txt"})
+    EXPECT_EQ(snapshotTargetFor(QStringLiteral("/tmp/page.png")).type, SnapshotType::Png);
+    EXPECT_EQ(snapshotTargetFor(QStringLiteral("/tmp/page.PDF")).type, SnapshotType::Pdf);
+    for (const char* name : {"/tmp/page.jpeg", "/tmp/page.tif", "/tmp/page.", "/tmp/a.jpg.txt"})
         EXPECT_EQ(snapshotTargetFor(QString::fromLatin1(name)).type, SnapshotType::Unsupported) << name;
     EXPECT_EQ(snapshotTargetFor(QStringLiteral("/tmp/page.jpeg")).extension, QStringLiteral("jpeg"));
 
@@ -164,7 +181,7 @@ TEST_F(SaveCanvasTest, NameWithoutDotBecomesBmpAndLeavesTheJpegSwitchAlone) {
 
 TEST_F(SaveCanvasTest, UnsupportedTypesAreRefusedAndNothingIsWritten) {
     const CxImage page = makePage(4, 4);
-    for (const char* ext : {"jpeg", "png"}) {
+    for (const char* ext : {"jpeg", "tif"}) {
         notifier.shown.clear();
         const QString name = path(QStringLiteral("shot.") + QLatin1String(ext));
         EXPECT_FALSE(save(name, page));
@@ -183,7 +200,7 @@ TEST_F(SaveCanvasTest, EmptyListCancelLowSpaceAndFailedWrites) {
     ImageList empty;
     {
         SaveCanvasCommand command(empty, settings, services);
-        EXPECT_FALSE(command.run(page));
+        EXPECT_FALSE(command.run(kept(page)));
         ASSERT_EQ(notifier.shown.size(), 1u);
         EXPECT_EQ(notifier.shown[0].title, QStringLiteral("Snapvale List Empty"));
         EXPECT_EQ(notifier.shown[0].text, QStringLiteral("Your image list is empty!"));
@@ -193,7 +210,7 @@ TEST_F(SaveCanvasTest, EmptyListCancelLowSpaceAndFailedWrites) {
     notifier.shown.clear();
     {
         SaveCanvasCommand command(list, settings, services);
-        EXPECT_FALSE(command.run(page));
+        EXPECT_FALSE(command.run(kept(page)));
         EXPECT_TRUE(notifier.shown.empty());
     }
     // Too little space for the JPEG: the low-space message, no file.
@@ -244,4 +261,33 @@ TEST_F(SaveCanvasTest, AnAddedExtensionAsksBeforeReplacingThatFile) {
     notifier.shown.clear();
     EXPECT_TRUE(save(path(QStringLiteral("shot.bmp")), page));
     EXPECT_TRUE(notifier.shown.empty());
+}
+
+// PNG and PDF say the page's size as the other formats do, and leave the JPEG switch alone.
+TEST_F(SaveCanvasTest, PngAndPdfCarryThePageSize) {
+    CxImage page = makePage(80, 100);  // 0.8 x 1.0 in at 100 DPI
+    page.SetXDPI(100);
+    page.SetYDPI(100);
+    settings.SaveAsJpg = 0;
+    ASSERT_TRUE(save(path(QStringLiteral("shot.png")), page));
+    const QImage png(path(QStringLiteral("shot.png")));
+    EXPECT_EQ(png.size(), QSize(80, 100));
+    EXPECT_EQ(png.dotsPerMeterX(), 3937);
+    EXPECT_EQ(settings.SaveAsJpg, 0);
+
+    KeptPage pdfPage = kept(page, 100);
+    pdfPage.sizes.templateWidth = 0.8;
+    pdfPage.sizes.templateHeight = 1.0;
+    files.results.push_back({path(QStringLiteral("shot.pdf"))});
+    SaveCanvasCommand command(list, settings, services);
+    ASSERT_TRUE(command.run(pdfPage));
+    const QByteArray pdf = readFileBytes(path(QStringLiteral("shot.pdf")));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), 57.6, 0.5) << "0.8 x 1.0 inches in points";
+    EXPECT_NEAR(box.captured(2).toDouble(), 72, 0.5);
+    EXPECT_EQ(files.requests.back().filter,
+              QStringLiteral("Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||"));
 }
