@@ -405,7 +405,8 @@ const QImage& AlbumPageModel::preview(const QSize& area) {
     if (!preview_.isNull() && preview_.size() == area) return preview_;
     // A size that could not be made is not tried again until something changes, so a
     // repaint does not bring the memory message back at once.
-    if (busy_ || area == failedArea_) return none;
+    if (busy_) return preview_;  // the page being drawn is not done yet
+    if (area == failedArea_) return none;
     return RenderAlbumPage(area, Drawing::LayoutChange) ? preview_ : none;
 }
 

@@ -319,6 +319,30 @@ TEST_F(AlbumPagesTest, ProgressRunsFromTheFirstPhotoToAHundredAndHides) {
     EXPECT_EQ(fakes.status.progress, (std::vector<int>{0, 33, 66, 100, 0}));
 }
 
+TEST_F(AlbumPagesTest, InputLetThroughTheProgressBarCannotUpsetTheDrawing) {
+    // As the editor's progress bar may let clicks through, this one clicks mid-page.
+    struct ClickingBar final : RecordingStatusSink {
+        AlbumPageModel* model = nullptr;
+        bool nested = true;
+        void setProgress(int position) override {
+            if (position != 50 || !model) return;
+            nested = model->RenderAlbumPage(QSize(200, 150), AlbumPageModel::Drawing::PageChange);
+            model->setPageStart(3);
+            model = nullptr;
+        }
+    } bar;
+    bar.model = &model;
+    model.setSeams(&bar, &fakes.notifier);
+    solidAlbum(4);
+    model.setLayoutText(QStringLiteral("2 x 1"));
+    EXPECT_FALSE(model.RenderAlbumPage(QSize(200, 150), AlbumPageModel::Drawing::PageChange));
+    EXPECT_FALSE(bar.nested);  // refused while the first page was under way
+    EXPECT_FALSE(model.hasCachedPreview());
+    EXPECT_EQ(model.pageStart(), 3);  // the click's page start, not the stale page's end
+    EXPECT_TRUE(model.RenderAlbumPage(QSize(200, 150), AlbumPageModel::Drawing::PageChange));
+    EXPECT_EQ(model.firstFileOfPage(), 3);
+}
+
 TEST_F(AlbumPagesTest, FiguresAreFullSizeWhilePhotosDecodeSmall) {
     // A 1600 x 1200 JPEG in cells of about a hundred pixels decodes at 1/8, and every
     // thread count draws the same page.
