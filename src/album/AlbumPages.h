@@ -194,8 +194,8 @@ public:
     // the running position after the last cell (-1 when nothing was drawn).
     int drawPage(QPainter& painter, int width, int height, int start);
 
-    // A drawing is under way (its progress bar may let input through): drawings, prints
-    // and thumbnails asked for meanwhile are refused.
+    // A drawing is under way (its progress bar may let input through): drawings and
+    // prints asked for meanwhile are refused; a thumbnail uses the last finished preview.
     bool busy() const { return busy_; }
     // Photos of the last drawing decoded at a reduced scale (for tests and benchmarks).
     int reducedDecodes() const { return reduced_; }
