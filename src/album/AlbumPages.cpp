@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "core/Seams.h"
@@ -298,10 +299,17 @@ int AlbumPageModel::drawPage(QPainter& painter, int W, int H, int start) {
     }
     supply_.start(jobs);
 
-    const QFont font = captionFont(g.cellHeight);
-    const QFontMetrics metrics(font);
+    // The font is made only for a page that writes something: finding a face costs
+    // more than drawing a small page.
+    std::optional<QFont> font;
+    std::optional<QFontMetrics> metrics;
+    auto useFont = [&] {
+        if (font) return;
+        font = captionFont(g.cellHeight);
+        metrics.emplace(*font);
+        painter.setFont(*font);
+    };
     painter.save();
-    painter.setFont(font);
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::TransparentMode);
 
@@ -319,10 +327,11 @@ int AlbumPageModel::drawPage(QPainter& painter, int W, int H, int start) {
         const QRect captionBand(cell.x(), cell.y() + boxHeight, boxWidth, band);
 
         const bool failed = !supplied.photo;
-        const PhotoImage& placeholder = placeholderPicture();
-        const PhotoImage* photo = failed ? &placeholder : supplied.photo.get();
+        const PhotoImage* photo = supplied.photo.get();
         int photoWidth = supplied.fullWidth, photoHeight = supplied.fullHeight;
         if (failed) {
+            const PhotoImage& placeholder = placeholderPicture();
+            photo = &placeholder;
             photoWidth = photoHeight = 0;
             placeholder.GetPixelSize(photoWidth, photoHeight);
             if (placeholder.IsEmpty()) {
@@ -339,11 +348,12 @@ int AlbumPageModel::drawPage(QPainter& painter, int W, int H, int start) {
         drawRaisedFrame(painter, picture);
 
         QString name = fileNameOf(job.fileName);
+        if (failed || layout.captions) useFont();
         if (failed) {
             painter.drawText(picture, Qt::AlignHCenter | Qt::AlignTop,
                              QString::asprintf(album_text::kLoadError, name.toUtf8().constData()));
         } else if (layout.captions) {
-            const int width = metrics.horizontalAdvance(name);
+            const int width = metrics->horizontalAdvance(name);
             const int length = characterCount(name);
             if (width > boxWidth && length > 0)
                 name = ShortenCaption(name, truncPixels(double(boxWidth) / (double(width) / length)));
@@ -395,7 +405,8 @@ const QImage& AlbumPageModel::preview(const QSize& area) {
     if (!preview_.isNull() && preview_.size() == area) return preview_;
     // A size that could not be made is not tried again until something changes, so a
     // repaint does not bring the memory message back at once.
-    if (busy_ || area == failedArea_) return none;
+    if (busy_) return preview_;  // the page being drawn is not done yet
+    if (area == failedArea_) return none;
     return RenderAlbumPage(area, Drawing::LayoutChange) ? preview_ : none;
 }
 

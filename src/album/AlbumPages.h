@@ -153,8 +153,10 @@ public:
     // keeps it as the cached preview: "Album contains %d file(s)." in pane 0, the
     // background, and (when there is a page start) every cell with the progress bar
     // running from the first photo to 100 and hidden again (0). Keeps the first file
-    // drawn for printing. False, with nothing changed, when the area cannot be made:
-    // the window title "*Bitmap Memory Error*" and the memory message are shown.
+    // drawn for printing. False, with nothing changed, when the area cannot be made
+    // (the window title "*Bitmap Memory Error*" and the memory message are shown), while
+    // another drawing is under way, or when the album, layout or page start changed while
+    // this one was drawn (it no longer shows them and is dropped).
     bool RenderAlbumPage(const QSize& area, Drawing why);
 
     bool hasCachedPreview() const { return !preview_.isNull(); }
@@ -162,14 +164,15 @@ public:
     void dropCachedPreview() { preview_ = QImage(); }
     // What the editor's page area paints: the cached preview when there is one of that
     // size, else a drawing made as for a layout change (the page start stays). A null
-    // image when the area cannot be made.
+    // image when the area cannot be made; an area that failed is not tried again (nor
+    // the message shown again) until something drawn changes.
     const QImage& preview(const QSize& area);
 
     // The album thumbnail, made before every save: the cached preview scaled to the
     // thumbnail area, written as a quality-90 JPEG to jpegPath and coded as hexadecimal
-    // text into textPath. False, with both files as they were, when there is no cached
-    // preview, the area cannot be made (the memory error is shown) or a file cannot be
-    // written.
+    // text into textPath. False when there is no cached preview or the area cannot be
+    // made (the memory error is shown), neither file touched then, or when a file cannot
+    // be written.
     bool MakeAlbumThumbnail(const QString& jpegPath = workingThumbnailJpegPath(),
                             const QString& textPath = workingThumbnailTextPath());
 
@@ -191,8 +194,8 @@ public:
     // the running position after the last cell (-1 when nothing was drawn).
     int drawPage(QPainter& painter, int width, int height, int start);
 
-    // A drawing is under way (its progress bar may let input through): drawings, prints
-    // and thumbnails asked for meanwhile are refused.
+    // A drawing is under way (its progress bar may let input through): drawings and
+    // prints asked for meanwhile are refused; a thumbnail uses the last finished preview.
     bool busy() const { return busy_; }
     // Photos of the last drawing decoded at a reduced scale (for tests and benchmarks).
     int reducedDecodes() const { return reduced_; }

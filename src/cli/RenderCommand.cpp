@@ -3,17 +3,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <memory>
 
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
+#include "cli/PageFiles.h"
 #include "image/CxImage.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
@@ -23,7 +18,6 @@
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
-#include "output/SnapshotWriters.h"
 
 namespace {
 
@@ -72,23 +66,6 @@ private:
     int lastProgress_ = 0;
 };
 
-enum class OutputKind { Bmp, Jpeg, Png, Pdf };
-
-bool outputKindFor(const QString& pattern, OutputKind& kind) {
-    const QString ext = QFileInfo(pattern).suffix().toLower();
-    if (ext == QLatin1String("bmp"))
-        kind = OutputKind::Bmp;
-    else if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-        kind = OutputKind::Jpeg;
-    else if (ext == QLatin1String("png"))
-        kind = OutputKind::Png;
-    else if (ext == QLatin1String("pdf"))
-        kind = OutputKind::Pdf;
-    else
-        return false;
-    return true;
-}
-
 // The pattern with every "%d" replaced by the page number. Nothing else in it is a
 // format: a file name is never handed to printf.
 QString pagePath(const QString& pattern, int page) {
@@ -102,69 +79,6 @@ bool parseInt(const QString& text, int& value) {
     value = text.toInt(&ok);
     return ok;
 }
-
-bool writeImageFile(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-// One PDF for every page, each page the template's physical size.
-class PdfOutput {
-public:
-    bool open(const QString& path, const QString& title) {
-        file_ = std::make_unique<QSaveFile>(path);
-        if (!file_->open(QIODevice::WriteOnly)) return false;
-        writer_ = std::make_unique<QPdfWriter>(file_.get());
-        writer_->setCreator(QStringLiteral("Snapvale"));
-        writer_->setTitle(title);
-        writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
-        return true;
-    }
-    // Each page is the template's size in inches, at the resolution it was drawn at.
-    bool addPage(const KeptPage& kept) {
-        if (!writer_) return false;
-        const QImage page = kept.image.ToBitmap();
-        const QPageSize size(QSizeF(kept.sizes.templateWidth, kept.sizes.templateHeight), QPageSize::Inch,
-                             QString(), QPageSize::ExactMatch);
-        if (!painter_) {
-            writer_->setResolution(kept.resolution);
-            writer_->setPageSize(size);
-            painter_ = std::make_unique<QPainter>();
-            if (!painter_->begin(writer_.get())) return false;
-        } else {
-            writer_->setPageSize(size);
-            if (!writer_->newPage()) return false;
-        }
-        // At the writer's resolution one canvas pixel is one device pixel.
-        painter_->drawImage(QRect(0, 0, page.width(), page.height()), page);
-        ++pages_;
-        return true;
-    }
-    bool close() {
-        if (!file_) return false;
-        const bool painted = painter_ && painter_->end();
-        painter_.reset();
-        writer_.reset();
-        if (!painted || pages_ == 0) {
-            file_->cancelWriting();
-            return false;
-        }
-        return file_->commit();
-    }
-    int pages() const { return pages_; }
-
-private:
-    std::unique_ptr<QSaveFile> file_;
-    std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QPainter> painter_;
-    int pages_ = 0;
-};
 
 void printPageSummary(int page, const QString& where, const PageStatus& status) {
     cliError(QStringLiteral("page %1 -> %2").arg(page).arg(where));
@@ -195,10 +109,10 @@ int runRender(CliContext& ctx) {
     if (hasTemplate && (hasTop || hasBottom))
         return usageError(QStringLiteral("--template and --top/--bottom exclude each other"));
 
-    OutputKind kind;
-    if (!outputKindFor(out, kind))
+    PageFileKind kind;
+    if (!pageFileKindFor(out, kind))
         return usageError(QStringLiteral("the output must end in .bmp, .jpg, .png or .pdf: %1").arg(out));
-    if (kind == OutputKind::Pdf && out.contains(QStringLiteral("%d")))
+    if (kind == PageFileKind::Pdf && out.contains(QStringLiteral("%d")))
         return usageError(QStringLiteral("a PDF holds every page: give its file name without %d"));
 
     int resolution = 0;
@@ -259,7 +173,7 @@ int runRender(CliContext& ctx) {
         else
             pageCount = (list.count() + perPage - 1) / perPage;
     }
-    if (pageCount > 1 && kind != OutputKind::Pdf && !out.contains(QStringLiteral("%d")))
+    if (pageCount > 1 && kind != PageFileKind::Pdf && !out.contains(QStringLiteral("%d")))
         return usageError(
             QStringLiteral("%1 pages need a %d in the output name for the page number").arg(pageCount));
 
@@ -268,8 +182,11 @@ int runRender(CliContext& ctx) {
     services.status = &status;
     document.setServices(services);
     ImageListCommands commands(document, services);
-    PdfOutput pdf;
-    if (kind == OutputKind::Pdf && !pdf.open(out, plan.layoutText))
+    // Each PDF page is the template's physical size, at the resolution it is drawn at.
+    PdfPages pdf;
+    if (kind == PageFileKind::Pdf &&
+        !pdf.open(out, QSizeF(settings.MaxTemplateWidthIn, settings.MaxTemplateHeightIn), settings.PageResolution,
+                  plan.layoutText))
         return failure(QStringLiteral("cannot write %1").arg(out));
 
     QStringList written;
@@ -285,23 +202,11 @@ int runRender(CliContext& ctx) {
             break;  // a page too big for memory stays too big
         }
         if (verbose && page == 1) cliError(status.title);
-        const QString path = kind == OutputKind::Pdf ? out : pagePath(out, page);
-        bool ok = false;
+        const QString path = kind == PageFileKind::Pdf ? out : pagePath(out, page);
         QString writeError;
-        switch (kind) {
-            case OutputKind::Bmp:
-                ok = WriteBmp(kept.image, path);
-                break;
-            case OutputKind::Jpeg:
-                ok = WriteJpeg(kept.image, settings.JPGQuality, path, writeError);
-                break;
-            case OutputKind::Png:
-                ok = writeImageFile(kept.image.ToBitmap(), path);
-                break;
-            case OutputKind::Pdf:
-                ok = pdf.addPage(kept);
-                break;
-        }
+        const bool ok = kind == PageFileKind::Pdf
+                            ? pdf.addPage(kept.image.ToBitmap())
+                            : writePageFile(kept.image, kind, settings.JPGQuality, path, writeError);
         printPageSummary(page, path, status);
         if (ok) {
             written << path;
@@ -312,7 +217,7 @@ int runRender(CliContext& ctx) {
                     .arg(path, writeError.isEmpty() ? QString() : QStringLiteral(" (") + writeError + ')'));
         }
     }
-    if (kind == OutputKind::Pdf) {
+    if (kind == PageFileKind::Pdf) {
         if (!pdf.close()) return failure(QStringLiteral("nothing was written to %1").arg(out));
         cliOut(out);
     } else {

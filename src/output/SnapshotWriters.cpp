@@ -154,32 +154,62 @@ bool WritePng(const CxImage& page, const QString& path) {
     return file.commit();
 }
 
-bool WritePdf(const KeptPage& page, const QString& path, const QString& title) {
-    if (!page.isValid() || path.isEmpty() || page.resolution <= 0) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("Snapvale"));
-        writer.setTitle(title);
-        writer.setResolution(page.resolution);
-        writer.setPageSize(QPageSize(QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), QPageSize::Inch,
-                                     QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            // At the writer's resolution one page pixel is one device pixel.
-            const QImage image = page.image.ToBitmap();
-            painter.drawImage(QRect(0, 0, image.width(), image.height()), image);
-            painted = painter.end();
-        }
-    }
-    if (!painted) {
-        file.cancelWriting();
+PdfPages::PdfPages() = default;
+
+PdfPages::~PdfPages() {
+    // Not closed: the painter ends before its writer, and the target stays untouched.
+    if (painter_) painter_->end();
+    painter_.reset();
+    writer_.reset();
+    if (file_) file_->cancelWriting();
+}
+
+bool PdfPages::open(const QString& path, const QSizeF& pageInches, int resolution, const QString& title) {
+    file_ = std::make_unique<QSaveFile>(path);
+    if (!file_->open(QIODevice::WriteOnly)) return false;
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setCreator(QStringLiteral("Snapvale"));
+    writer_->setTitle(title);
+    writer_->setResolution(resolution);
+    writer_->setPageSize(QPageSize(pageInches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+    return true;
+}
+
+bool PdfPages::addPage(const QImage& page) {
+    if (!writer_) return false;
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(writer_.get())) return false;
+    } else if (!writer_->newPage()) {
         return false;
     }
-    return file.commit();
+    // At the writer's resolution one page pixel is one device pixel.
+    painter_->drawImage(QRect(0, 0, page.width(), page.height()), page);
+    ++pages_;
+    return true;
+}
+
+bool PdfPages::close() {
+    if (!file_) return false;
+    const bool painted = painter_ && painter_->end();
+    painter_.reset();
+    writer_.reset();
+    if (!painted || pages_ == 0) {
+        file_->cancelWriting();
+        file_.reset();
+        return false;
+    }
+    const bool ok = file_->commit();
+    file_.reset();
+    return ok;
+}
+
+bool WritePdf(const KeptPage& page, const QString& path, const QString& title) {
+    if (!page.isValid() || path.isEmpty() || page.resolution <= 0) return false;
+    PdfPages pdf;
+    return pdf.open(path, QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), page.resolution, title) &&
+           pdf.addPage(page.image.ToBitmap()) && pdf.close();
 }
 
 bool WriteBmp(const CxImage& page, const QString& path) {

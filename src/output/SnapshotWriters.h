@@ -5,11 +5,17 @@
 // picture where a good one was.
 
 #include <QByteArray>
+#include <QImage>
+#include <QSizeF>
+#include <memory>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 
 class CxImage;
+class QPainter;
+class QPdfWriter;
+class QSaveFile;
 struct KeptPage;
 
 // The 14-byte file header for a DIB block: "BM", block size + 14, two zero words,
@@ -32,6 +38,28 @@ bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& e
 
 // PNG with the page's resolution in its pHYs chunk. False when nothing was written.
 bool WritePng(const CxImage& page, const QString& path);
+
+// One PDF for every page, each page of the given physical size, at the given
+// resolution so that one page pixel is one device pixel. Written through a temporary
+// file: nothing replaces the target unless at least one page was written.
+class PdfPages {
+public:
+    PdfPages();
+    ~PdfPages();
+    PdfPages(const PdfPages&) = delete;
+    PdfPages& operator=(const PdfPages&) = delete;
+
+    bool open(const QString& path, const QSizeF& pageInches, int resolution, const QString& title);
+    bool addPage(const QImage& page);
+    bool close();
+    int pages() const { return pages_; }
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    int pages_ = 0;
+};
 
 // One PDF page of the template's size in inches, the page drawn at its resolution.
 // False when nothing was written.

@@ -157,3 +157,13 @@ bool isBlank(const QImage& image) {
     }
     return !image.isNull();
 }
+
+QString completedJobTitle(const QString& queue) {
+    cups_job_t* jobs = nullptr;
+    const QByteArray name = queue.toUtf8();
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_COMPLETED);
+    QString title;
+    if (n > 0) title = QString::fromUtf8(jobs[n - 1].title);
+    if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
+    return title;
+}

@@ -56,3 +56,5 @@ QImage renderPdfPage(const QString& pdf, int page, int dpi);
 QRect findColour(const QImage& image, QRgb colour, int tolerance);
 // True when no pixel is darker than near-white.
 bool isBlank(const QImage& image);
+// The title of the queue's last completed job; empty when it has none.
+QString completedJobTitle(const QString& queue);
