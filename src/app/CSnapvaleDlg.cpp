@@ -46,6 +46,8 @@
 #include "ui/slotstats/CSlotStatsDlg.h"
 #include "ui/smalldialogs/UserPageSizeDialog.h"
 #include "ui/smalldialogs/ValuePrompt.h"
+#include "ui/wizard/KioskWizard.h"
+#include "ui/wizard/WizardModel.h"
 #include "ui/PrinterSetup.h"
 #include "ui/ProgressDialog.h"
 
@@ -201,6 +203,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
         registerCommandHandler(id, [this, id] { layoutSetupCommand(id); });
     registerCommandHandler(cmd::SlotStatistics,
                            [this] { RunSlotStatistics(this, *document_, services_, helpDir_); });
+    registerCommandHandler(cmd::Wizard, [this] { wizardCommand(); });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.
@@ -440,6 +443,22 @@ void CSnapvaleDlg::layoutSetupCommand(int id) {
     doc.notifySettingsChanged();
 }
 
+void CSnapvaleDlg::wizardCommand() {
+    // The command has just stored StartupWithWizard as 1; the start page's box shows so.
+    document_->settings().StartupWithWizard = 1;
+    WizardContext context;
+    context.document = document_.get();
+    context.services = services_;
+    context.helpDir = helpDir_;
+    context.runCommand = [this](int command) { runCommand(command); };
+    KioskWizard wizard(context, wizard::firstPage(document_->listEmpty()), this);
+    wizard_ = &wizard;
+    if (wizardOpened_) QTimer::singleShot(0, &wizard, [this, &wizard] { wizardOpened_(wizard); });
+    wizard.exec();
+    wizard_ = nullptr;
+    listCommands_->rebuildIfEmptyAndPlace();
+}
+
 void CSnapvaleDlg::batchPrintCommand() {
     BatchPrintDocument(*document_, services_, queuePause_);
 }
@@ -484,8 +503,8 @@ void CSnapvaleDlg::firstPageDrawn() {
     if (firstPageDrawn_) return;
     firstPageDrawn_ = true;
     if (about_) about_->hide();
-    // Until the wizard exists, opening it by itself would only overwrite the page's
-    // status texts with a "not available" notice the person never asked for.
+    // Without a wizard to open (its handler taken away), the command would only
+    // overwrite the page's status texts with a "not available" notice.
     if (document_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard)) runCommand(cmd::Wizard);
 }
 

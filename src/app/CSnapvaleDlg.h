@@ -15,6 +15,7 @@
 
 class CSnapvaleView;
 class ImageListCommands;
+class KioskWizard;
 class PrintDocument;
 class SaveCanvasCommand;
 class QAction;
@@ -102,6 +103,10 @@ public:
         sheetOpened_ = std::move(opened);
     }
 
+    // The wizard that is open, or null, and a hook run once it has opened (tests drive it).
+    KioskWizard* kioskWizard() const { return wizard_; }
+    void setWizardOpened(std::function<void(KioskWizard&)> opened) { wizardOpened_ = std::move(opened); }
+
     // The pause between the batch print's queue reads (tests); null waits with a
     // local event loop.
     void setPrintQueuePause(std::function<void(int)> pause) { queuePause_ = std::move(pause); }
@@ -129,6 +134,7 @@ private:
     void printCommand();
     void layoutSetupCommand(int id);
     void batchPrintCommand();
+    void wizardCommand();
     void updatePrintCommandText();
 
     SettingsStore& store_;
@@ -147,6 +153,8 @@ private:
     std::function<bool(ColorRef&, const QString&)> chooseColor_;
     class CPhotoLayoutSetupDlg* sheet_ = nullptr;
     std::function<void(class CPhotoLayoutSetupDlg&)> sheetOpened_;
+    KioskWizard* wizard_ = nullptr;
+    std::function<void(KioskWizard&)> wizardOpened_;
     Services services_;
 
     QHash<int, QAction*> actions_;

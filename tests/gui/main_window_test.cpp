@@ -366,6 +366,7 @@ TEST_F(MainWindowTest, FirstPageHidesAboutAndStartsTheWizardOnce) {
     window.reset();
     store().writeInt("Option", "StartupWithWizard", 1);
     CSnapvaleDlg& bare = open();
+    bare.registerCommandHandler(cmd::Wizard, nullptr);
     bare.statusPanes()->setPaneText(0, "3 photos loaded");
     bare.firstPageDrawn();
     EXPECT_EQ(bare.statusPanes()->paneText(0), "3 photos loaded");

@@ -41,3 +41,32 @@ TEST_F(TemplatesCliTest, ListsEveryTemplateWithPageAndPhotoCount) {
     runTemplates(settings, {QStringLiteral("--bogus")}, code);
     EXPECT_EQ(code, 2);
 }
+
+TEST_F(TemplatesCliTest, SlotsListEachTemplatesRectanglesInInches) {
+    const QString settings = writeFile(QStringLiteral("s.conf"), "");
+    int code = -1;
+    const QStringList lines = runTemplates(settings, {QStringLiteral("--full"), QStringLiteral("--slots")}, code);
+    EXPECT_EQ(code, 0);
+    // The lines that follow a template's own line, up to the next template.
+    auto after = [&](const QString& name) {
+        QStringList parts;
+        int at = -1;
+        for (int i = 0; i < lines.size() && at < 0; ++i)
+            if (lines[i].startsWith(name + QLatin1Char('\t'))) at = i;
+        for (int i = at + 1; at >= 0 && i < lines.size() && lines[i].startsWith(QLatin1Char('\t')); ++i)
+            parts << lines[i];
+        return parts;
+    };
+    EXPECT_EQ(after(QStringLiteral("Three 4 x 6 Prints")),
+              QStringList({"\tslot\t1.000\t7.000\t0.000\t4.000", "\tslot\t0.000\t4.000\t4.000\t10.000",
+                           "\tslot\t4.000\t8.000\t4.000\t10.000"}));
+    EXPECT_EQ(after(QStringLiteral("Index Sheet (3D Slides) - 12 Prints")),
+              QStringList({"\tindex\tslides\t3\t4\t0.100\t7.900\t0.500\t9.900"}));
+    const QStringList inlay = after(QStringLiteral("CD Case (InLay) 5.9 x 4.60 in"));
+    ASSERT_EQ(inlay.size(), 6);
+    EXPECT_EQ(inlay[1], "\toutline\t0.000\t0.250\t0.000\t4.600");
+    EXPECT_EQ(after(QStringLiteral("Nine (Wallet - Avery #53283) 2.25in x 3in Prints")).value(8),
+              "\tslot\t5.250\t7.500\t6.900\t9.900");
+    EXPECT_EQ(after(QStringLiteral("One Borderless User Defined Print")),
+              QStringList({"\tslot\t0.000\t5.000\t0.000\t7.000"}));
+}
