@@ -6,23 +6,24 @@
 #include <QString>
 #include <functional>
 
+#include "core/CommandIds.h"
 #include "core/Seams.h"
 
 class ImageList;
 class PrintDocument;
 struct AppSettings;
 
-// Command numbers of the menus and the toolbar.
+// The list commands by the names they have here; the numbers are the menus' and the toolbar's.
 namespace ImageListCommandId {
-inline constexpr int OpenDirectory = 57601;
-inline constexpr int AddFiles = 32771;
-inline constexpr int ImportAlbum = 32830;
-inline constexpr int ExportToAlbum = 32775;
-inline constexpr int Erase = 32774;
-inline constexpr int NextPage = 32772;
-inline constexpr int PreviousPage = 32773;
-inline constexpr int Redraw = 1196;
-inline constexpr int ExportHtml = 32791;
+inline constexpr int OpenDirectory = cmd::OpenImageList;
+inline constexpr int AddFiles = cmd::AddFiles;
+inline constexpr int ImportAlbum = cmd::ImportAlbum;
+inline constexpr int ExportToAlbum = cmd::ExportAlbum;
+inline constexpr int Erase = cmd::EraseList;
+inline constexpr int NextPage = cmd::NextPage;
+inline constexpr int PreviousPage = cmd::PreviousPage;
+inline constexpr int Redraw = cmd::Redraw;
+inline constexpr int ExportHtml = cmd::ExportHtml;
 }  // namespace ImageListCommandId
 
 class ImageListCommands {

@@ -40,15 +40,6 @@ const FilterDef kFilters[CPPageAdvancedOptionsControl::FilterCount] = {
     {"So&ften Photos", &AppSettings::PhotoSoften, "Soften every photo"},
 };
 
-QIcon swatch(ColorRef c) {
-    QPixmap p(24, 16);
-    p.fill(QColor(colorRed(c), colorGreen(c), colorBlue(c)));
-    QPainter painter(&p);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 23, 15);
-    return QIcon(p);
-}
-
 QString plain(const char* label) {
     return QString::fromLatin1(label).remove(QLatin1Char('&'));
 }
@@ -310,8 +301,8 @@ void CPPageAdvancedOptionsControl::pickColour(QPushButton* button, const Setting
 }
 
 void CPPageAdvancedOptionsControl::paintSwatches() {
-    logoColour_->setIcon(swatch(sheet_.settings().LogoColorref));
-    textColour_->setIcon(swatch(sheet_.settings().LogoTextColorref));
+    logoColour_->setIcon(layout_setup::colourSwatch(sheet_.settings().LogoColorref));
+    textColour_->setIcon(layout_setup::colourSwatch(sheet_.settings().LogoTextColorref));
 }
 
 void CPPageAdvancedOptionsControl::cropToggled(int side, bool on) {

@@ -34,15 +34,6 @@ const StyleEntry kStyles[] = {
     {130, nullptr}, {131, nullptr}, {132, nullptr}, {133, nullptr}, {123, "No Photos (Empty)"},
 };
 
-QIcon swatch(ColorRef c) {
-    QPixmap p(24, 16);
-    p.fill(QColor(colorRed(c), colorGreen(c), colorBlue(c)));
-    QPainter painter(&p);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 23, 15);
-    return QIcon(p);
-}
-
 bool parseInches(const QString& text, double& value) {
     QString t = text.trimmed();
     t.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -57,8 +48,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     templates_ = new QComboBox(this);
     templates_->setAccessibleName(tr("Full-page template"));
     templates_->setToolTip(tr("A layout for the whole page, or half-page styles for the top and bottom"));
-    templates_->addItem(QString::fromLatin1(kHalfPageSelection));
-    for (const Template& t : fullPageTemplates()) templates_->addItem(t.name);
+    templates_->addItems(fullPageTemplateChoices());
     templates_->setMaxVisibleItems(30);
     connect(templates_, &QComboBox::activated, this, [this](int index) { chooseTemplate(templates_->itemText(index)); });
     auto* templateLabel = new QLabel(tr("T&emplate:"), this);
@@ -89,7 +79,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     int i = 0;
     for (const StyleEntry& e : kStyles) {
         const QString label =
-            e.label ? QString::fromLatin1(e.label) : layout_setup::halfPageStyleName(e.style);
+            e.label ? QString::fromLatin1(e.label) : halfPageStyleDisplayName(e.style);
         auto* b = new QPushButton(label, halves);
         b->setCheckable(true);
         b->setAutoDefault(false);
@@ -325,5 +315,5 @@ void CPPageTemplateControl::pickColour(ColourButton& c) {
 }
 
 void CPPageTemplateControl::paintSwatch(const ColourButton& c) {
-    c.button->setIcon(swatch(sheet_.settings().*(c.field)));
+    c.button->setIcon(layout_setup::colourSwatch(sheet_.settings().*(c.field)));
 }

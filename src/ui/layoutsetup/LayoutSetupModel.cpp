@@ -1,5 +1,8 @@
 #include "ui/layoutsetup/LayoutSetupModel.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 #include "album/AlbumPages.h"
 #include "core/AppSettings.h"
 #include "layout/Fitting.h"
@@ -8,37 +11,10 @@
 
 namespace layout_setup {
 
-QString halfPageStyleName(int style) {
-    switch (style) {
-        case 124:
-            return QStringLiteral("One 5 1/4 x 8 1/4 Print");
-        case 125:
-            return QStringLiteral("One 5 x 7 Print");
-        case 126:
-            return QStringLiteral("One 4 x 6 Print");
-        case 127:
-            return QStringLiteral("Two 4 x 5 Prints");
-        case 128:
-            return QStringLiteral("Two 3 1/2 x 5 Prints");
-        case 129:
-            return QStringLiteral("Six (Wallet) 2 x 3 Prints");
-        case 130:
-            return QStringLiteral("Three 2 1/2 x 3 1/2 Prints");
-        case 131:
-            return QString::asprintf("Passport %1.2f\" x %1.2f\"- 14 Prints", 1.38, 1.8);
-        case 132:
-            return QString::asprintf("Passport %1.2f\" x %1.2f\"- 13 Prints", 1.5, 2.0);
-        case 133:
-            return QStringLiteral("Mini ID 1 x 1 1/2 26 Prints");
-        default:
-            return QString();
-    }
-}
-
 QString templatesTitle(const AppSettings& s) {
     if (isFullPage(s.FullPageTemplateSel)) return s.FullPageTemplateSel;
-    return QStringLiteral("Top: ") + halfPageStyleName(s.TopPageStyle) + QStringLiteral(" + Bottom: ") +
-           halfPageStyleName(s.BottomPageStyle);
+    return QStringLiteral("Top: ") + halfPageStyleDisplayName(s.TopPageStyle) + QStringLiteral(" + Bottom: ") +
+           halfPageStyleDisplayName(s.BottomPageStyle);
 }
 
 QString paperSizeText(const AppSettings& s) {
@@ -144,6 +120,15 @@ QString borderRefusedText(double inches) {
         "The photo border value must be between 0.0 and .15 inches.\nThe value %.02f is out of range and will be "
         "ignored.",
         inches);
+}
+
+QIcon colourSwatch(ColorRef c) {
+    QPixmap p(24, 16);
+    p.fill(QColor(colorRed(c), colorGreen(c), colorBlue(c)));
+    QPainter painter(&p);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 23, 15);
+    return QIcon(p);
 }
 
 const std::vector<int>& resolutionChoices() {

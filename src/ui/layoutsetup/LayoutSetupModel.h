@@ -2,8 +2,11 @@
 // The layout setup sheet's rules that need no window: the texts it shows, the slot
 // list's rows, the crop pairs and their illustration, the border range.
 
+#include <QIcon>
 #include <QString>
 #include <vector>
+
+#include "core/AppSettings.h"
 
 struct AppSettings;
 struct PageReport;
@@ -13,9 +16,6 @@ namespace layout_setup {
 // The pages of the sheet, in their order.
 enum Page { ImageListPage = 0, TemplatesPage = 1, AdvancedPage = 2 };
 
-// The name of a half-page style as the templates page titles it; empty for 123
-// ("No Photos (Empty)") and every other number.
-QString halfPageStyleName(int style);
 // The templates page's title line: the full-page template's name, or
 // "Top: <style> + Bottom: <style>" in half-page mode.
 QString templatesTitle(const AppSettings& settings);
@@ -53,6 +53,9 @@ int cropIllustration(const AppSettings& settings);
 bool borderAccepted(double inches);
 // "The photo border value must be between 0.0 and .15 inches.\nThe value %.02lf is out of range and will be ignored."
 QString borderRefusedText(double inches);
+
+// A colour button's face: the colour as a small framed swatch.
+QIcon colourSwatch(ColorRef colour);
 
 // The resolutions the advanced page offers.
 const std::vector<int>& resolutionChoices();
