@@ -9,11 +9,12 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/ProgressWindow.h"
-#include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
+#include "imagelist/ImageList.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/PagePrinter.h"
 #include "output/PrinterBackend.h"
+#include "output/PrinterStatus.h"
 
 void WaitWithEventsAlive(int milliseconds) {
     QEventLoop loop;
@@ -138,8 +139,25 @@ bool BatchPrint(BatchPrintContext& ctx) {
     int lastShown = -1;
     bool goOn = true;
     bool result = true;
+    // What the queue says about itself, read before each page and at each poll; a
+    // halted queue is asked about once for each state it shows.
+    QString stateText;
+    QString lastStateShown;  // in the progress text
+    QString lastPaneText;    // in the status pane, emptied again once the printer is fine
+    QString askedAbout;
+    auto readState = [&] {
+        const PrinterState state = ReadPrinterState(printer);
+        stateText = PrinterStateText(state, printerName);
+        if (stateText != lastPaneText && ctx.services.status) ctx.services.status->setPaneText(0, stateText);
+        lastPaneText = stateText;
+        return state;
+    };
+    auto withState = [&](const QString& text) {
+        return stateText.isEmpty() ? text : text + u'\n' + stateText;
+    };
     while (goOn && page <= pageCount) {
         if (jobCount < 1) {
+            readState();
             const KeptPage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
             const PrintResult printed =
                 PrintPage(ctx.settings, ctx.list.isEmpty(), current, printer, notifier);
@@ -151,17 +169,20 @@ bool BatchPrint(BatchPrintContext& ctx) {
                 result = false;
                 continue;
             }
-            progress.setText(QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d",
-                                               templateName.toUtf8().constData(), page, pageCount));
+            progress.setText(
+                withState(QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d",
+                                            templateName.toUtf8().constData(), page, pageCount)));
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = -1;
-        } else if (jobCount != lastShown) {
-            progress.setText(QString::asprintf(
+            lastStateShown = stateText;
+        } else if (jobCount != lastShown || stateText != lastStateShown) {
+            progress.setText(withState(QString::asprintf(
                 "Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
                 "queued to print.)",
-                templateName.toUtf8().constData(), page, pageCount, jobCount));
+                templateName.toUtf8().constData(), page, pageCount, jobCount)));
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = jobCount;
+            lastStateShown = stateText;
         }
 
         progress.pump(true);
@@ -175,7 +196,25 @@ bool BatchPrint(BatchPrintContext& ctx) {
             notifier.plainOk(kSpoolError);
             goOn = false;
             result = false;
-        } else if (stopWanted()) {
+            continue;
+        }
+        const PrinterState state = readState();
+        if (jobCount >= 1 && PrinterHalted(state)) {
+            // A stopped or offline queue keeps the page for good: waiting on it is the
+            // person's choice, not the program's.
+            if (stateText != askedAbout) {
+                askedAbout = stateText;
+                if (!AskWaitForPrinter(notifier, printerName, stateText)) {
+                    goOn = false;
+                    result = false;
+                    continue;
+                }
+                progress.show();
+            }
+        } else {
+            askedAbout.clear();
+        }
+        if (stopWanted()) {
             // Stopped during the wait: the next page is neither rendered nor printed.
             goOn = false;
             result = false;
