@@ -155,6 +155,17 @@ bool BatchPrint(BatchPrintContext& ctx) {
     auto withState = [&](const QString& text) {
         return stateText.isEmpty() ? text : text + u'\n' + stateText;
     };
+    // The waiting text is rewritten only when the count or the printer's state changed.
+    auto showWaiting = [&] {
+        if (jobCount == lastShown && stateText == lastStateShown) return;
+        progress.setText(withState(
+            QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
+                              "queued to print.)",
+                              templateName.toUtf8().constData(), page, pageCount, jobCount)));
+        progress.setPosition(pagePosition(page, pageCount));
+        lastShown = jobCount;
+        lastStateShown = stateText;
+    };
     while (goOn && page <= pageCount) {
         if (jobCount < 1) {
             readState();
@@ -175,14 +186,8 @@ bool BatchPrint(BatchPrintContext& ctx) {
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = -1;
             lastStateShown = stateText;
-        } else if (jobCount != lastShown || stateText != lastStateShown) {
-            progress.setText(withState(QString::asprintf(
-                "Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
-                "queued to print.)",
-                templateName.toUtf8().constData(), page, pageCount, jobCount)));
-            progress.setPosition(pagePosition(page, pageCount));
-            lastShown = jobCount;
-            lastStateShown = stateText;
+        } else {
+            showWaiting();
         }
 
         progress.pump(true);
@@ -200,6 +205,8 @@ bool BatchPrint(BatchPrintContext& ctx) {
         }
         const PrinterState state = readState();
         if (jobCount >= 1 && PrinterHalted(state)) {
+            // The window says why before the question asks what to do about it.
+            showWaiting();
             // A stopped or offline queue keeps the page for good: waiting on it is the
             // person's choice, not the program's.
             if (stateText != askedAbout) {

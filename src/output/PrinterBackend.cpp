@@ -6,10 +6,11 @@
 #include "core/SettingsTable.h"
 
 namespace {
-// A stored offset is only text: whatever it holds stays within what a printer can be off.
+// A stored offset is only text: whatever it holds stays within what a printer can be
+// off, and reads back as the hundredths it was written with.
 double storedOffset(float mm) {
     if (!std::isfinite(mm)) return 0.0;
-    return std::clamp(double(mm), -kAlignmentLimitMm, kAlignmentLimitMm);
+    return std::round(std::clamp(double(mm), -kAlignmentLimitMm, kAlignmentLimitMm) * 100.0) / 100.0;
 }
 }  // namespace
 

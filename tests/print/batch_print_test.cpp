@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "core/AppSettings.h"
-#include "image/CxImage.h"
-#include "imagelist/ImageList.h"
 #include "core/SettingsStore.h"
 #include "document/DocumentPrinting.h"
 #include "document/PrintDocument.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "output/BatchPrint.h"
@@ -271,6 +273,87 @@ TEST_F(BatchPrintTest, EmptyListSaysSoAndPrintsNothing) {
     EXPECT_EQ(fakes.notifier.shown[0].text, "Your image list is empty!");
     EXPECT_TRUE(fakes.printer.spooled.empty());
 }
+
+// What the batch does with the queue's state: it says it in the window and the status
+// pane, and asks once whether to wait when the queue it waits on has halted.
+struct StateCase {
+    const char* name;
+    std::deque<PrinterState> states;  // one read before each page and one after each poll
+    std::deque<int> jobCounts;
+    std::deque<int> buttons;  // answers to the wait question: 0 "Wait", 1 "Stop"
+    bool result;
+    int questions;
+    size_t pages;
+    const char* sentence;    // what the status pane shows
+    const char* windowText;  // where the window shows it
+};
+
+const PrinterState kFine{PrinterState::Kind::Idle, {}};
+const PrinterState kStopped{PrinterState::Kind::Stopped, {"paused"}};
+const PrinterState kNoPaper{PrinterState::Kind::Processing, {"media-empty-error"}};
+
+class BatchPrinterStateTest : public BatchPrintTest, public ::testing::WithParamInterface<StateCase> {};
+
+TEST_P(BatchPrinterStateTest, SaysTheStateAndAsksOnceWhenTheQueueHalts) {
+    const StateCase& c = GetParam();
+    fillList(12);
+    fakes.printer.states = c.states;
+    fakes.printer.jobCounts = c.jobCounts;
+    fakes.notifier.answers = {Answer::Yes};
+    fakes.notifier.plainAnswers = c.buttons;
+    EXPECT_EQ(run(), c.result);
+    EXPECT_EQ(fakes.printer.spooled.size(), c.pages);
+    int questions = 0;
+    for (const ShownMessage& m : fakes.notifier.shown) {
+        if (m.buttons != QStringList({"Wait", "Stop"})) continue;
+        ++questions;
+        EXPECT_EQ(m.title, "Photo Auto Print - Desk Jet");
+        EXPECT_EQ(
+            m.text,
+            "The printer \"Desk Jet\" is stopped.\nThe pages sent to it wait in its queue until it prints "
+            "again.\n\nWait for the printer, or stop photo printing?");
+    }
+    EXPECT_EQ(questions, c.questions);
+    EXPECT_EQ(plainTexts().contains(kAllPrinted), c.result);
+    const QString inWindow = QString::fromLatin1(c.windowText);
+    EXPECT_FALSE(fakes.progress.log.texts.filter(inWindow).isEmpty())
+        << fakes.progress.log.texts.join('|').toStdString();
+    EXPECT_TRUE(fakes.status.panes[0].contains(QString::fromLatin1(c.sentence)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Queue, BatchPrinterStateTest,
+    ::testing::Values(StateCase{"StoppedThenStop",
+                                {kFine, kStopped},
+                                {1},
+                                {1},
+                                false,
+                                1,
+                                1,
+                                "The printer \"Desk Jet\" is stopped.",
+                                "\nThe printer \"Desk Jet\" is stopped."},
+                      // Asked at the first poll that finds it stopped, not at every one after.
+                      StateCase{
+                          "StoppedWaitThenPrintingAgain",
+                          {kFine, kStopped, kStopped, kStopped, kFine},
+                          {1, 1, 1, 0},
+                          {0},
+                          true,
+                          1,
+                          2,
+                          "The printer \"Desk Jet\" is stopped.",
+                          "\n(...waiting for 1 jobs queued to print.)\nThe printer \"Desk Jet\" is stopped."},
+                      // Paper comes back by itself once someone loads it: told, not asked.
+                      StateCase{"OutOfPaperIsToldNotAsked",
+                                {kNoPaper, kNoPaper, kFine},
+                                {1, 0},
+                                {},
+                                true,
+                                0,
+                                2,
+                                "The printer \"Desk Jet\" is out of paper.",
+                                "page 1 of 2\nThe printer \"Desk Jet\" is out of paper."}),
+    [](const ::testing::TestParamInfo<StateCase>& info) { return std::string(info.param.name); });
 
 TEST(PollPrintQueueTest, ReadsThenPausesAndKeepsTheCountOnFailure) {
     FakePrinterBackend printer;
