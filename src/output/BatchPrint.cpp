@@ -141,27 +141,30 @@ bool BatchPrint(BatchPrintContext& ctx) {
     bool result = true;
     // What the queue says about itself, read before each page and at each poll; a
     // halted queue is asked about once for each state it shows.
-    QString stateText;
+    QString stateText;       // naming the printer: the status pane and the question
+    QString windowLine;      // the window's caption names it already
     QString lastStateShown;  // in the progress text
     QString lastPaneText;    // in the status pane, emptied again once the printer is fine
     QString askedAbout;
     auto readState = [&] {
         const PrinterState state = ReadPrinterState(printer);
         stateText = PrinterStateText(state, printerName);
+        windowLine = PrinterStateText(state, QString());
         if (stateText != lastPaneText && ctx.services.status) ctx.services.status->setPaneText(0, stateText);
         lastPaneText = stateText;
         return state;
     };
-    auto withState = [&](const QString& text) {
-        return stateText.isEmpty() ? text : text + u'\n' + stateText;
+    // The window holds four lines: the state takes the empty one under the template's name.
+    auto pageText = [&](const QString& rest) {
+        return QString::asprintf("Template type: %s\n", templateName.toUtf8().constData()) + windowLine +
+               u'\n' + rest;
     };
     // The waiting text is rewritten only when the count or the printer's state changed.
     auto showWaiting = [&] {
         if (jobCount == lastShown && stateText == lastStateShown) return;
-        progress.setText(withState(
-            QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
-                              "queued to print.)",
-                              templateName.toUtf8().constData(), page, pageCount, jobCount)));
+        progress.setText(pageText(
+            QString::asprintf("Printing photo page %d of %d\n(...waiting for %d jobs queued to print.)", page,
+                              pageCount, jobCount)));
         progress.setPosition(pagePosition(page, pageCount));
         lastShown = jobCount;
         lastStateShown = stateText;
@@ -180,9 +183,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
                 result = false;
                 continue;
             }
-            progress.setText(
-                withState(QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d",
-                                            templateName.toUtf8().constData(), page, pageCount)));
+            progress.setText(pageText(QString::asprintf("Printing photo page %d of %d", page, pageCount)));
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = -1;
             lastStateShown = stateText;

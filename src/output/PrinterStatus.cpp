@@ -44,6 +44,7 @@ QString PrinterStateText(const PrinterState& state, const QString& printerName) 
     else if (hasReason(state, "marker-supply-low") || hasReason(state, "toner-low"))
         parts << QStringLiteral("low on ink or toner");
     if (parts.isEmpty()) return {};
+    if (printerName.isEmpty()) return QStringLiteral("The printer is %1.").arg(spokenList(parts));
     return QStringLiteral("The printer \"%1\" is %2.").arg(printerName, spokenList(parts));
 }
 

@@ -10,7 +10,8 @@
 class Notifier;
 
 // The printer's condition as one sentence ("The printer \"Photo\" is stopped and out
-// of paper."), or empty when it is ready or says nothing worth telling.
+// of paper.", or "The printer is ..." without a name), or empty when it is ready or
+// says nothing worth telling.
 QString PrinterStateText(const PrinterState& state, const QString& printerName);
 
 // Stopped or offline: its jobs wait until someone starts it or plugs it in.

@@ -321,39 +321,44 @@ TEST_P(BatchPrinterStateTest, SaysTheStateAndAsksOnceWhenTheQueueHalts) {
     EXPECT_TRUE(fakes.status.panes[0].contains(QString::fromLatin1(c.sentence)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Queue, BatchPrinterStateTest,
-    ::testing::Values(StateCase{"StoppedThenStop",
-                                {kFine, kStopped},
-                                {1},
-                                {1},
-                                false,
-                                1,
-                                1,
-                                "The printer \"Desk Jet\" is stopped.",
-                                "\nThe printer \"Desk Jet\" is stopped."},
-                      // Asked at the first poll that finds it stopped, not at every one after.
-                      StateCase{
-                          "StoppedWaitThenPrintingAgain",
-                          {kFine, kStopped, kStopped, kStopped, kFine},
-                          {1, 1, 1, 0},
-                          {0},
-                          true,
-                          1,
-                          2,
-                          "The printer \"Desk Jet\" is stopped.",
-                          "\n(...waiting for 1 jobs queued to print.)\nThe printer \"Desk Jet\" is stopped."},
-                      // Paper comes back by itself once someone loads it: told, not asked.
-                      StateCase{"OutOfPaperIsToldNotAsked",
-                                {kNoPaper, kNoPaper, kFine},
-                                {1, 0},
-                                {},
-                                true,
-                                0,
-                                2,
-                                "The printer \"Desk Jet\" is out of paper.",
-                                "page 1 of 2\nThe printer \"Desk Jet\" is out of paper."}),
-    [](const ::testing::TestParamInfo<StateCase>& info) { return std::string(info.param.name); });
+const StateCase kStateCases[] = {
+    {.name = "StoppedThenStop",
+     .states = {kFine, kStopped},
+     .jobCounts = {1},
+     .buttons = {1},
+     .result = false,
+     .questions = 1,
+     .pages = 1,
+     .sentence = "The printer \"Desk Jet\" is stopped.",
+     .windowText =
+         "Six 3 x 4 Prints\nThe printer is stopped.\nPrinting photo page 1 of 2\n(...waiting for 1 jobs"},
+    // Asked at the first poll that finds it stopped, not at every one after.
+    {.name = "StoppedWaitThenPrintingAgain",
+     .states = {kFine, kStopped, kStopped, kStopped, kFine},
+     .jobCounts = {1, 1, 1, 0},
+     .buttons = {0},
+     .result = true,
+     .questions = 1,
+     .pages = 2,
+     .sentence = "The printer \"Desk Jet\" is stopped.",
+     .windowText =
+         "Six 3 x 4 Prints\nThe printer is stopped.\nPrinting photo page 1 of 2\n(...waiting for 1 jobs"},
+    // Paper comes back once someone loads it: told, not asked.
+    {.name = "OutOfPaperIsToldNotAsked",
+     .states = {kNoPaper, kNoPaper, kFine},
+     .jobCounts = {1, 0},
+     .buttons = {},
+     .result = true,
+     .questions = 0,
+     .pages = 2,
+     .sentence = "The printer \"Desk Jet\" is out of paper.",
+     .windowText = "Six 3 x 4 Prints\nThe printer is out of paper.\nPrinting photo page 1 of 2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Queue, BatchPrinterStateTest, ::testing::ValuesIn(kStateCases),
+                         [](const ::testing::TestParamInfo<StateCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(PollPrintQueueTest, ReadsThenPausesAndKeepsTheCountOnFailure) {
     FakePrinterBackend printer;

@@ -42,6 +42,9 @@ TEST(PrinterStateText, NamesWhatKeepsThePrinterFromPrinting) {
         EXPECT_EQ(PrinterHalted(c.state), c.halted);
         EXPECT_EQ(PrinterNeedsAttention(c.state), c.needsAttention);
     }
+    // Where the printer is named already (the batch window's caption).
+    EXPECT_EQ(PrinterStateText({K::Stopped, {"media-jam-error"}}, QString()),
+              "The printer is stopped and jammed.");
 }
 
 TEST(AlignmentPage, FrameAtTheEdgesAndMillimetreRulers) {
