@@ -385,9 +385,6 @@ TEST(Placement, EdgeToEdgeFillsPaperPrintableToItsEdges) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ComputePlacement(c.page, EdgeToEdge, 400, 600, 0, 0, c.sizes), c.expected);
     }
-    EXPECT_EQ(
-        ComputePlacement(printerPage(1125, 1725, 300, 300), EdgeToEdge, 400, 600, 0, 0, paper(4, 6, 4, 6)),
-        ComputePlacement(printerPage(1125, 1725, 300, 300), PageFit, 400, 600, 0, 0, paper(4, 6, 4, 6)));
 }
 
 TEST(Placement, AlignmentOffsetsMoveItToTheNearestDot) {
