@@ -4,9 +4,12 @@
 # configuration, spool, logs and state live in the given folder and it listens only
 # on a socket there.
 #
-#   cups-test-server.sh start DIR [N]  start it with N PDF queues (default 1), the first
-#                                      the default; writes DIR/env (CUPS_SERVER=...,
-#                                      QUEUE=..., QUEUE2=... for a second one, OUT=...)
+#   cups-test-server.sh start DIR [N] [PPD...]
+#                                      start it with N PDF queues (default 1), the first
+#                                      the default; the i-th PPD given describes the i-th
+#                                      queue (the PDF printer's own PPD for the others);
+#                                      writes DIR/env (CUPS_SERVER=..., QUEUE=..., QUEUE2=...
+#                                      for a second one, OUT=...)
 #   cups-test-server.sh stop DIR       stop it and remove the queues' PDF settings
 #
 # Exit status 2 with the reason on stderr: this machine cannot run it (not root,
@@ -18,6 +21,8 @@ die() { echo "cups-test-server: $2" >&2; exit "$1"; }
 cmd=${1:-}
 dir=${2:-}
 queues=${3:-1}
+shift $(( $# < 3 ? $# : 3 ))
+queue_ppds=("$@")
 [ -n "$cmd" ] && [ -n "$dir" ] || die 1 "usage: $0 start|stop DIR"
 dir=$(cd "$dir" 2>/dev/null && pwd) || die 1 "no folder $2"
 
@@ -62,6 +67,7 @@ command -v lpadmin >/dev/null || die 2 "lpadmin is not installed (package cups-c
 [ -x /usr/lib/cups/backend/cups-pdf ] || die 2 "the PDF backend is not installed (package printer-driver-cups-pdf)"
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -f "$ppd" ] || die 2 "no PPD at $ppd"
+for p in "${queue_ppds[@]}"; do [ -f "$p" ] || die 1 "no PPD at $p"; done
 [ -w "$pdf_conf_dir" ] || die 2 "$pdf_conf_dir is not writable"
 # An enforcing AppArmor profile keeps cupsd and the PDF backend inside the system folders.
 if grep -qsE '(cupsd|cups-pdf) \(enforce\)' /sys/kernel/security/apparmor/profiles; then
@@ -148,8 +154,11 @@ if [ $up -ne 1 ]; then
     die 2 "cupsd did not start: $reason"
 fi
 
+n=0
 while read -r queue; do
-    if ! out=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" -o printer-error-policy=abort-job 2>&1); then
+    queue_ppd=${queue_ppds[$n]:-$ppd}
+    n=$((n + 1))
+    if ! out=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$queue_ppd" -o printer-error-policy=abort-job 2>&1); then
         stop
         die 1 "lpadmin failed: $out"
     fi

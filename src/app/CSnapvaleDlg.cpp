@@ -8,7 +8,6 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QColorDialog>
-#include <QTimer>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,23 +16,24 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <optional>
 #include <utility>
 
-#include "core/AppServices.h"
-#include "core/AppSettings.h"
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
+#include "app/StatusPanes.h"
+#include "core/AppServices.h"
+#include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "core/WaitCursor.h"
 #include "document/DocumentPrinting.h"
 #include "imagelist/DirectoryScan.h"
 #include "document/PrintDocument.h"
-#include "core/SettingsTable.h"
-#include "app/StatusPanes.h"
 #include "document/ImageListCommands.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/BatchPrint.h"
@@ -50,6 +50,7 @@
 #include "ui/wizard/WizardModel.h"
 #include "ui/PrinterSetup.h"
 #include "ui/ProgressDialog.h"
+#include "ui/printing/AlignmentDialog.h"
 
 namespace {
 const QString kCropOffWarning = QStringLiteral(
@@ -126,6 +127,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
         ownPrinter_ = createSystemPrinterBackend();
         printer = ownPrinter_.get();
     }
+    // The alignment offsets of each printer are kept with the other settings.
+    printer->setSettingsStore(&store_);
     clock_ = std::make_unique<SystemClock>();
     progress_ = std::make_unique<GuiProgressFactory>(this, &store_);
 
@@ -185,6 +188,12 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     registerCommandHandler(cmd::Print, [this] { printCommand(); });
     registerCommandHandler(cmd::BatchPrint, [this] { batchPrintCommand(); });
     registerCommandHandler(cmd::PrinterSetup, [this] { RunPrinterSetup(this, *services_.printer); });
+    registerCommandHandler(cmd::PrintAlignment, [this] {
+        RunPrintAlignment(this, *services_.printer, *services_.notifier,
+                          [this](const AlignmentOffsets& offsets) {
+                              return PrintDocumentAlignmentPage(*document_, services_, offsets);
+                          });
+    });
     chooseColor_ = options.chooseColor;
     if (!chooseColor_)
         chooseColor_ = [this](ColorRef& colour, const QString& title) {
@@ -465,8 +474,7 @@ void CSnapvaleDlg::batchPrintCommand() {
 
 bool CSnapvaleDlg::checkBorderlessTemplate() {
     const AppSettings& s = document_->settings();
-    if (!isFullPage(s.FullPageTemplateSel) || !s.FullPageTemplateSel.contains(QLatin1String("Borderless")))
-        return false;
+    if (!isBorderlessTemplate(s.FullPageTemplateSel)) return false;
     return CheckBorderlessPage(*services_.printer, *services_.notifier, PaperSizes::fromSettings(s));
 }
 

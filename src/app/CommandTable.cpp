@@ -24,6 +24,8 @@ const std::vector<CommandInfo> kCommands = {
      "document-page-setup", "Layout"},
     {cmd::PrinterSetup, "Printer Select/Setup...", "Select/setup printer...", F | B, "document-properties",
      "Printer"},
+    {cmd::PrintAlignment, "Print &Alignment Page...",
+     "Print a page to measure where this printer puts its prints, and correct it.", F, nullptr, nullptr},
     {cmd::Print, "&Print...", "Print canvas.", F | B, "document-print", "Print"},
     {cmd::BatchPrint, "Batch Print Entire Image List...", "Print entire image list...", F | P, nullptr,
      nullptr},

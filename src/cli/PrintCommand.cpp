@@ -2,20 +2,21 @@
 // template and prints the first page, or with --batch the whole list page after page,
 // through the same checks and placement as the Print and Batch Print commands.
 
-#include "core/AppSettings.h"
-#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
-#include "image/CxImage.h"
-#include "imagelist/ImageList.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
 #include "document/DocumentPrinting.h"
 #include "document/PrintDocument.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/BatchPrint.h"
 #include "output/PagePrinter.h"
 #include "output/PrinterBackend.h"
+#include "output/PrinterStatus.h"
 
 namespace {
 
@@ -29,8 +30,9 @@ int failure(const QString& text) {
     return cliFailure("print", text);
 }
 
-// Asking for --batch is the answer to the batch's confirmation; every other message
-// goes to the command line's own notifier (and --yes).
+// Asking for --batch is the answer to the batch's confirmation; a printer that stops
+// while the batch waits on it ends the batch, as nobody is there to start it; every
+// other message goes to the command line's own notifier (and --yes).
 class BatchConfirmedNotifier final : public Notifier {
 public:
     explicit BatchConfirmedNotifier(Notifier& inner) : inner_(inner) {}
@@ -45,6 +47,12 @@ public:
     }
     int plain(const QString& title, const QString& text, MessageIcon icon,
               const QStringList& buttons) override {
+        const int stop = buttons.indexOf(QStringLiteral("Stop"));
+        if (stop >= 0) {
+            cliError(title + QStringLiteral(": ") + text);
+            cliError(QStringLiteral("  -> Stop"));
+            return stop;
+        }
         return inner_.plain(title, text, icon, buttons);
     }
 
@@ -86,6 +94,15 @@ int runPrint(CliContext& ctx) {
 
     if (hasPrinter && !printer.selectPrinter(printerName))
         return failure(QStringLiteral("no printer is called \"%1\"").arg(printerName));
+    const QString where = currentPrinterName(printer);
+    // A printer that cannot print takes the job and keeps it: it is said first, and
+    // the page goes only when asked for.
+    const PrinterState state = ReadPrinterState(printer);
+    if (const QString stateText = PrinterStateText(state, where); !stateText.isEmpty()) cliError(stateText);
+    if (PrinterNeedsAttention(state) && !ctx.assumeYes)
+        return failure(
+            QStringLiteral("not printed: the printer \"%1\" cannot print now (--yes sends it anyway)")
+                .arg(where));
 
     if (!buildCliImageList(args, document, ctx, error)) return failure(error);
 
@@ -93,7 +110,6 @@ int runPrint(CliContext& ctx) {
     Services services = ctx.services;
     services.status = &quiet;
     document.setServices(services);
-    const QString where = currentPrinterName(printer);
 
     if (!batch) {
         if (document.renderPage() != PagePaintResult::Rendered)

@@ -129,6 +129,8 @@ int main(int argc, char** argv) {
     SettingsStore store(settingsFile);
     // Commands that are asked to keep what they change turn this off.
     store.setWritesInMemoryOnly(true);
+    // Prints are moved by the offsets kept for each printer.
+    printer->setSettingsStore(&store);
     PhotoImage::SetApplyExifOrientation(
         readSettingInt(store, setting::ApplyExifOrientation) != 0);
     PhotoImage::SetColorManagePhotos(readSettingInt(store, setting::ColorManagePhotos) != 0);

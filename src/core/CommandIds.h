@@ -16,6 +16,7 @@ enum : int {
     Redraw = 1196,
     LayoutSetup = 32845,
     PrinterSetup = 57606,
+    PrintAlignment = 32850,
     Print = 32814,
     BatchPrint = 32792,
     Exit = 32803,

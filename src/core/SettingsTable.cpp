@@ -47,3 +47,13 @@ void writeSettingDecimal(SettingsStore& store, const SettingKey& key, float valu
 void writeSettingHundredths(SettingsStore& store, const SettingKey& key, double inches) {
     writeSettingInt(store, key, settings_codec::hundredthsFromInches(inches));
 }
+
+float readPerPrinterDecimal(SettingsStore& store, const PerPrinterKey& key, const QString& queue) {
+    return settings_codec::decimalFromText(
+        store.readString(key.sectionText(), key.nameFor(queue), QString::fromLatin1(key.defaultText)));
+}
+
+void writePerPrinterDecimal(SettingsStore& store, const PerPrinterKey& key, const QString& queue,
+                            float value) {
+    store.writeString(key.sectionText(), key.nameFor(queue), settings_codec::decimalToText(value));
+}

@@ -27,6 +27,21 @@ struct SettingKey {
     QString defaultString() const;  // the default as the store would hold it
 };
 
+// A value kept for each printer queue: the section and the value's name come from
+// the table, and the queue's name goes in front of the value's name, joined by a
+// dot ("Photo-4x6.AlignmentXmm"), since queue names never hold one of the
+// characters the store gives a meaning ('/', '\\').
+struct PerPrinterKey {
+    const char* section;
+    const char* name;
+    const char* defaultText;  // decimals, like SettingEncoding::Decimal
+
+    QString sectionText() const { return QString::fromLatin1(section); }
+    QString nameFor(const QString& queue) const {
+        return queue + QLatin1Char('.') + QString::fromLatin1(name);
+    }
+};
+
 namespace setting {
 #define SNAPVALE_INT(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Integer, d, nullptr};
 #define SNAPVALE_TEXT(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Text, 0, d};
@@ -145,6 +160,11 @@ SNAPVALE_TEXT("Install", ProductDir, "")
 SNAPVALE_INT("Settings", X, -1)
 SNAPVALE_INT("Settings", Y, -1)
 
+// PrinterAlignment: the offsets measured on a printer's alignment page, millimetres,
+// added to every print on that queue.
+inline constexpr PerPrinterKey AlignmentXmm{"PrinterAlignment", "AlignmentXmm", "0.0"};
+inline constexpr PerPrinterKey AlignmentYmm{"PrinterAlignment", "AlignmentYmm", "0.0"};
+
 #undef SNAPVALE_INT
 #undef SNAPVALE_TEXT
 #undef SNAPVALE_COLOUR
@@ -163,3 +183,8 @@ void writeSettingText(SettingsStore& store, const SettingKey& key, const QString
 void writeSettingDecimal(SettingsStore& store, const SettingKey& key, float value);
 // trunc(inches x 100), as hundredths are stored.
 void writeSettingHundredths(SettingsStore& store, const SettingKey& key, double inches);
+// A queue's decimal, read like the decimals of the table (the default when missing),
+// and written "%.2f".
+float readPerPrinterDecimal(SettingsStore& store, const PerPrinterKey& key, const QString& queue);
+void writePerPrinterDecimal(SettingsStore& store, const PerPrinterKey& key, const QString& queue,
+                            float value);

@@ -2,15 +2,27 @@
 
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
+#include "output/AlignmentPage.h"
 #include "output/BatchPrint.h"
+#include "output/PrinterStatus.h"
 
 PrintResult PrintDocumentPage(PrintDocument& document, const Services& services) {
+    // A stopped printer takes the page and keeps it: the person hears of it with the print.
+    const QString state =
+        PrinterStateText(ReadPrinterState(*services.printer), currentPrinterName(*services.printer));
     // A page not drawn yet is drawn now, so Print prints what the list shows.
     document.ensurePage();
-    // Spooling lets window events through; nothing may change the page meanwhile.
-    PrintDocument::BusyScope busy(document, QStringLiteral("printing"));
-    return PrintPage(document.settings(), document.listEmpty(), document.hasPage() ? &document.page() : nullptr,
-                     *services.printer, *services.notifier);
+    PrintResult result;
+    {
+        // Spooling lets window events through; nothing may change the page meanwhile.
+        PrintDocument::BusyScope busy(document, QStringLiteral("printing"));
+        result =
+            PrintPage(document.settings(), document.listEmpty(),
+                      document.hasPage() ? &document.page() : nullptr, *services.printer, *services.notifier);
+    }
+    // Said after the page was drawn, whose texts would cover it.
+    if (!state.isEmpty() && services.status) services.status->setPaneText(0, state);
+    return result;
 }
 
 bool BatchPrintDocument(PrintDocument& document, const Services& services, std::function<void(int)> pause) {
@@ -30,4 +42,10 @@ bool BatchPrintDocument(PrintDocument& document, const Services& services, std::
     PrintDocument::BusyScope busy(document, QStringLiteral("the batch print"));
     BatchPrintContext context{document.settings(), document.imageList(), services, hooks};
     return BatchPrint(context);
+}
+
+PrintResult PrintDocumentAlignmentPage(PrintDocument& document, const Services& services,
+                                       const AlignmentOffsets& offsets) {
+    PrintDocument::BusyScope busy(document, QStringLiteral("printing"));
+    return PrintAlignmentPage(document.settings(), *services.printer, offsets);
 }

@@ -18,5 +18,10 @@ PrintResult PrintDocumentPage(PrintDocument& document, const Services& services)
 // given, replaces the queue wait (tests); a close of the main window meanwhile asks
 // the batch to stop (PrintDocument::requestStop). services needs notifier, printer
 // and progress.
+// The alignment page for the document's template, placed as its pages are, moved by
+// the given offsets (the ones being tried, not yet kept). services needs printer.
+PrintResult PrintDocumentAlignmentPage(PrintDocument& document, const Services& services,
+                                       const AlignmentOffsets& offsets);
+
 bool BatchPrintDocument(PrintDocument& document, const Services& services,
                         std::function<void(int milliseconds)> pause = {});

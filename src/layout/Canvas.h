@@ -63,12 +63,14 @@ struct KeptPage {
     CxImage image;
     int resolution = 0;  // dots per inch
     PaperSizes sizes;
+    bool borderless = false;  // laid out by a borderless template: printed to the paper's edges where it can
 
     bool isValid() const { return image.IsValid(); }
     void clear() {
         image.Destroy();
         resolution = 0;
         sizes = PaperSizes{};
+        borderless = false;
     }
 };
 

@@ -433,6 +433,7 @@ bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
         keptPage.image = std::move(page);
         keptPage.resolution = s.PageResolution;
         keptPage.sizes = PaperSizes::fromSettings(s);
+        keptPage.borderless = isBorderlessTemplate(s.FullPageTemplateSel);
     }
     finishStatus();
     if (!kept) {

@@ -485,6 +485,10 @@ bool isFullPage(const QString& selection) {
     return !selection.contains(QLatin1String(kHalfPageSelection));
 }
 
+bool isBorderlessTemplate(const QString& selection) {
+    return isFullPage(selection) && selection.contains(QLatin1String("Borderless"));
+}
+
 int halfPageStyleSlotCount(int number) {
     const Template* t = findHalfPageStyle(number);
     return t ? t->slotCount() : 0;

@@ -170,6 +170,8 @@ const Template* findFullPageTemplate(const QString& selection);
 const Template* findHalfPageStyle(int style);
 // True when the selection does not ask for half-page styles.
 bool isFullPage(const QString& selection);
+// A full-page template meant to print to the paper's edges (its name says "Borderless").
+bool isBorderlessTemplate(const QString& selection);
 // Photos a half-page style takes; 0 for any number that is not a style.
 int halfPageStyleSlotCount(int style);
 // The style's name in the setup sheet's title line; empty for any other number.

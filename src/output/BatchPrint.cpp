@@ -9,11 +9,12 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/ProgressWindow.h"
-#include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
+#include "imagelist/ImageList.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/PagePrinter.h"
 #include "output/PrinterBackend.h"
+#include "output/PrinterStatus.h"
 
 void WaitWithEventsAlive(int milliseconds) {
     QEventLoop loop;
@@ -138,8 +139,39 @@ bool BatchPrint(BatchPrintContext& ctx) {
     int lastShown = -1;
     bool goOn = true;
     bool result = true;
+    // What the queue says about itself, read before each page and at each poll; a
+    // halted queue is asked about once for each state it shows.
+    QString stateText;       // naming the printer: the status pane and the question
+    QString windowLine;      // the window's caption names it already
+    QString lastStateShown;  // in the progress text
+    QString lastPaneText;    // in the status pane, emptied again once the printer is fine
+    QString askedAbout;
+    auto readState = [&] {
+        const PrinterState state = ReadPrinterState(printer);
+        stateText = PrinterStateText(state, printerName);
+        windowLine = PrinterStateText(state, QString());
+        if (stateText != lastPaneText && ctx.services.status) ctx.services.status->setPaneText(0, stateText);
+        lastPaneText = stateText;
+        return state;
+    };
+    // The window holds four lines: the state takes the empty one under the template's name.
+    auto pageText = [&](const QString& rest) {
+        return QString::asprintf("Template type: %s\n", templateName.toUtf8().constData()) + windowLine +
+               u'\n' + rest;
+    };
+    // The waiting text is rewritten only when the count or the printer's state changed.
+    auto showWaiting = [&] {
+        if (jobCount == lastShown && stateText == lastStateShown) return;
+        progress.setText(pageText(
+            QString::asprintf("Printing photo page %d of %d\n(...waiting for %d jobs queued to print.)", page,
+                              pageCount, jobCount)));
+        progress.setPosition(pagePosition(page, pageCount));
+        lastShown = jobCount;
+        lastStateShown = stateText;
+    };
     while (goOn && page <= pageCount) {
         if (jobCount < 1) {
+            readState();
             const KeptPage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
             const PrintResult printed =
                 PrintPage(ctx.settings, ctx.list.isEmpty(), current, printer, notifier);
@@ -151,17 +183,12 @@ bool BatchPrint(BatchPrintContext& ctx) {
                 result = false;
                 continue;
             }
-            progress.setText(QString::asprintf("Template type: %s\n\nPrinting photo page %d of %d",
-                                               templateName.toUtf8().constData(), page, pageCount));
+            progress.setText(pageText(QString::asprintf("Printing photo page %d of %d", page, pageCount)));
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = -1;
-        } else if (jobCount != lastShown) {
-            progress.setText(QString::asprintf(
-                "Template type: %s\n\nPrinting photo page %d of %d\n(...waiting for %d jobs "
-                "queued to print.)",
-                templateName.toUtf8().constData(), page, pageCount, jobCount));
-            progress.setPosition(pagePosition(page, pageCount));
-            lastShown = jobCount;
+            lastStateShown = stateText;
+        } else {
+            showWaiting();
         }
 
         progress.pump(true);
@@ -175,7 +202,27 @@ bool BatchPrint(BatchPrintContext& ctx) {
             notifier.plainOk(kSpoolError);
             goOn = false;
             result = false;
-        } else if (stopWanted()) {
+            continue;
+        }
+        const PrinterState state = readState();
+        if (jobCount >= 1 && PrinterHalted(state)) {
+            // The window says why before the question asks what to do about it.
+            showWaiting();
+            // A stopped or offline queue keeps the page for good: waiting on it is the
+            // person's choice, not the program's.
+            if (stateText != askedAbout) {
+                askedAbout = stateText;
+                if (!AskWaitForPrinter(notifier, printerName, stateText)) {
+                    goOn = false;
+                    result = false;
+                    continue;
+                }
+                progress.show();
+            }
+        } else {
+            askedAbout.clear();
+        }
+        if (stopWanted()) {
             // Stopped during the wait: the next page is neither rendered nor printed.
             goOn = false;
             result = false;

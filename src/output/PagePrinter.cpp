@@ -1,6 +1,7 @@
 #include "output/PagePrinter.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "core/SettingsTable.h"
 #include "image/CxImage.h"
 #include "layout/Canvas.h"
+#include "layout/TemplateCatalogue.h"
 
 namespace {
 
@@ -146,9 +148,38 @@ QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int b
                             offsetDots(offsetY, page.dpiY), bitmapWidth, bitmapHeight);
         case PageFit:
             return pageFit(page, sizes, bitmapWidth, bitmapHeight);
+        case EdgeToEdge: {
+            // Paper printable to its edges is filled; the thin margin PageFit keeps on
+            // such a sheet would print as the border the template is meant to avoid.
+            const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
+            if (hasPrintableArea(page) && ratio >= print_limits::kBorderless &&
+                ratio < print_limits::kTooLarge)
+                return QRect(0, 0, page.width, page.height);
+            return pageFit(page, sizes, bitmapWidth, bitmapHeight);
+        }
         default:
             return {};
     }
+}
+
+QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets) {
+    if (placement.isEmpty()) return placement;
+    auto dots = [](double mm, int dpi) -> std::int64_t {
+        if (!std::isfinite(mm) || dpi <= 0) return 0;
+        return std::llround(std::clamp(mm, -kAlignmentLimitMm, kAlignmentLimitMm) * dpi / 25.4);
+    };
+    const std::int64_t x = std::int64_t(placement.x()) + dots(offsets.xMm, page.dpiX);
+    const std::int64_t y = std::int64_t(placement.y()) + dots(offsets.yMm, page.dpiY);
+    // A rectangle moved past the ends of int would wrap round: it stays where it was.
+    if (x < INT_MIN / 2 || y < INT_MIN / 2 || x + placement.width() > INT_MAX / 2 ||
+        y + placement.height() > INT_MAX / 2)
+        return placement;
+    return QRect(int(x), int(y), placement.width(), placement.height());
+}
+
+int PagePlacementMode(const AppSettings& settings, bool borderless) {
+    if (settings.StretchImageToPage != 1) return OneToOne;
+    return borderless ? EdgeToEdge : PageFit;
 }
 
 int PrintOrientation(const AppSettings& settings, int canvasWidth, int canvasHeight) {
@@ -169,14 +200,19 @@ QString PrintDocumentName(const QString& title) {
 }
 
 bool PrintBitmap(PrinterBackend& backend, const CxImage* bitmap, int mode, const QString& title,
-                 int orientation, float offsetX, float offsetY, const PaperSizes& sizes) {
+                 int orientation, float offsetX, float offsetY, const PaperSizes& sizes,
+                 const PageRequest& request) {
     if (!bitmap || !bitmap->IsValid()) return false;
     if (backend.defaultPrinterName().isEmpty()) return false;
+    // Every job says which paper it wants: a borderless page before must not leave
+    // the next one on borderless paper.
+    backend.useBorderlessMedia(request.borderless);
     backend.setOrientation(orientation);
     const PrinterPage page = backend.readPrinterPage();
     if (!hasPrintableArea(page)) return false;
-    const QRect placement =
-        ComputePlacement(page, mode, bitmap->GetWidth(), bitmap->GetHeight(), offsetX, offsetY, sizes);
+    const QRect placement = AlignedPlacement(
+        ComputePlacement(page, mode, bitmap->GetWidth(), bitmap->GetHeight(), offsetX, offsetY, sizes), page,
+        request.alignment ? *request.alignment : backend.alignmentOffsets());
     try {
         // Spooling lets window events run, and they may drop the caller's page
         // (a repaint, another command): the spooler gets a copy of its own.
@@ -199,8 +235,10 @@ BatchPrintFlag::~BatchPrintFlag() {
     batchFlag = false;
 }
 
-bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes) {
+bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes,
+                          bool borderless) {
     if (BatchPrintInProgress()) return true;
+    backend.useBorderlessMedia(borderless);
     const PrinterPage page = backend.readPrinterPage();
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
     const char* format = nullptr;
@@ -221,14 +259,24 @@ bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const Pap
 }
 
 bool CheckBorderlessPage(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes) {
+    const bool hasBorderless = backend.useBorderlessMedia(true);
+    const PrinterMedia media = backend.currentMedia();
     const PrinterPage page = backend.readPrinterPage();
+    // Pages choose their paper when they print; until then the queue's paper stays.
+    backend.useBorderlessMedia(false);
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
     if (ratio >= print_limits::kBorderless && ratio < print_limits::kTooLarge) return false;
-    const QString text = QString::asprintf(
+    QString text = QString::asprintf(
         "Your printer is not setup for borderless printing for the template\nyou have selected. Your current "
         "template size is %.02lf x %.02lf inches.\nFor best results, your printer page size should be set "
         "to match your template\ndimensions.\n",
         sizes.paperWidth, sizes.paperHeight);
+    // Said only when the queue's paper is known and it has no borderless version:
+    // then no setting of the paper's size alone would help.
+    if (!hasBorderless && media.isValid())
+        text += QStringLiteral("The printer \"%1\" has no borderless version of its %2 paper.\n")
+                    .arg(currentPrinterName(backend),
+                         media.displayName.isEmpty() ? media.name : media.displayName);
     notifier.message(sizeConflictTitle(backend), text, MessageKind::Information);
     return true;
 }
@@ -259,7 +307,8 @@ PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPag
     // changed since it was drawn.
     const bool hasPage = page && page->isValid();
     const PaperSizes sizes = hasPage ? page->sizes : PaperSizes::fromSettings(settings);
-    if (!CheckPrinterPageSize(backend, notifier, sizes)) return PrintResult::Abandoned;
+    const bool borderless = hasPage ? page->borderless : isBorderlessTemplate(settings.FullPageTemplateSel);
+    if (!CheckPrinterPageSize(backend, notifier, sizes, borderless)) return PrintResult::Abandoned;
     if (listEmpty) {
         showListEmpty(notifier, true);
         return PrintResult::EmptyList;
@@ -267,8 +316,10 @@ PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPag
     if (!hasPage) return PrintResult::NotPrinted;
     const CxImage& bitmap = page->image;
     const int orientation = PrintOrientation(settings, bitmap.GetWidth(), bitmap.GetHeight());
-    const int mode = settings.StretchImageToPage == 1 ? PageFit : OneToOne;
+    const int mode = PagePlacementMode(settings, borderless);
+    PageRequest request;
+    request.borderless = borderless;
     const bool spooled = PrintBitmap(backend, &bitmap, mode, QStringLiteral("Snapvale Snapshot"), orientation,
-                                     settings.LeftRightMargin, settings.TopBottomMargin, sizes);
+                                     settings.LeftRightMargin, settings.TopBottomMargin, sizes, request);
     return spooled ? PrintResult::Printed : PrintResult::NotPrinted;
 }

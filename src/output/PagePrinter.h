@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 #include "layout/PageSetup.h"
 #include "output/PrinterBackend.h"
@@ -22,6 +23,7 @@ enum PlacementMode : int {
     FitInMargins = 1,  // scaled, aspect kept, into the printable area less the offsets on every side
     OneToOne = 4,      // one canvas pixel on one printer dot, at the offsets
     PageFit = 5,       // sized from the template area by the page-area ratio
+    EdgeToEdge = 6,    // a borderless page: the whole printable area when it is the paper, else PageFit
 };
 
 // The page-area ratio limits and the PageFit factors, as exact decimals.
@@ -49,6 +51,13 @@ double PageAreaRatio(const PrinterPage& page, double paperWidth, double paperHei
 QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int bitmapHeight, float offsetX,
                        float offsetY, const PaperSizes& sizes);
 
+// The placement moved by the alignment offsets, each rounded to the nearest dot.
+QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets);
+
+// The placement the Print command uses: PageFit when StretchImageToPage is 1
+// (EdgeToEdge for a borderless page), else OneToOne.
+int PagePlacementMode(const AppSettings& settings, bool borderless);
+
 // Landscape when the canvas is at least as wide as high (AutoOrientation), else
 // the manual choice (ManPortraitRadio: portrait when set).
 int PrintOrientation(const AppSettings& settings, int canvasWidth, int canvasHeight);
@@ -61,10 +70,19 @@ QSize fitInMarginsSize(int boxWidth, int boxHeight, int bitmapWidth, int bitmapH
 // The spooler's document name: the title cut to 31 characters.
 QString PrintDocumentName(const QString& title);
 
+// What a page asks of the printer besides its placement.
+struct PageRequest {
+    // The borderless version of the queue's paper, where it has one.
+    bool borderless = false;
+    // Added to the placement; the queue's own offsets when not given.
+    std::optional<AlignmentOffsets> alignment;
+};
+
 // Spools one page. Without a bitmap, a printer or a printable area nothing is
 // spooled. True only when the page reached the spooler.
 bool PrintBitmap(PrinterBackend& backend, const CxImage* bitmap, int mode, const QString& title,
-                 int orientation, float offsetX, float offsetY, const PaperSizes& sizes);
+                 int orientation, float offsetX, float offsetY, const PaperSizes& sizes,
+                 const PageRequest& request = {});
 
 // Set while a batch print runs: the page-size question is then not asked.
 bool BatchPrintInProgress();
@@ -78,11 +96,14 @@ public:
 };
 
 // Before a single page print: asks whether to go on when the printer page is far
-// smaller or larger than the template's paper. True means print.
-bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes);
+// smaller or larger than the template's paper. A borderless page is measured on the
+// borderless version of the queue's paper where it has one. True means print.
+bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes,
+                          bool borderless = false);
 
 // After a borderless template is chosen: tells the person when the printer is not
-// set up for borderless printing. True when the notice was shown.
+// set up for borderless printing, measured on the borderless version of the queue's
+// paper; a queue without one is named in the notice. True when the notice was shown.
 bool CheckBorderlessPage(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes);
 
 // Borderless printing needs zero print margins: when either is above 0, asks to
@@ -102,6 +123,7 @@ enum class PrintResult {
 
 // The Print command: the page-size check, the empty-list notice, then the page in
 // the orientation and placement the settings choose, as "Snapvale Snapshot". The
-// page's own paper and template sizes place it.
+// page's own paper and template sizes place it; a borderless page goes on the
+// borderless version of the queue's paper, edge to edge, where the queue has one.
 PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPage* page,
                       PrinterBackend& backend, Notifier& notifier);

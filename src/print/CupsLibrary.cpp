@@ -23,6 +23,7 @@ const CupsLibrary* load() {
                     resolve(handle, "cupsGetJobs2", lib.getJobs2) &&
                     resolve(handle, "cupsFreeJobs", lib.freeJobs) &&
                     resolve(handle, "cupsLastError", lib.lastError) &&
+                    resolve(handle, "cupsGetOption", lib.getOption) &&
                     resolve(handle, "ippGetValueTag", lib.ippValueTag) &&
                     resolve(handle, "ippGetResolution", lib.ippResolution);
     // The handle stays open for the life of the process either way.

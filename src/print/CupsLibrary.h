@@ -13,6 +13,7 @@ struct CupsLibrary {
     decltype(&::cupsGetJobs2) getJobs2;
     decltype(&::cupsFreeJobs) freeJobs;
     decltype(&::cupsLastError) lastError;
+    decltype(&::cupsGetOption) getOption;
     decltype(&::ippGetValueTag) ippValueTag;
     decltype(&::ippGetResolution) ippResolution;
 };

@@ -1,10 +1,13 @@
 #include "print/QtPrinterBackend.h"
 
 #include <QCoreApplication>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cmath>
+#include <cstdlib>
 
 #include "image/CxImage.h"
 #include "print/CupsLibrary.h"
@@ -18,6 +21,44 @@ QByteArray queueName(const QString& printerName) {
 
 bool isKnownPrinter(const QString& name) {
     return !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
+}
+
+// The printer the application follows when none was picked: the system's default,
+// else the first queue CUPS lists, as many desktops set up queues without marking one.
+QString followedPrinterName() {
+    const QString name = QPrinterInfo::defaultPrinterName();
+    return name.isEmpty() ? QPrinterInfo::availablePrinterNames().value(0) : name;
+}
+
+// The printer's own margins for the paper on the layout, in points.
+QMarginsF minimumMarginsPoints(QPageLayout layout) {
+    layout.setUnits(QPageLayout::Point);
+    return layout.minimumMargins();
+}
+
+bool printsToEdges(const QMarginsF& margins) {
+    // Half a point is what rounding PPD figures to whole points leaves.
+    constexpr double kNone = 0.5;
+    return margins.left() <= kNone && margins.top() <= kNone && margins.right() <= kNone &&
+           margins.bottom() <= kNone;
+}
+
+bool sameSize(const QPageSize& a, const QPageSize& b) {
+    const QSizeF sa = a.size(QPageSize::Point), sb = b.size(QPageSize::Point);
+    return std::abs(sa.width() - sb.width()) <= 1.0 && std::abs(sa.height() - sb.height()) <= 1.0;
+}
+
+PrinterState::Kind stateKind(const char* value) {
+    switch (value ? std::atoi(value) : 0) {
+        case IPP_PSTATE_IDLE:
+            return PrinterState::Kind::Idle;
+        case IPP_PSTATE_PROCESSING:
+            return PrinterState::Kind::Processing;
+        case IPP_PSTATE_STOPPED:
+            return PrinterState::Kind::Stopped;
+        default:
+            return PrinterState::Kind::Unknown;
+    }
 }
 
 // The resolution the queue prints at unless told otherwise (its PPD's default, or
@@ -52,7 +93,7 @@ QtPrinterBackend::~QtPrinterBackend() = default;
 bool QtPrinterBackend::ensurePrinter() {
     // A chosen printer that has since been removed gives way to the default.
     if (!chosenName_.isEmpty() && !isKnownPrinter(chosenName_)) chosenName_.clear();
-    const QString name = chosenName_.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosenName_;
+    const QString name = chosenName_.isEmpty() ? followedPrinterName() : chosenName_;
     if (name.isEmpty()) return false;
 
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -67,8 +108,59 @@ bool QtPrinterBackend::ensurePrinter() {
         printer_->printerName() != name)
         return false;
     printer_->setFullPage(false);
+    // Qt keeps the paper it had (the locale's, or the last printer's) when the printer
+    // changes: the queue's own default is taken instead, once for each printer, so a
+    // paper picked in the setup dialog stays.
+    if (mediaFor_ != name) {
+        mediaFor_ = name;
+        const QPageSize queueDefault = QPrinterInfo(*printer_).defaultPageSize();
+        takeMedia(queueDefault.isValid() ? queueDefault : printer_->pageLayout().pageSize());
+    }
+    applyMedia(wantBorderless_ && borderlessMedia_.isValid() ? borderlessMedia_ : media_);
     applyOrientation();
     return true;
+}
+
+void QtPrinterBackend::applyMedia(const QPageSize& size) {
+    if (!size.isValid()) return;
+    if (!printer_->pageLayout().pageSize().isEquivalentTo(size) ||
+        printer_->pageLayout().pageSize().key() != size.key())
+        printer_->setPageSize(size);
+    // Qt only ever widens the margins when the paper changes; the paper's own are
+    // what the printer can reach, and borderless paper has none.
+    const QPageLayout layout = printer_->pageLayout();
+    if (layout.margins() != layout.minimumMargins())
+        printer_->setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+void QtPrinterBackend::takeMedia(const QPageSize& size) {
+    media_ = size;
+    borderlessMedia_ = borderlessVersionOf(size);
+}
+
+QPageSize QtPrinterBackend::borderlessVersionOf(const QPageSize& size) {
+    if (!size.isValid()) return {};
+    const QPageSize before = printer_->pageLayout().pageSize();
+    auto marginsOf = [this](const QPageSize& candidate) {
+        printer_->setPageSize(candidate);
+        return minimumMarginsPoints(printer_->pageLayout());
+    };
+    QPageSize found;
+    if (printsToEdges(marginsOf(size))) {
+        found = size;
+    } else {
+        // A PPD lists the borderless version as a size of its own ("4x6.Fullbleed",
+        // "4x6.Borderless"): the same paper with nothing left unprintable.
+        for (const QPageSize& candidate : QPrinterInfo(*printer_).supportedPageSizes()) {
+            if (candidate.key() == size.key() || !sameSize(candidate, size)) continue;
+            if (printsToEdges(marginsOf(candidate))) {
+                found = candidate;
+                break;
+            }
+        }
+    }
+    if (before.isValid()) printer_->setPageSize(before);
+    return found;
 }
 
 void QtPrinterBackend::applyOrientation() {
@@ -98,6 +190,44 @@ PrinterPage QtPrinterBackend::readPrinterPage() {
     page.dpiY = printer_->logicalDpiY();
     if (page.width <= 0 || page.height <= 0 || page.dpiX <= 0 || page.dpiY <= 0) return {};
     return page;
+}
+
+PrinterMedia QtPrinterBackend::currentMedia() {
+    if (!ensurePrinter()) return {};
+    const QPageLayout layout = printer_->pageLayout();
+    const QPageSize size = layout.pageSize();
+    if (!size.isValid()) return {};
+    PrinterMedia media;
+    media.name = size.key();
+    media.displayName = size.name();
+    const QSizeF inches = size.size(QPageSize::Inch);
+    media.widthInches = inches.width();
+    media.heightInches = inches.height();
+    media.borderless = printsToEdges(minimumMarginsPoints(layout));
+    return media;
+}
+
+bool QtPrinterBackend::useBorderlessMedia(bool on) {
+    wantBorderless_ = on;
+    if (!ensurePrinter()) return !on;
+    return !on || borderlessMedia_.isValid();
+}
+
+bool QtPrinterBackend::readPrinterState(PrinterState& state) {
+    const CupsLibrary* cups = cupsLibrary();
+    if (!cups || !ensurePrinter()) return false;
+    const QByteArray queue = queueName(printer_->printerName());
+    cups_dest_t* dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    if (!dest) return false;
+    PrinterState read;
+    read.kind = stateKind(cups->getOption("printer-state", dest->num_options, dest->options));
+    const QString reasons =
+        QString::fromUtf8(cups->getOption("printer-state-reasons", dest->num_options, dest->options));
+    for (const QString& reason : reasons.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (reason.trimmed() != QLatin1String("none")) read.reasons << reason.trimmed();
+    cups->freeDests(1, dest);
+    state = read;
+    return true;
 }
 
 bool QtPrinterBackend::spoolPage(const CxImage& bitmap, const QRect& placement, const QString& documentName) {
@@ -157,5 +287,9 @@ QPrinter* QtPrinterBackend::printerForSetup() {
 }
 
 void QtPrinterBackend::keepChosenPrinter() {
-    if (printer_ && isKnownPrinter(printer_->printerName())) chosenName_ = printer_->printerName();
+    if (!printer_ || !isKnownPrinter(printer_->printerName())) return;
+    chosenName_ = printer_->printerName();
+    // The paper shown in the dialog is the person's choice from now on, borderless or not.
+    mediaFor_ = chosenName_;
+    takeMedia(printer_->pageLayout().pageSize());
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
+#include <vector>
 
 void useCupsServer(const QByteArray& server) {
     // libcups remembers the server and its connection per thread; this drops both.
@@ -19,8 +20,9 @@ void CupsServerTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     QProcess script;
     script.start(QStringLiteral("bash"),
-                 {QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path(),
-                  QString::number(queueCount_)});
+                 QStringList{QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path(),
+                             QString::number(queueCount_)} +
+                     queuePpds_);
     ASSERT_TRUE(script.waitForFinished(60000)) << "the scheduler script did not finish";
     const QString errors = QString::fromLocal8Bit(script.readAllStandardError()).trimmed();
     if (script.exitCode() == 2) {
@@ -41,6 +43,7 @@ void CupsServerTest::SetUp() {
         if (key == "CUPS_SERVER") server_ = value;
         if (key == "QUEUE") queue_ = QString::fromUtf8(value);
         if (key == "QUEUE2") queue2_ = QString::fromUtf8(value);
+        if (key.startsWith("QUEUE")) queues_ << QString::fromUtf8(value);
         if (key == "OUT") outDir_ = QString::fromUtf8(value);
     }
     ASSERT_FALSE(server_.isEmpty());
@@ -74,14 +77,35 @@ void CupsServerTest::runTool(const QString& program, const QStringList& args) {
                                   << tool.readAllStandardError().toStdString();
 }
 
+void CupsServerTest::setStateReasons(const QString& queue, const QStringList& reasons) {
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.toUtf8().constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    std::vector<QByteArray> values;
+    std::vector<const char*> pointers;
+    for (const QString& r : reasons) values.push_back(r.toUtf8());
+    for (const QByteArray& v : values) pointers.push_back(v.constData());
+    ippAddStrings(request, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "printer-state-reasons", int(pointers.size()),
+                  nullptr, pointers.data());
+    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/admin/"));
+    ASSERT_LE(cupsLastError(), IPP_STATUS_OK_CONFLICTING) << cupsLastErrorString();
+}
+
+int activeJobCount(const QString& queue) {
+    cups_job_t* jobs = nullptr;
+    const QByteArray name = queue.toUtf8();
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.isEmpty() ? nullptr : name.constData(), 0,
+                               CUPS_WHICHJOBS_ACTIVE);
+    if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
+    return n;
+}
+
 bool CupsServerTest::waitForEmptyQueue(int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
-    const QByteArray name = queue_.toUtf8();
     while (!deadline.hasExpired()) {
-        cups_job_t* jobs = nullptr;
-        const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-        if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
-        if (n == 0) return true;
+        if (activeJobCount(QString()) == 0) return true;
         QThread::msleep(200);
     }
     return false;

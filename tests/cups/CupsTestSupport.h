@@ -19,17 +19,21 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Waits until the queue holds no active job; false after the timeout.
+    // Waits until no queue holds an active job; false after the timeout.
     bool waitForEmptyQueue(int timeoutMs = 60000);
     // The PDFs in the output folder, oldest first, once `count` of them are there.
     QStringList waitForPdfs(int count, int timeoutMs = 60000);
 
     // Runs a CUPS tool (lpadmin, lp, cancel...) against the private scheduler.
     void runTool(const QString& program, const QStringList& args);
+    // Gives the queue these printer-state-reasons, as a driver reporting on its printer would.
+    void setStateReasons(const QString& queue, const QStringList& reasons);
 
-    int queueCount_ = 1;  // queues to make; the first is the default
+    int queueCount_ = 1;    // queues to make; the first is the default
+    QStringList queuePpds_;  // the PPDs of the first queues (the PDF printer's own for the rest)
     QString queue_;
     QString queue2_;
+    QStringList queues_;  // all of them, in order
     QString outDir_;
     QByteArray server_;
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
@@ -54,6 +58,8 @@ bool readPdfInfo(const QString& pdf, PdfInfo& info);
 QImage renderPdfPage(const QString& pdf, int page, int dpi);
 // The bounding box of the pixels within `tolerance` of `colour` on each channel; empty if none.
 QRect findColour(const QImage& image, QRgb colour, int tolerance);
+// Active jobs in the queue; -1 when it cannot be read.
+int activeJobCount(const QString& queue);
 // True when no pixel is darker than near-white.
 bool isBlank(const QImage& image);
 // The title of the queue's last completed job; empty when it has none.

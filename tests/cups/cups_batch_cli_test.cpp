@@ -31,14 +31,6 @@ QString writePhoto(const QString& path, QRgb colour) {
     return path;
 }
 
-int activeJobs(const QString& queue) {
-    cups_job_t* jobs = nullptr;
-    const QByteArray name = queue.toUtf8();
-    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-    if (jobs) cupsFreeJobs(std::max(n, 0), jobs);
-    return n;
-}
-
 // The printed photo: its colour covers a good part of the page and nothing of it
 // lies outside the paper.
 void expectPhotoOnPage(const QString& pdf, QRgb colour) {
@@ -63,7 +55,7 @@ public:
     void setOrientation(int o) override { real_.setOrientation(o); }
     PrinterPage readPrinterPage() override { return real_.readPrinterPage(); }
     bool spoolPage(const CxImage& bitmap, const QRect& placement, const QString& name) override {
-        jobsWhenPrinting.push_back(activeJobs(queue_));
+        jobsWhenPrinting.push_back(activeJobCount(queue_));
         return real_.spoolPage(bitmap, placement, name);
     }
     bool queuedJobCount(int& count) override { return real_.queuedJobCount(count); }

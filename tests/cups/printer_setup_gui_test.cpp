@@ -60,6 +60,17 @@ TEST_F(TwoQueueTest, SetupDialogOkKeepsThePrinterCancelKeepsFollowingTheDefault)
     }
 }
 
+TEST_F(TwoQueueTest, SetupDialogOpensWhenNoQueueIsTheDefault) {
+    // The default queue goes and CUPS marks no other: the one left is still a printer.
+    runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue_});
+    QtPrinterBackend backend;
+    ModalAnswer answer(QDialog::Accepted);
+    RunPrinterSetup(nullptr, backend);
+    EXPECT_EQ(answer.seen, QStringLiteral("QPrintDialog"));
+    EXPECT_EQ(answer.printerName, queue2_);
+    EXPECT_EQ(backend.defaultPrinterName(), queue2_);
+}
+
 TEST(PrinterSetup, StandInPrintersOpenNoDialogAndNoPrinterIsSaidPlainly) {
     FakePrinterBackend fake;
     {

@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, MenusAndPopupHoldTheCommandsInOrder) {
         return l;
     };
     EXPECT_EQ(ids(menus[0]->menu()), QList<int>({57601, 32802, 32830, 57603, 32775, 32791, 32772, 32773,
-                                                 32845, 57606, 32814, 32792, 32803}));
+                                                 32845, 57606, 32850, 32814, 32792, 32803}));
     EXPECT_EQ(ids(menus[1]->menu()), QList<int>({32774}));
     EXPECT_EQ(ids(menus[2]->menu()), QList<int>({cmd::ZoomFitPage, cmd::ZoomActualSize, cmd::ZoomIn, cmd::ZoomOut}));
     EXPECT_EQ(ids(menus[3]->menu()), QList<int>({32780}));

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "core/AppSettings.h"
-#include "image/CxImage.h"
-#include "imagelist/ImageList.h"
 #include "core/SettingsStore.h"
 #include "document/DocumentPrinting.h"
 #include "document/PrintDocument.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "output/BatchPrint.h"
@@ -271,6 +273,92 @@ TEST_F(BatchPrintTest, EmptyListSaysSoAndPrintsNothing) {
     EXPECT_EQ(fakes.notifier.shown[0].text, "Your image list is empty!");
     EXPECT_TRUE(fakes.printer.spooled.empty());
 }
+
+// What the batch does with the queue's state: it says it in the window and the status
+// pane, and asks once whether to wait when the queue it waits on has halted.
+struct StateCase {
+    const char* name;
+    std::deque<PrinterState> states;  // one read before each page and one after each poll
+    std::deque<int> jobCounts;
+    std::deque<int> buttons;  // answers to the wait question: 0 "Wait", 1 "Stop"
+    bool result;
+    int questions;
+    size_t pages;
+    const char* sentence;    // what the status pane shows
+    const char* windowText;  // where the window shows it
+};
+
+const PrinterState kFine{PrinterState::Kind::Idle, {}};
+const PrinterState kStopped{PrinterState::Kind::Stopped, {"paused"}};
+const PrinterState kNoPaper{PrinterState::Kind::Processing, {"media-empty-error"}};
+
+class BatchPrinterStateTest : public BatchPrintTest, public ::testing::WithParamInterface<StateCase> {};
+
+TEST_P(BatchPrinterStateTest, SaysTheStateAndAsksOnceWhenTheQueueHalts) {
+    const StateCase& c = GetParam();
+    fillList(12);
+    fakes.printer.states = c.states;
+    fakes.printer.jobCounts = c.jobCounts;
+    fakes.notifier.answers = {Answer::Yes};
+    fakes.notifier.plainAnswers = c.buttons;
+    EXPECT_EQ(run(), c.result);
+    EXPECT_EQ(fakes.printer.spooled.size(), c.pages);
+    int questions = 0;
+    for (const ShownMessage& m : fakes.notifier.shown) {
+        if (m.buttons != QStringList({"Wait", "Stop"})) continue;
+        ++questions;
+        EXPECT_EQ(m.title, "Photo Auto Print - Desk Jet");
+        EXPECT_EQ(
+            m.text,
+            "The printer \"Desk Jet\" is stopped.\nThe pages sent to it wait in its queue until it prints "
+            "again.\n\nWait for the printer, or stop photo printing?");
+    }
+    EXPECT_EQ(questions, c.questions);
+    EXPECT_EQ(plainTexts().contains(kAllPrinted), c.result);
+    const QString inWindow = QString::fromLatin1(c.windowText);
+    EXPECT_FALSE(fakes.progress.log.texts.filter(inWindow).isEmpty())
+        << fakes.progress.log.texts.join('|').toStdString();
+    EXPECT_TRUE(fakes.status.panes[0].contains(QString::fromLatin1(c.sentence)));
+}
+
+const StateCase kStateCases[] = {
+    {.name = "StoppedThenStop",
+     .states = {kFine, kStopped},
+     .jobCounts = {1},
+     .buttons = {1},
+     .result = false,
+     .questions = 1,
+     .pages = 1,
+     .sentence = "The printer \"Desk Jet\" is stopped.",
+     .windowText =
+         "Six 3 x 4 Prints\nThe printer is stopped.\nPrinting photo page 1 of 2\n(...waiting for 1 jobs"},
+    // Asked at the first poll that finds it stopped, not at every one after.
+    {.name = "StoppedWaitThenPrintingAgain",
+     .states = {kFine, kStopped, kStopped, kStopped, kFine},
+     .jobCounts = {1, 1, 1, 0},
+     .buttons = {0},
+     .result = true,
+     .questions = 1,
+     .pages = 2,
+     .sentence = "The printer \"Desk Jet\" is stopped.",
+     .windowText =
+         "Six 3 x 4 Prints\nThe printer is stopped.\nPrinting photo page 1 of 2\n(...waiting for 1 jobs"},
+    // Paper comes back once someone loads it: told, not asked.
+    {.name = "OutOfPaperIsToldNotAsked",
+     .states = {kNoPaper, kNoPaper, kFine},
+     .jobCounts = {1, 0},
+     .buttons = {},
+     .result = true,
+     .questions = 0,
+     .pages = 2,
+     .sentence = "The printer \"Desk Jet\" is out of paper.",
+     .windowText = "Six 3 x 4 Prints\nThe printer is out of paper.\nPrinting photo page 1 of 2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Queue, BatchPrinterStateTest, ::testing::ValuesIn(kStateCases),
+                         [](const ::testing::TestParamInfo<StateCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(PollPrintQueueTest, ReadsThenPausesAndKeepsTheCountOnFailure) {
     FakePrinterBackend printer;

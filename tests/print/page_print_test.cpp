@@ -364,3 +364,129 @@ TEST(PrintCommandTextTest, NamesThePrinter) {
     printer.name = QStringLiteral("Office");
     EXPECT_EQ(PrintCommandText(printer), "Print canvas to \"Office\"");
 }
+
+TEST(Placement, EdgeToEdgeFillsPaperPrintableToItsEdges) {
+    struct Case {
+        const char* what;
+        PrinterPage page;
+        PaperSizes sizes;
+        QRect expected;
+    };
+    const Case cases[] = {
+        // PageFit would keep 2.2 % in from each edge of a small sheet, and 97.8 % of a large one's height.
+        {"4 x 6 to its edges", printerPage(1200, 1800, 300, 300), paper(4, 6, 4, 6), QRect(0, 0, 1200, 1800)},
+        {"8 x 10 to its edges", printerPage(2400, 3000, 300, 300), paper(8, 10, 8, 10),
+         QRect(0, 0, 2400, 3000)},
+        // Paper with margins: as PageFit, filling the printable area.
+        {"4 x 6 with margins", printerPage(1125, 1725, 300, 300), paper(4, 6, 4, 6), QRect(0, 0, 1125, 1725)},
+        {"no printer", printerPage(0, 0, 0, 0), paper(4, 6, 4, 6), QRect()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ComputePlacement(c.page, EdgeToEdge, 400, 600, 0, 0, c.sizes), c.expected);
+    }
+}
+
+TEST(Placement, AlignmentOffsetsMoveItToTheNearestDot) {
+    const QRect placed(0, 75, 2400, 3000);
+    struct Case {
+        AlignmentOffsets offsets;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {{5.0, -3.0}, QRect(59, 40, 2400, 3000)},  // 59.06 and -35.43 dots
+        {{0.1, 0.1}, QRect(1, 76, 2400, 3000)},    // 1.18 dots
+        {{0.0, 0.0}, placed},
+        {{400.0, -1e9}, QRect(295, -220, 2400, 3000)},  // no printer is that far off: 25 mm at most
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.offsets.xMm);
+        EXPECT_EQ(AlignedPlacement(placed, printerPage(2400, 3150, 300, 300), c.offsets), c.expected);
+    }
+    // A blank page stays blank.
+    EXPECT_TRUE(AlignedPlacement(QRect(), printerPage(2400, 3150, 300, 300), {5, 5}).isEmpty());
+}
+
+TEST_F(PrintCommandTest, BorderlessPageGoesOnBorderlessPaperEdgeToEdgeWhereTheQueueHasIt) {
+    printer.name = QStringLiteral("Photo");
+    printer.page = printerPage(1125, 1725, 300, 300);  // 4 x 6 in with an eighth of an inch all round
+    chooseFullPageTemplate(settings, nullptr, QStringLiteral("One Borderless 4in x 6in Print"));
+    KeptPage borderless = keptPageOf(makePage(400, 600), settings);
+    borderless.borderless = true;
+    struct Case {
+        bool offered;
+        QRect placement;
+    };
+    for (const Case& c : {Case{true, QRect(0, 0, 1200, 1800)}, Case{false, QRect(0, 0, 1125, 1725)}}) {
+        SCOPED_TRACE(c.offered);
+        printer.spooled.clear();
+        printer.borderlessPage.reset();
+        if (c.offered) printer.borderlessPage = printerPage(1200, 1800, 300, 300);
+        EXPECT_EQ(PrintPage(settings, false, &borderless, printer, notifier), PrintResult::Printed);
+        EXPECT_TRUE(notifier.shown.empty());
+        ASSERT_EQ(printer.spooled.size(), 1u);
+        EXPECT_EQ(printer.spooled[0].borderless, c.offered);
+        EXPECT_EQ(printer.spooled[0].placement, c.placement);
+    }
+    // The page after asks for the paper itself again.
+    printer.borderlessPage = printerPage(1200, 1800, 300, 300);
+    KeptPage framed = keptPageOf(makePage(400, 600), settings);
+    EXPECT_EQ(PrintPage(settings, false, &framed, printer, notifier), PrintResult::Printed);
+    EXPECT_FALSE(printer.spooled.back().borderless);
+}
+
+TEST(BorderlessCheck, MeasuresTheBorderlessVersionAndNamesAQueueWithoutOne) {
+    FakePrinterBackend printer;
+    printer.name = QStringLiteral("Photo Printer");
+    printer.media = PrinterMedia{QStringLiteral("4x6"), QStringLiteral("4 x 6 in"), 4, 6, false};
+    printer.page = printerPage(1125, 1725, 300, 300);
+    ScriptedNotifier notifier;
+    const PaperSizes fourBySix = paper(4, 6, 4, 6);
+
+    printer.borderlessPage = printerPage(1200, 1800, 300, 300);
+    EXPECT_FALSE(CheckBorderlessPage(printer, notifier, fourBySix));
+    EXPECT_TRUE(notifier.shown.empty());
+    EXPECT_EQ(printer.readPrinterPage().width, 1125) << "the queue's own paper again after the check";
+
+    printer.borderlessPage.reset();
+    EXPECT_TRUE(CheckBorderlessPage(printer, notifier, fourBySix));
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Your printer is not setup for borderless printing for the template\nyou have selected. Your "
+              "current template size is 4.00 x 6.00 inches.\nFor best results, your printer page size should "
+              "be set to match your template\ndimensions.\nThe printer \"Photo Printer\" has no borderless "
+              "version of its 4 x 6 in paper.\n");
+}
+
+class AlignmentOffsetsTest : public TempDirTest {};
+
+TEST_F(AlignmentOffsetsTest, KeptPerQueueAndAddedToEveryPlacementOnIt) {
+    FakePrinterBackend printer;
+    printer.page = printerPage(2400, 3150, 300, 300);
+    const CxImage page = makePage(160, 200);
+    EXPECT_FALSE(printer.setAlignmentOffsets({1, 1})) << "nowhere to keep them";
+    printer.setSettingsStore(&store());
+    printer.name = QStringLiteral("Photo/matte");  // an instance shares its queue's offsets
+    ASSERT_TRUE(printer.setAlignmentOffsets({2.5, -1.0}));
+    EXPECT_EQ(store().readString("PrinterAlignment", "Photo.AlignmentXmm", ""), "2.50");
+    EXPECT_EQ(store().readString("PrinterAlignment", "Photo.AlignmentYmm", ""), "-1.00");
+
+    auto placementOn = [&](const QString& name, const PageRequest& request) {
+        printer.name = name;
+        printer.spooled.clear();
+        EXPECT_TRUE(
+            PrintBitmap(printer, &page, OneToOne, "t", kPrintPortrait, 0, 0, paper(8.5, 11), request));
+        return printer.spooled.empty() ? QRect() : printer.spooled[0].placement;
+    };
+    EXPECT_EQ(placementOn("Photo", {}), QRect(30, -12, 160, 200));  // 29.5 and -11.8 dots
+    EXPECT_EQ(placementOn("Office", {}), QRect(0, 0, 160, 200));
+    PageRequest trying;  // the alignment dialog prints with the offsets it shows
+    trying.alignment = AlignmentOffsets{0.0, 2.0};
+    EXPECT_EQ(placementOn("Photo", trying), QRect(0, 24, 160, 200));
+
+    // The store is only text: what it holds stays within what a printer can be off.
+    store().writeString("PrinterAlignment", "Office.AlignmentXmm", "1e9");
+    store().writeString("PrinterAlignment", "Office.AlignmentYmm", "nan");
+    printer.name = QStringLiteral("Office");
+    EXPECT_EQ(printer.alignmentOffsets(), (AlignmentOffsets{kAlignmentLimitMm, 0.0}));
+}

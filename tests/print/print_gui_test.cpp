@@ -2,12 +2,20 @@
 // on the offscreen platform with a fake printer.
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/StatusPanes.h"
 #include "gui/GuiFixture.h"
 #include "output/PagePrinter.h"
+#include "ui/printing/AlignmentDialog.h"
 
 namespace {
 
@@ -143,6 +151,92 @@ TEST_F(PrintWindowTest, BorderlessNoticeOnlyForBorderlessTemplates) {
     printer.page = PrinterPage{2400, 3000, 300, 300};  // set for borderless 8 x 10
     EXPECT_FALSE(w.checkBorderlessTemplate());
     EXPECT_EQ(notifier.shown.size(), 1u);
+}
+
+// Runs `step` on the alignment dialog once it is up, from the dialog's own event loop.
+void onAlignmentDialog(std::function<void(AlignmentDialog&)> step) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        auto* dialog = dynamic_cast<AlignmentDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        step(*dialog);
+    });
+    timer->start(10);
+}
+
+QPushButton* dialogButton(AlignmentDialog& dialog, QDialogButtonBox::StandardButton which) {
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    return box ? box->button(which) : nullptr;
+}
+
+TEST_F(PrintWindowTest, AlignmentDialogPrintsWhatItShowsAndKeepsItForThePrinterOnOk) {
+    CSnapvaleDlg& w = open();
+    matchingPrinter();
+    EXPECT_EQ(w.action(cmd::PrintAlignment)->text(), "Print &Alignment Page...");
+    bool seen = false;
+    onAlignmentDialog([&](AlignmentDialog& d) {
+        seen = true;
+        EXPECT_EQ(d.windowTitle(), "Print Alignment Page - Desk Jet");
+        // Every control is named by its label, explains itself and is reached from the keyboard.
+        for (QWidget* control :
+             {static_cast<QWidget*>(d.horizontalField()), static_cast<QWidget*>(d.verticalField()),
+              static_cast<QWidget*>(d.printButton()),
+              static_cast<QWidget*>(dialogButton(d, QDialogButtonBox::Ok)),
+              static_cast<QWidget*>(dialogButton(d, QDialogButtonBox::Cancel))}) {
+            ASSERT_NE(control, nullptr);
+            EXPECT_FALSE(control->accessibleName().isEmpty());
+            EXPECT_FALSE(control->toolTip().isEmpty()) << control->accessibleName().toStdString();
+            EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0) << control->accessibleName().toStdString();
+        }
+        EXPECT_EQ(d.horizontalField()->accessibleName(), "Horizontal offset (mm)");
+        EXPECT_EQ(d.verticalField()->accessibleName(), "Vertical offset (mm)");
+        QStringList buddies;
+        for (QLabel* label : d.findChildren<QLabel*>())
+            if (label->buddy()) buddies << label->text();
+        EXPECT_EQ(buddies, QStringList({"&Horizontal offset (mm):", "&Vertical offset (mm):"}));
+
+        d.horizontalField()->setValue(1.5);
+        d.verticalField()->setValue(-0.7);
+        d.printButton()->click();
+        ASSERT_EQ(printer.spooled.size(), 1u);
+        EXPECT_EQ(printer.spooled[0].documentName, "Snapvale Alignment Page");
+        // The 8 x 10 page as Print places it (0, 75), moved 17.7 dots right and 8.3 up.
+        EXPECT_EQ(printer.spooled[0].placement.topLeft(), QPoint(18, 67));
+        EXPECT_EQ(d.resultLabel()->text(), "The alignment page was sent to \"Desk Jet\".");
+        dialogButton(d, QDialogButtonBox::Ok)->click();
+    });
+    w.runCommand(cmd::PrintAlignment);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(printer.alignmentOffsets(), (AlignmentOffsets{1.5, -0.7}));
+    EXPECT_EQ(store().readString("PrinterAlignment", "Desk Jet.AlignmentXmm", ""), "1.50");
+
+    // Cancel keeps them as they were.
+    onAlignmentDialog([&](AlignmentDialog& d) {
+        EXPECT_DOUBLE_EQ(d.horizontalField()->value(), 1.5);
+        d.horizontalField()->setValue(4.0);
+        dialogButton(d, QDialogButtonBox::Cancel)->click();
+    });
+    w.runCommand(cmd::PrintAlignment);
+    EXPECT_EQ(printer.alignmentOffsets(), (AlignmentOffsets{1.5, -0.7}));
+}
+
+TEST_F(PrintWindowTest, AlignmentWithoutAPrinterSaysSo) {
+    CSnapvaleDlg& w = open();
+    w.runCommand(cmd::PrintAlignment);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text, "No printer is installed on this computer.");
+}
+
+TEST_F(PrintWindowTest, PrintTellsAStoppedPrinterInTheStatusPane) {
+    CSnapvaleDlg& w = open();
+    matchingPrinter();
+    printer.states = {PrinterState{PrinterState::Kind::Stopped, {"paused"}}};
+    w.document().setImageList({"/nowhere/a.jpg"});
+    w.runCommand(cmd::Print);
+    EXPECT_EQ(printer.spooled.size(), 1u) << "the queue keeps the page until it is started";
+    EXPECT_EQ(w.statusPanes()->paneText(0), "The printer \"Desk Jet\" is stopped.");
 }
 
 }  // namespace

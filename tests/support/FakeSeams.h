@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/ProgressWindow.h"
@@ -116,6 +117,9 @@ public:
 
 // A printer that records what it was asked to print. Queue reads come from
 // jobCounts in order (the last value repeats); failQueueAt makes the n-th read (1-based) fail.
+// State reads come from states the same way, and fail while it is empty. Its paper
+// has a borderless version when borderlessPage is set, which page reads give while
+// borderless paper is asked for.
 class FakePrinterBackend : public PrinterBackend {
 public:
     struct SpooledPage {
@@ -124,9 +128,15 @@ public:
         QRect placement;
         QString documentName;
         int orientation = 0;
+        bool borderless = false;  // went on the borderless version of the paper
     };
     QString name;
     PrinterPage page;
+    PrinterMedia media;
+    std::optional<PrinterPage> borderlessPage;
+    bool borderlessWanted = false;
+    std::deque<PrinterState> states;
+    int stateReads = 0;
     int orientation = kPrintPortrait;
     bool spoolSucceeds = true;
     std::vector<SpooledPage> spooled;
@@ -137,10 +147,28 @@ public:
 
     QString defaultPrinterName() override { return name; }
     void setOrientation(int o) override { orientation = o; }
-    PrinterPage readPrinterPage() override { return page; }
+    bool onBorderless() const { return borderlessWanted && borderlessPage.has_value(); }
+    PrinterPage readPrinterPage() override { return onBorderless() ? *borderlessPage : page; }
+    PrinterMedia currentMedia() override {
+        PrinterMedia m = media;
+        m.borderless = m.borderless || onBorderless();
+        return m;
+    }
+    bool useBorderlessMedia(bool on) override {
+        borderlessWanted = on;
+        return !on || borderlessPage.has_value();
+    }
+    bool readPrinterState(PrinterState& state) override {
+        ++stateReads;
+        if (states.empty()) return false;
+        state = states.front();
+        if (states.size() > 1) states.pop_front();
+        return true;
+    }
     bool spoolPage(const CxImage& bitmap, const QRect& placement, const QString& documentName) override {
         if (onSpool) onSpool();
-        spooled.push_back({bitmap.GetWidth(), bitmap.GetHeight(), placement, documentName, orientation});
+        spooled.push_back(
+            {bitmap.GetWidth(), bitmap.GetHeight(), placement, documentName, orientation, onBorderless()});
         return spoolSucceeds;
     }
     bool queuedJobCount(int& count) override {
