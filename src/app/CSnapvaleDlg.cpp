@@ -42,6 +42,7 @@
 #include "output/SaveCanvas.h"
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
+#include "ui/albumeditor/AlbumEditor.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 #include "ui/slotstats/CSlotStatsDlg.h"
 #include "ui/smalldialogs/UserPageSizeDialog.h"
@@ -109,11 +110,17 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
         ownNotifier_ = std::move(own);
     }
     FileChooser* files = options.files;
+    FileOpenChooser* ownChooser = nullptr;
     if (!files) {
-        auto own = std::make_unique<FileDialogChooser>();
+        auto own = std::make_unique<FileOpenChooser>();
         own->setOwner(this);
-        files = own.get();
+        files = ownChooser = own.get();
         ownFiles_ = std::move(own);
+    }
+    Clipboard* clipboard = options.clipboard;
+    if (!clipboard) {
+        ownClipboard_ = std::make_unique<SystemClipboard>();
+        clipboard = ownClipboard_.get();
     }
     Launcher* launcher = options.launcher;
     if (!launcher) {
@@ -150,11 +157,14 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     connect(panes_, &StatusPanes::indicatorClicked, this, [this] { runCommand(cmd::StatusIndicator); });
 
     services_ = Services{notifier,     files,           statusSink_.get(), printer,
-                         clock_.get(), progress_.get(), launcher,          &store_};
+                         clock_.get(), progress_.get(), launcher,          &store_, clipboard};
 
     // 5. The document, which loads the settings, and the main view showing it.
     document_ = std::make_unique<PrintDocument>(store_, options.startFolder);
     document_->setServices(services_);
+    // "Enable Preview" as the person last left it is where the next photo dialog starts.
+    if (ownChooser)
+        ownChooser->setPreviewSwitched([this](bool on) { document_->settings().PreviewCheck = on ? 1 : 0; });
     view_ = new CSnapvaleView(*document_, central);
     view_->setPopupMenu(popup_);
     column->addWidget(view_, 1);
@@ -213,6 +223,9 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     registerCommandHandler(cmd::SlotStatistics,
                            [this] { RunSlotStatistics(this, *document_, services_, helpDir_); });
     registerCommandHandler(cmd::Wizard, [this] { wizardCommand(); });
+    registerCommandHandler(cmd::EditAlbum, [this] {
+        RunAlbumEditor(this, {document_.get(), services_, helpDir_, [this](int command) { runCommand(command); }});
+    });
     listCommands_->startUp();
 
     // 8. Command states; 9. the crop warning.

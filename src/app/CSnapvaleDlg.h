@@ -29,11 +29,13 @@ class CSnapvaleDlg : public QMainWindow {
 public:
     struct Options {
         SettingsStore* store = nullptr;  // required; outlives the window
-        // Seams left null get the desktop's own (message boxes, file dialogs, the browser, CUPS).
+        // Seams left null get the desktop's own (message boxes, file dialogs, the browser, CUPS,
+        // the clipboard).
         Notifier* notifier = nullptr;
         FileChooser* files = nullptr;
         Launcher* launcher = nullptr;
         PrinterBackend* printer = nullptr;
+        Clipboard* clipboard = nullptr;
         QString startFolder;  // the command-line folder, empty when none
         QString helpDir;      // empty: <ProductDir>/html
         // The colour chooser at the given colour; null: the desktop's colour dialog.
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<Notifier> ownNotifier_;
     std::unique_ptr<FileChooser> ownFiles_;
     std::unique_ptr<Launcher> ownLauncher_;
+    std::unique_ptr<Clipboard> ownClipboard_;
     std::unique_ptr<PrinterBackend> ownPrinter_;
     std::unique_ptr<StatusSink> statusSink_;
     std::unique_ptr<Clock> clock_;

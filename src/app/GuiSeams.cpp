@@ -1,11 +1,9 @@
 #include "app/GuiSeams.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QGuiApplication>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QImageReader>
-#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -40,33 +38,6 @@ QMessageBox::ButtonRole roleFor(const QString& name) {
     return QMessageBox::ActionRole;
 }
 
-// A small preview beside the file list, for photo dialogs.
-void addPreview(QFileDialog& dialog) {
-    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    if (!grid) return;
-    auto* preview = new QLabel(&dialog);
-    preview->setFixedSize(200, 200);
-    preview->setAlignment(Qt::AlignCenter);
-    preview->setFrameShape(QFrame::StyledPanel);
-    preview->setToolTip(QObject::tr("Preview of the selected photo"));
-    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        const QSize size = reader.size();
-        if (!QFileInfo(path).isFile() || !size.isValid()) {
-            preview->clear();
-            return;
-        }
-        // Decode only as many pixels as the preview shows.
-        reader.setScaledSize(size.scaled(preview->size(), Qt::KeepAspectRatio));
-        const QImage image = reader.read();
-        if (image.isNull())
-            preview->clear();
-        else
-            preview->setPixmap(QPixmap::fromImage(image));
-    });
-}
 }  // namespace
 
 Answer MessageBoxNotifier::message(const QString& title, const QString& text, MessageKind kind) {
@@ -118,63 +89,26 @@ int MessageBoxNotifier::plain(const QString& title, const QString& text, Message
     return escape >= 0 ? escape : 0;
 }
 
-QStringList qtNameFilters(const QString& filter) {
-    QStringList result;
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString label = parts[i].trimmed();
-        if (label.isEmpty()) continue;
-        QStringList patterns;
-        for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            const QString pattern = p.trimmed();
-            for (const QString& variant : {pattern.toLower(), pattern.toUpper()})
-                if (!patterns.contains(variant)) patterns << variant;
-        }
-        if (patterns.isEmpty()) continue;
-        result << QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
-    }
-    return result;
-}
-
-QStringList FileDialogChooser::run(const FileDialogRequest& request, int mode) {
-    QFileDialog dialog(owner_.data(), request.title);
-    const bool save = mode == 2;
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(mode == 1 ? QFileDialog::ExistingFiles
-                       : save    ? QFileDialog::AnyFile
-                                 : QFileDialog::ExistingFile);
-    const QStringList filters = qtNameFilters(request.filter);
-    if (!filters.isEmpty()) dialog.setNameFilters(filters);
-    // The labels already name their patterns; repeating them in both cases is noise.
-    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
-    if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!request.initialPath.isEmpty()) {
-        const QFileInfo info(request.initialPath);
-        if (info.isDir()) {
-            dialog.setDirectory(info.absoluteFilePath());
-        } else {
-            dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
-        }
-    }
-    if (request.preview && !save) {
-        // The preview panel needs Qt's own dialog; the desktop's cannot take extra widgets.
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        addPreview(dialog);
-    }
+QStringList FileOpenChooser::run(const FileDialogRequest& request, CPMFileOpen::Mode mode) {
+    CPMFileOpen dialog(request, mode, owner_.data());
+    if (previewSwitched_) QObject::connect(&dialog, &CPMFileOpen::previewSwitched, previewSwitched_);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles();
+    return dialog.chosenFiles();
 }
 
-QString FileDialogChooser::openFile(const FileDialogRequest& request) {
-    return run(request, 0).value(0);
+QString FileOpenChooser::openFile(const FileDialogRequest& request) {
+    return run(request, CPMFileOpen::Mode::OpenOne).value(0);
 }
-QStringList FileDialogChooser::openFiles(const FileDialogRequest& request) {
-    return run(request, 1);
+QStringList FileOpenChooser::openFiles(const FileDialogRequest& request) {
+    return run(request, CPMFileOpen::Mode::OpenMany);
 }
-QString FileDialogChooser::saveFile(const FileDialogRequest& request) {
-    return run(request, 2).value(0);
+QString FileOpenChooser::saveFile(const FileDialogRequest& request) {
+    return run(request, CPMFileOpen::Mode::Save).value(0);
+}
+
+QString SystemClipboard::text() const {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text() : QString();
 }
 
 namespace {

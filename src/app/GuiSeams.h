@@ -1,6 +1,6 @@
 #pragma once
-// The seams as the desktop program fills them: message boxes, file dialogs and
-// the default browser.
+// The seams as the desktop program fills them: message boxes, file dialogs, the
+// clipboard and the default browser.
 
 #include <QPointer>
 #include <QUrl>
@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "core/Seams.h"
+#include "ui/fileopen/CPMFileOpen.h"
+#include "ui/fileopen/FileOpenModel.h"
 #include "ui/helpbrowser/HelpBrowser.h"
 
 class QMessageBox;
@@ -24,20 +26,26 @@ private:
     QPointer<QWidget> owner_;
 };
 
-// Turns the program's "Text|*.EXT;*.EXT|..." filter into Qt's name filters. Each
-// pattern is offered in lower and upper case, as Linux file names tell them apart.
-QStringList qtNameFilters(const QString& filter);
-
-class FileDialogChooser final : public FileChooser {
+// Every file dialog of the program: CPMFileOpen, with the photo and album preview
+// and, where asked for, "Add To Album".
+class FileOpenChooser final : public FileChooser {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
+    // Told when the person switches "Enable Preview", so the next dialog starts so.
+    void setPreviewSwitched(std::function<void(bool)> switched) { previewSwitched_ = std::move(switched); }
     QString openFile(const FileDialogRequest& request) override;
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
 
 private:
-    QStringList run(const FileDialogRequest& request, int mode);
+    QStringList run(const FileDialogRequest& request, CPMFileOpen::Mode mode);
     QPointer<QWidget> owner_;
+    std::function<void(bool)> previewSwitched_;
+};
+
+class SystemClipboard final : public Clipboard {
+public:
+    QString text() const override;
 };
 
 // Local pages (help, the HTML list) go to the desktop's browser; where the desktop has

@@ -49,8 +49,15 @@ struct FileDialogRequest {
     QString filter;
     QString defaultExtension;
     QString initialPath;   // a file name or a folder
+    // Where the dialog opens when initialPath names no folder of its own (empty, or a
+    // bare file name such as a new album's): the image list's folder, so a dialog never
+    // opens in whatever folder the program happened to be started from.
+    QString fallbackFolder;
     bool preview = false;  // photo preview panel switched on
     bool overwritePrompt = false;
+    // The "Add To Album" button, which collects files from several folders; the
+    // chooser then hands back what it collected instead of the last selection.
+    bool addToAlbum = false;
 };
 
 class FileChooser {
@@ -103,6 +110,14 @@ public:
     virtual bool openUrl(const QString& url) = 0;
 };
 
+// The desktop's clipboard, as far as pasting text goes.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // The plain text the clipboard holds; empty when it holds none.
+    virtual QString text() const = 0;
+};
+
 class PrinterBackend;
 class ProgressFactory;
 class SettingsStore;
@@ -117,4 +132,5 @@ struct Services {
     ProgressFactory* progress = nullptr;
     Launcher* launcher = nullptr;
     SettingsStore* store = nullptr;
+    Clipboard* clipboard = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "document/ImageListCommands.h"
 
-#include <QFileInfo>
-
 #include "album/AlbumFile.h"
+#include "album/AlbumPages.h"
+#include "album/AlbumSave.h"
 #include "document/PrintDocument.h"
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
@@ -95,6 +95,7 @@ void ImageListCommands::openDirectory() {
     request.title = QStringLiteral("Open Directory And Start At Selected Image");
     request.defaultExtension = QStringLiteral("jpg");
     request.initialPath = settings_.StartSeqPic;
+    request.fallbackFolder = settings_.BitmapPath;
     request.filter = photoFileFilter();
     request.preview = settings_.PreviewCheck != 0;
     const QString chosen = services_.files ? services_.files->openFile(request) : QString();
@@ -141,6 +142,7 @@ void ImageListCommands::addFiles() {
     request.title = QStringLiteral("Add Additional Image Files To Image List");
     request.defaultExtension = QStringLiteral("jpg");
     request.initialPath = settings_.StartSeqPic;
+    request.fallbackFolder = settings_.BitmapPath;
     request.filter = photoFileFilter();
     request.preview = settings_.PreviewCheck != 0;
     addPhotoFiles(services_.files ? services_.files->openFiles(request) : QStringList());
@@ -162,6 +164,7 @@ void ImageListCommands::importAlbum() {
     request.title = QStringLiteral("Import Photo Album File");
     request.defaultExtension = QStringLiteral("pho");
     request.initialPath = settings_.ImportedAlbum;
+    request.fallbackFolder = settings_.BitmapPath;
     request.filter = kAlbumFilter;
     request.preview = true;
     importAlbumFile(services_.files ? services_.files->openFile(request) : QString());
@@ -237,6 +240,7 @@ void ImageListCommands::exportToAlbum() {
     FileDialogRequest request;
     request.title = QStringLiteral("Save Photo Image List As Photo Album");
     request.filter = kAlbumSaveFilter;
+    request.fallbackFolder = settings_.BitmapPath;
     request.overwritePrompt = true;
     QString name = services_.files ? services_.files->saveFile(request) : QString();
     if (name.isEmpty()) {
@@ -246,7 +250,7 @@ void ImageListCommands::exportToAlbum() {
     // Only a full stop in the file name itself counts: on this system folder
     // names such as "john.doe" or ".local" often hold one.
     const QString chosen = name;
-    if (!QFileInfo(name).fileName().contains(QLatin1Char('.'))) name += QStringLiteral(".pho");
+    name = withAlbumExtension(name);
     if (!ConfirmReplacingFile(chosen, name, services_.notifier)) {
         updateCommandStates();
         return;
@@ -255,7 +259,12 @@ void ImageListCommands::exportToAlbum() {
     Album album;
     for (const QString& path : list_.entries()) album.files.append(path);
     const QDateTime when = services_.clock ? services_.clock->now() : QDateTime::currentDateTime();
-    if (!WriteAlbumFile(name, album, when)) {
+    // The album's pages as the editor would show them when it opens the album, so its
+    // thumbnail is the first page in the person's chosen layout.
+    AlbumPageModel pages(nullptr, services_.notifier);
+    if (services_.store) pages.setLayout(albumLayoutFromSettings(*services_.store));
+    pages.setFiles(album.files);
+    if (!SaveAlbumWithThumbnail(pages, name, album, when, kDefaultPreviewArea)) {
         // The list still comes from where it came from; the album named nothing.
         if (services_.notifier)
             services_.notifier->message(QStringLiteral("Snapvale Error: Album Not Saved"),

@@ -331,9 +331,7 @@ TEST_F(MainWindowTest, CommandsRouteThroughRegisteredHandlers) {
     EXPECT_EQ(ran, QList<int>({cmd::AddFiles}));
     EXPECT_TRUE(w.toolbarAction(cmd::Print)->isEnabled());
 
-    w.runCommand(cmd::EditAlbum);
-    EXPECT_EQ(w.statusPanes()->paneText(0), "This command is not available yet.");
-
+    // A command left without a handler says so instead of doing nothing.
     w.registerCommandHandler(cmd::AddFiles, nullptr);
     w.statusPanes()->setPaneText(0, "Ready...");
     w.toolbarAction(cmd::AddFiles)->trigger();

@@ -220,6 +220,8 @@ TEST_F(CommandsTest, ExportNamesTheAlbumAndRecordsIt) {
     EXPECT_EQ(back.files.size(), 8);
     EXPECT_EQ(back.files.first(), list().entries().front());
     EXPECT_EQ(update, "Sun Jul 14 15:30:00 2024");  // the fake clock's time
+    // With its first page as the thumbnail, as a save from the album editor keeps it.
+    EXPECT_TRUE(readFileBytes(path("trip.pho")).contains("[StartThumb]"));
 
     // A name with a full stop stays as typed; folder names with one do not count.
     fakes.files.results.push_back({path("trip.old")});

@@ -115,6 +115,13 @@ public:
     }
 };
 
+// A clipboard holding whatever the test puts there.
+class FakeClipboard : public Clipboard {
+public:
+    QString held;
+    QString text() const override { return held; }
+};
+
 // A printer that records what it was asked to print. Queue reads come from
 // jobCounts in order (the last value repeats); failQueueAt makes the n-th read (1-based) fail.
 // State reads come from states the same way, and fail while it is empty. Its paper
@@ -237,7 +244,8 @@ struct FakeServices {
     FixedClock clock;
     RecordingProgressFactory progress;
     RecordingLauncher launcher;
+    FakeClipboard clipboard;
     Services services(SettingsStore* store) {
-        return Services{&notifier, &files, &status, &printer, &clock, &progress, &launcher, store};
+        return Services{&notifier, &files, &status, &printer, &clock, &progress, &launcher, store, &clipboard};
     }
 };
