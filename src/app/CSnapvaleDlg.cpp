@@ -42,6 +42,7 @@
 #include "output/SaveCanvas.h"
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
+#include "ui/AccessibleLabels.h"
 #include "ui/albumeditor/AlbumEditor.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 #include "ui/slotstats/CSlotStatsDlg.h"
@@ -96,6 +97,7 @@ QList<QKeySequence> extraShortcuts(int id) {
 CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     : QMainWindow(parent), store_(*options.store) {
     setWindowTitle(QStringLiteral("Snapvale"));
+    installAccessibleLabels();
     // Folders, photos and albums dropped on the window go into the list.
     setAcceptDrops(true);
     const QIcon icon(QStringLiteral(":/icons/snapvale.png"));

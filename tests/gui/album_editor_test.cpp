@@ -3,6 +3,7 @@
 // offscreen platform, and the chooser's preview panel.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include "core/CommandIds.h"
 #include "document/PrintDocument.h"
 #include "gui/GuiFixture.h"
+#include "ui/AccessibleLabels.h"
 #include "ui/albumeditor/AlbumEditor.h"
 #include "ui/albumeditor/AlbumEditorModel.h"
 #include "ui/fileopen/CPMFileOpen.h"
@@ -190,7 +192,6 @@ TEST_F(AlbumEditorTest, SavingAnUntitledAlbumAsksForANameAndKeepsAThumbnail) {
     AlbumEditor& e = open();
     addFiles(photos.mid(0, 3));
     e.titleEdit()->setText("Summer");
-    Q_EMIT e.titleEdit()->textEdited("Summer");
     fakes.files.results.push_back({path("trip")});
     e.run(AlbumEditor::Save);
     ASSERT_EQ(fakes.files.requests.back().title, "Save Photo Image List As Photo Album");
@@ -300,6 +301,16 @@ TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " "
                                                     << w->objectName().toStdString();
     }
+    // Assistive tools meet the layout choice under its label, its entry as the value.
+    installAccessibleLabels();
+    QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(e.layoutChoice());
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->text(QAccessible::Name), "Photo Page Layout");
+    EXPECT_EQ(combo->text(QAccessible::Value), "1 x 1");
+    EXPECT_EQ(combo->childCount(), 1);
+    QAccessibleInterface* more = QAccessible::queryAccessibleInterface(e.moreButton());
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(more->text(QAccessible::Name), "More");
 }
 
 TEST_F(MainWindowTest, ToolsEditPhotoAlbumOpensTheEditor) {
@@ -342,7 +353,12 @@ TEST_F(FileChooserTest, PreviewsPhotosAlbumsAndUnknownFiles) {
     EXPECT_TRUE(dialog.informationLine()->text().startsWith("**Unknown Format** ")) << "";
     EXPECT_TRUE(dialog.previewPicture().isNull());
 
-    dialog.showPreviewOf(path("holiday.pho"));
+    // A name typed into the field previews as well, here an album of another folder.
+    QDir().mkpath(path("albums"));
+    ASSERT_TRUE(QFile::rename(path("holiday.pho"), path("albums/holiday.pho")));
+    auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nameField, nullptr);
+    nameField->setText(path("albums/holiday.pho"));
     EXPECT_EQ(dialog.informationLine()->text(), "Photo Album [3 image files]");
     EXPECT_TRUE(dialog.statusLine()->text().startsWith("Last update: ")) << dialog.statusLine()->text().toStdString();
 

@@ -277,7 +277,8 @@ void AlbumEditor::buildMenu() {
         QKeySequence keys;
     };
     const Spec specs[] = {
-        {SaveAs, "Save &As...", "Save the album under another name", QKeySequence::SaveAs},
+        {SaveAs, "Save &As...", "Save the album under another name",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {PrintPage, "&Print Album Page...", "Print the album page shown", QKeySequence::Print},
         {PrinterSetup, "Printer &Setup...", "Select or set up the printer", QKeySequence()},
     };
@@ -300,14 +301,14 @@ void AlbumEditor::buildMenu() {
     menu_->addSeparator();
     menu_->addAction(actions_[Help]);
 
-    more_ = new QToolButton(this);
-    more_->setText(tr("&More"));
+    // A push button, so that pressing it (with the keyboard, the mouse or an assistive
+    // tool's press action) opens the menu.
+    more_ = new QPushButton(tr("&More"), this);
     more_->setAccessibleName(tr("More"));
     more_->setToolTip(tr("Save As, printing the album page and the printer setup"));
     more_->setIcon(QIcon::fromTheme(QStringLiteral("open-menu-symbolic"),
                                     QIcon::fromTheme(QStringLiteral("application-menu"))));
-    more_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    more_->setPopupMode(QToolButton::InstantPopup);
+    more_->setAutoDefault(false);
     more_->setMenu(menu_);
 }
 
@@ -445,7 +446,10 @@ QWidget* AlbumEditor::buildPreviewGroup() {
     title_->setAccessibleName(tr("Album Title"));
     title_->setToolTip(tr("The album's title, saved with it"));
     titleLabel->setBuddy(title_);
-    connect(title_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    // Every change counts, typed or set by an assistive tool; the editor's own refills
+    // are not the person's.
+    connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (refreshing_) return;
         model_->setTitle(text);
         refreshTitle();
     });

@@ -70,7 +70,7 @@ public:
     QPushButton* prevPageButton() const { return prevPage_; }
     QPushButton* setThumbnailButton() const { return setThumbnail_; }
     QPushButton* nextPageButton() const { return nextPage_; }
-    QToolButton* moreButton() const { return more_; }
+    QPushButton* moreButton() const { return more_; }
     QWidget* pageArea() const { return pageArea_; }
     QProgressBar* progressBar() const { return progress_; }
     QGroupBox* layoutGroup() const { return layoutGroup_; }
@@ -124,7 +124,7 @@ private:
     QPushButton* prevPage_ = nullptr;
     QPushButton* setThumbnail_ = nullptr;
     QPushButton* nextPage_ = nullptr;
-    QToolButton* more_ = nullptr;
+    QPushButton* more_ = nullptr;
     QMenu* menu_ = nullptr;
     Qt::KeyboardModifiers pressModifiers_;
     bool pagesTitleShown_ = false;

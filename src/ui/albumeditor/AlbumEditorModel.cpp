@@ -174,7 +174,8 @@ bool AlbumEditorModel::addFiles() {
     request.filter = photoFileFilter();
     request.initialPath = isEmpty() ? settings_.StartSeqPic : files().last();
     request.fallbackFolder = dialogFolder();
-    request.preview = settings_.PreviewCheck != 0;
+    // The album's chooser always starts with its preview on.
+    request.preview = true;
     request.addToAlbum = true;
     const QStringList chosen = services_.files ? services_.files->openFiles(request) : QStringList();
     if (chosen.isEmpty()) return false;

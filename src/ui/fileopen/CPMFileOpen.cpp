@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -135,8 +136,15 @@ void CPMFileOpen::buildPanel(bool withAddToAlbum) {
     // there is always something to take, so it is enabled again after them.
     for (auto signal : {&QFileDialog::currentChanged, &QFileDialog::directoryEntered, &QFileDialog::filterSelected})
         connect(this, signal, this, &CPMFileOpen::keepAcceptEnabled, Qt::QueuedConnection);
-    if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+    if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         connect(edit, &QLineEdit::textChanged, this, &CPMFileOpen::keepAcceptEnabled, Qt::QueuedConnection);
+        // A name typed or pasted into the field previews too, also one in another folder.
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+            const QString name = text.trimmed();
+            if (name.isEmpty() || name.contains(QLatin1Char('"'))) return;
+            showPreviewOf(QDir(directory().absolutePath()).absoluteFilePath(name));
+        });
+    }
 }
 
 QPushButton* CPMFileOpen::acceptButton() const {
@@ -179,6 +187,8 @@ void CPMFileOpen::showPreviewOf(const QString& path) {
     const bool album = isAlbumName(path);
     // Several names typed in the name field come quoted; they are not one photo.
     if (!album && path.contains(QLatin1Char('"'))) return;
+    // The list's selection and the name field both report the same choice.
+    if (path == shownPath_) return;
 
     // The swatch and the area start from the dialog's face colour for every file.
     QPalette face = swatch_->palette();
