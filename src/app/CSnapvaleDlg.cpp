@@ -2,22 +2,22 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
-#include <QColorDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <optional>
 #include <utility>
@@ -32,9 +32,9 @@
 #include "core/SettingsTable.h"
 #include "core/WaitCursor.h"
 #include "document/DocumentPrinting.h"
-#include "imagelist/DirectoryScan.h"
-#include "document/PrintDocument.h"
 #include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
+#include "imagelist/DirectoryScan.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/BatchPrint.h"
 #include "output/PagePrinter.h"
@@ -43,16 +43,16 @@
 #include "output/SystemPrinterBackend.h"
 #include "ui/AboutWindow.h"
 #include "ui/AccessibleLabels.h"
+#include "ui/PrinterSetup.h"
+#include "ui/ProgressDialog.h"
 #include "ui/albumeditor/AlbumEditor.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
+#include "ui/printing/AlignmentDialog.h"
 #include "ui/slotstats/CSlotStatsDlg.h"
 #include "ui/smalldialogs/UserPageSizeDialog.h"
 #include "ui/smalldialogs/ValuePrompt.h"
 #include "ui/wizard/KioskWizard.h"
 #include "ui/wizard/WizardModel.h"
-#include "ui/PrinterSetup.h"
-#include "ui/ProgressDialog.h"
-#include "ui/printing/AlignmentDialog.h"
 
 namespace {
 const QString kCropOffWarning = QStringLiteral(
@@ -158,8 +158,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     panes_->setIndicator(QStringLiteral("LED_CYAN"));
     connect(panes_, &StatusPanes::indicatorClicked, this, [this] { runCommand(cmd::StatusIndicator); });
 
-    services_ = Services{notifier,     files,           statusSink_.get(), printer,
-                         clock_.get(), progress_.get(), launcher,          &store_, clipboard};
+    services_ = Services{notifier,        files,    statusSink_.get(), printer,  clock_.get(),
+                         progress_.get(), launcher, &store_,           clipboard};
 
     // 5. The document, which loads the settings, and the main view showing it.
     document_ = std::make_unique<PrintDocument>(store_, options.startFolder);
@@ -176,8 +176,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     connect(view_, &CSnapvaleView::zoomModeLeft, this, &CSnapvaleDlg::updateCommandStates);
     connect(document_.get(), &PrintDocument::listChanged, this, &CSnapvaleDlg::updateCommandStates);
 
-    QString productDir =
-        readSettingText(store_, setting::ProductDir);
+    QString productDir = readSettingText(store_, setting::ProductDir);
     if (productDir.isEmpty()) productDir = installedDataDir();
     helpDir_ = options.helpDir.isEmpty() ? helpDirectory(productDir) : options.helpDir;
     helpAvailable_ = helpAvailable(helpDir_);
@@ -192,7 +191,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
           ImageListCommandId::ExportToAlbum, ImageListCommandId::Erase, ImageListCommandId::NextPage,
           ImageListCommandId::PreviousPage, ImageListCommandId::Redraw, ImageListCommandId::ExportHtml})
         registerCommandHandler(id, [this, id] { listCommands_->run(id); });
-    saveCanvas_ = std::make_unique<SaveCanvasCommand>(document_->imageList(), document_->settings(), services_);
+    saveCanvas_ =
+        std::make_unique<SaveCanvasCommand>(document_->imageList(), document_->settings(), services_);
     registerCommandHandler(cmd::SaveCanvas, [this] {
         document_->ensurePage();
         saveCanvas_->run(document_->page());
@@ -209,8 +209,8 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     chooseColor_ = options.chooseColor;
     if (!chooseColor_)
         chooseColor_ = [this](ColorRef& colour, const QString& title) {
-            const QColor chosen =
-                QColorDialog::getColor(QColor(colorRed(colour), colorGreen(colour), colorBlue(colour)), this, title);
+            const QColor chosen = QColorDialog::getColor(
+                QColor(colorRed(colour), colorGreen(colour), colorBlue(colour)), this, title);
             if (!chosen.isValid()) return false;
             colour = rgbColor(chosen.red(), chosen.green(), chosen.blue());
             return true;
@@ -219,14 +219,15 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     registerCommandHandler(cmd::ZoomActualSize, [this] { view_->actualSize(); });
     registerCommandHandler(cmd::ZoomIn, [this] { view_->zoomIn(); });
     registerCommandHandler(cmd::ZoomOut, [this] { view_->zoomOut(); });
-    for (int id : {cmd::LayoutSetup, cmd::ChangeTemplate, cmd::ViewImageList, cmd::ChangeResolution, cmd::AdjustCrop,
-                   cmd::AdjustWatermark, cmd::AdjustFilters, cmd::StatusIndicator})
+    for (int id : {cmd::LayoutSetup, cmd::ChangeTemplate, cmd::ViewImageList, cmd::ChangeResolution,
+                   cmd::AdjustCrop, cmd::AdjustWatermark, cmd::AdjustFilters, cmd::StatusIndicator})
         registerCommandHandler(id, [this, id] { layoutSetupCommand(id); });
     registerCommandHandler(cmd::SlotStatistics,
                            [this] { RunSlotStatistics(this, *document_, services_, helpDir_); });
     registerCommandHandler(cmd::Wizard, [this] { wizardCommand(); });
     registerCommandHandler(cmd::EditAlbum, [this] {
-        RunAlbumEditor(this, {document_.get(), services_, helpDir_, [this](int command) { runCommand(command); }});
+        RunAlbumEditor(this,
+                       {document_.get(), services_, helpDir_, [this](int command) { runCommand(command); }});
     });
     listCommands_->startUp();
 
@@ -293,9 +294,11 @@ void CSnapvaleDlg::buildMenus() {
         const char* title;
         unsigned place;
     };
-    const MenuSpec menus[] = {
-        {"&File", InFileMenu}, {"&Edit", InEditMenu}, {"&View", InViewMenu}, {"&Tools", InToolsMenu},
-        {"&Help", InHelpMenu}};
+    const MenuSpec menus[] = {{"&File", InFileMenu},
+                              {"&Edit", InEditMenu},
+                              {"&View", InViewMenu},
+                              {"&Tools", InToolsMenu},
+                              {"&Help", InHelpMenu}};
     // Groups of the File menu, for a little order in a long menu.
     const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
     for (const MenuSpec& menuDef : menus) {
@@ -444,8 +447,8 @@ void CSnapvaleDlg::layoutSetupCommand(int id) {
     context.runCommand = [this](int command) { runCommand(command); };
     context.chooseColor = chooseColor_;
     context.askValue = [this](const QString& title, double lower, double upper, double& value) {
-        return AskValue(sheet_ ? static_cast<QWidget*>(sheet_) : this, *services_.notifier, title, lower, upper,
-                        value);
+        return AskValue(sheet_ ? static_cast<QWidget*>(sheet_) : this, *services_.notifier, title, lower,
+                        upper, value);
     };
     context.askUserPageSize = [this] {
         return RunUserPageSize(sheet_ ? static_cast<QWidget*>(sheet_) : this, document_->settings(), store_,
@@ -528,7 +531,8 @@ void CSnapvaleDlg::firstPageDrawn() {
     if (about_) about_->hide();
     // Without a wizard to open (its handler taken away), the command would only
     // overwrite the page's status texts with a "not available" notice.
-    if (document_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard)) runCommand(cmd::Wizard);
+    if (document_->settings().StartupWithWizard == 1 && hasCommandHandler(cmd::Wizard))
+        runCommand(cmd::Wizard);
 }
 
 void CSnapvaleDlg::updateCommandStates() {

@@ -99,7 +99,9 @@ public:
     void openDroppedPaths(const QStringList& paths);
 
     // The layout setup sheet that is open, or null (tests drive it).
-    class CPhotoLayoutSetupDlg* layoutSetupSheet() const { return sheet_; }
+    class CPhotoLayoutSetupDlg* layoutSetupSheet() const {
+        return sheet_;
+    }
     // Runs when the layout setup sheet has opened, before it waits for the person (tests).
     void setLayoutSetupOpened(std::function<void(class CPhotoLayoutSetupDlg&)> opened) {
         sheetOpened_ = std::move(opened);

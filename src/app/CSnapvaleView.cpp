@@ -138,7 +138,8 @@ void CSnapvaleView::zoomModeChanged(bool on) {
 
 namespace {
 // The zoom steps In and Out go through.
-const double kZoomSteps[] = {0.1, 0.125, 1.0 / 6, 0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
+const double kZoomSteps[] = {0.1,  0.125, 1.0 / 6, 0.25, 1.0 / 3, 0.5, 2.0 / 3,
+                             0.75, 1.0,   1.25,    1.5,  2.0,     3.0, 4.0};
 }  // namespace
 
 double CSnapvaleView::zoom() const {
@@ -193,8 +194,9 @@ void CSnapvaleView::layoutPage() {
     const QSize page = pageImage_.isNull() ? canvasSize() : pageImage_.size();
     const double z = zoom();
     // A page too large to show is shown at a size the window system can take.
-    const QSize size =
-        QSize(int(page.width() * z), int(page.height() * z)).boundedTo(QSize(16000, 16000)).expandedTo(QSize(1, 1));
+    const QSize size = QSize(int(page.width() * z), int(page.height() * z))
+                           .boundedTo(QSize(16000, 16000))
+                           .expandedTo(QSize(1, 1));
     page_->resize(size);
     page_->update();
 }

@@ -2,14 +2,13 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
-
 
 namespace {
 const QString kProgramName = QStringLiteral("Snapvale");

@@ -4,8 +4,8 @@
 
 #include <QPointer>
 #include <QUrl>
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 #include "core/Seams.h"
 #include "ui/fileopen/CPMFileOpen.h"

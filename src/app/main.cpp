@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <cstdio>
 
-#include "core/AppServices.h"
 #include "app/CSnapvaleApp.h"
+#include "core/AppServices.h"
 
 namespace {
 void setUpParser(QCommandLineParser& parser) {

@@ -6,10 +6,10 @@
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
-#include "imagelist/DirectoryScan.h"
-#include "imagelist/ImageList.h"
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
+#include "imagelist/DirectoryScan.h"
+#include "imagelist/ImageList.h"
 
 bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& given, QString& error) {
     const int i = args.indexOf(name);

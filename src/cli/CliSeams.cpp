@@ -6,7 +6,9 @@
 
 #include "cli/CliCommand.h"
 
-bool stderrIsTerminal() { return isatty(fileno(stderr)) != 0; }
+bool stderrIsTerminal() {
+    return isatty(fileno(stderr)) != 0;
+}
 
 Answer CliNotifier::message(const QString& title, const QString& text, MessageKind kind) {
     cliError(title.isEmpty() ? text : title + QStringLiteral(": ") + text);
@@ -33,7 +35,9 @@ void CliStatusSink::setPaneText(int pane, const QString& text) {
     if (verbose_ && !text.isEmpty()) cliError(QStringLiteral("[%1] %2").arg(pane).arg(text));
 }
 
-void CliStatusSink::setIndicator(const QString& name) { indicator_ = name; }
+void CliStatusSink::setIndicator(const QString& name) {
+    indicator_ = name;
+}
 
 void CliStatusSink::setProgress(int position) {
     if (!stderrIsTerminal()) return;
@@ -47,7 +51,9 @@ void CliStatusSink::setProgress(int position) {
 
 void CliStatusSink::setWindowTitle(const QString&) {}
 
-void CliProgressWindow::doCreate(const QString& caption, bool) { caption_ = caption; }
+void CliProgressWindow::doCreate(const QString& caption, bool) {
+    caption_ = caption;
+}
 void CliProgressWindow::doSetCaption(const QString& caption) {
     caption_ = caption;
     if (stderrIsTerminal()) {

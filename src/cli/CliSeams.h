@@ -9,7 +9,8 @@ class CliNotifier final : public Notifier {
 public:
     explicit CliNotifier(bool assumeYes) : assumeYes_(assumeYes) {}
     Answer message(const QString& title, const QString& text, MessageKind kind) override;
-    int plain(const QString& title, const QString& text, MessageIcon icon, const QStringList& buttons) override;
+    int plain(const QString& title, const QString& text, MessageIcon icon,
+              const QStringList& buttons) override;
 
 private:
     bool assumeYes_;

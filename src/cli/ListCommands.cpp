@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "album/AlbumFile.h"
-#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
+#include "core/SettingsStore.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/HtmlExport.h"
 #include "imagelist/ImageList.h"

@@ -5,7 +5,6 @@
 #include "image/CxImage.h"
 #include "output/SnapshotWriters.h"
 
-
 bool pageFileKindFor(const QString& path, PageFileKind& kind) {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == QLatin1String("bmp"))

@@ -131,7 +131,8 @@ int runPrint(CliContext& ctx) {
     BatchConfirmedNotifier notifier(*ctx.services.notifier);
     services.notifier = &notifier;
     document.setServices(services);
-    if (!BatchPrintDocument(document, services)) return failure(QStringLiteral("the batch did not print every page"));
+    if (!BatchPrintDocument(document, services))
+        return failure(QStringLiteral("the batch did not print every page"));
     cliOut(QStringLiteral("printed %1 pages on \"%2\"")
                .arg(BatchPageCount(document.imageList().count(), BatchPhotosPerPage(settings)))
                .arg(where));

@@ -4,16 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/AppSettings.h"
-#include "core/SettingsStore.h"
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
 #include "cli/PageFiles.h"
+#include "core/AppSettings.h"
+#include "core/SettingsStore.h"
+#include "document/ImageListCommands.h"
+#include "document/PrintDocument.h"
 #include "image/CxImage.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
-#include "document/ImageListCommands.h"
-#include "document/PrintDocument.h"
 #include "layout/Canvas.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
@@ -185,8 +185,8 @@ int runRender(CliContext& ctx) {
     // Each PDF page is the template's physical size, at the resolution it is drawn at.
     PdfPages pdf;
     if (kind == PageFileKind::Pdf &&
-        !pdf.open(out, QSizeF(settings.MaxTemplateWidthIn, settings.MaxTemplateHeightIn), settings.PageResolution,
-                  plan.layoutText))
+        !pdf.open(out, QSizeF(settings.MaxTemplateWidthIn, settings.MaxTemplateHeightIn),
+                  settings.PageResolution, plan.layoutText))
         return failure(QStringLiteral("cannot write %1").arg(out));
 
     QStringList written;

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/CliCommand.h"
+#include "cli/CliSeams.h"
 #include "core/AppServices.h"
 #include "core/Seams.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
-#include "cli/CliCommand.h"
-#include "cli/CliSeams.h"
 #include "image/PhotoImage.h"
 #include "output/PrinterBackend.h"
 #include "output/SystemPrinterBackend.h"
@@ -131,8 +131,7 @@ int main(int argc, char** argv) {
     store.setWritesInMemoryOnly(true);
     // Prints are moved by the offsets kept for each printer.
     printer->setSettingsStore(&store);
-    PhotoImage::SetApplyExifOrientation(
-        readSettingInt(store, setting::ApplyExifOrientation) != 0);
+    PhotoImage::SetApplyExifOrientation(readSettingInt(store, setting::ApplyExifOrientation) != 0);
     PhotoImage::SetColorManagePhotos(readSettingInt(store, setting::ColorManagePhotos) != 0);
 
     CliContext ctx;

@@ -18,7 +18,8 @@ QString versionLine() {
 QString photoFileFilter() {
     return QStringLiteral(
         // Phone photos join the first entry too: it is the one the dialog opens with.
-        "All Supported Graphics Files|*.BMP;*.GIF;*.ICO;*.JPG;*.PCX;*.PNG;*.TIF;*.TGA;*.WMF;*.HEIC;*.HEIF;*.AVIF|"
+        "All Supported Graphics "
+        "Files|*.BMP;*.GIF;*.ICO;*.JPG;*.PCX;*.PNG;*.TIF;*.TGA;*.WMF;*.HEIC;*.HEIF;*.AVIF|"
         "BMP (Bitmap Files) (*.BMP)|*.BMP|GIF Files(*.GIF)|*.GIF|Icon Files(*.ICO)|*.ICO|"
         "PCX Files(*.PCX)|*.PCX|PNG Files(*.PNG)|*.PNG|Jpeg Files(*.JPG)|*.JPG|Tga Files(*.TGA)|*.TGA|"
         "Tif Files(*.TIF)|*.TIF|Wmf (Windows Meta Files) (*.WMF)|*.WMF|"

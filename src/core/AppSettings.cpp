@@ -69,7 +69,8 @@ QString picturesDir() {
     return dir.isEmpty() ? QDir::homePath() : dir;
 }
 
-using Field = std::variant<int AppSettings::*, QString AppSettings::*, float AppSettings::*, double AppSettings::*>;
+using Field =
+    std::variant<int AppSettings::*, QString AppSettings::*, float AppSettings::*, double AppSettings::*>;
 struct Binding {
     const SettingKey* key;
     Field field;

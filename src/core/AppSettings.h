@@ -14,9 +14,15 @@ using ColorRef = std::int32_t;
 constexpr ColorRef rgbColor(int r, int g, int b) {
     return ColorRef((r & 0xff) | ((g & 0xff) << 8) | ((b & 0xff) << 16));
 }
-constexpr int colorRed(ColorRef c) { return c & 0xff; }
-constexpr int colorGreen(ColorRef c) { return (c >> 8) & 0xff; }
-constexpr int colorBlue(ColorRef c) { return (c >> 16) & 0xff; }
+constexpr int colorRed(ColorRef c) {
+    return c & 0xff;
+}
+constexpr int colorGreen(ColorRef c) {
+    return (c >> 8) & 0xff;
+}
+constexpr int colorBlue(ColorRef c) {
+    return (c >> 16) & 0xff;
+}
 
 // The stored encodings.
 namespace settings_codec {

@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QTimer>
-
 #include <cmath>
 
 void ProgressWindow::create(const QString& title, bool smooth) {

@@ -33,7 +33,8 @@ public:
 
     // A plain Yes/No box with the exclamation icon, as the program's questions use.
     Answer plainYesNo(const QString& text, const QString& title = QString()) {
-        return plain(title, text, MessageIcon::Exclamation, {QStringLiteral("Yes"), QStringLiteral("No")}) == 0
+        return plain(title, text, MessageIcon::Exclamation, {QStringLiteral("Yes"), QStringLiteral("No")}) ==
+                       0
                    ? Answer::Yes
                    : Answer::No;
     }
@@ -48,7 +49,7 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     QString defaultExtension;
-    QString initialPath;   // a file name or a folder
+    QString initialPath;  // a file name or a folder
     // Where the dialog opens when initialPath names no folder of its own (empty, or a
     // bare file name such as a new album's): the image list's folder, so a dialog never
     // opens in whatever folder the program happened to be started from.

@@ -45,7 +45,8 @@ struct PerPrinterKey {
 namespace setting {
 #define SNAPVALE_INT(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Integer, d, nullptr};
 #define SNAPVALE_TEXT(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Text, 0, d};
-#define SNAPVALE_COLOUR(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Colour, d, nullptr};
+#define SNAPVALE_COLOUR(sec, n, d) \
+    inline constexpr SettingKey n{sec, #n, SettingEncoding::Colour, d, nullptr};
 #define SNAPVALE_DECIMAL(sec, n, d) inline constexpr SettingKey n{sec, #n, SettingEncoding::Decimal, 0, d};
 #define SNAPVALE_HUNDREDTHS(sec, n, d) \
     inline constexpr SettingKey n{sec, #n, SettingEncoding::Hundredths, d, nullptr};

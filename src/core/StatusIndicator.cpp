@@ -32,8 +32,10 @@ QString statusLampDescription(const QString& lamp) {
     const QString name = statusIndicatorLamp(lamp);
     if (name == QLatin1String("LED_DKGRN")) return QStringLiteral("Print resolution: good");
     if (name == QLatin1String("LED_LTGRN")) return QStringLiteral("Print resolution: drawing the page");
-    if (name == QLatin1String("LED_YELLOW")) return QStringLiteral("Print resolution: low for a photo on the page");
-    if (name == QLatin1String("LED_RED")) return QStringLiteral("Print resolution: a photo could not be loaded");
+    if (name == QLatin1String("LED_YELLOW"))
+        return QStringLiteral("Print resolution: low for a photo on the page");
+    if (name == QLatin1String("LED_RED"))
+        return QStringLiteral("Print resolution: a photo could not be loaded");
     if (name == QLatin1String("LED_CYAN")) return QStringLiteral("Print resolution: no page drawn yet");
     return QStringLiteral("Print resolution: not graded");
 }

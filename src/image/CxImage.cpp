@@ -4,9 +4,9 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <algorithm>
 #include <new>
 
 namespace {
@@ -62,7 +62,9 @@ CxImage& CxImage::operator=(const CxImage& o) {
     return *this;
 }
 
-CxImage::CxImage(CxImage&& o) noexcept { *this = std::move(o); }
+CxImage::CxImage(CxImage&& o) noexcept {
+    *this = std::move(o);
+}
 
 CxImage& CxImage::operator=(CxImage&& o) noexcept {
     if (this == &o) return *this;
@@ -111,10 +113,14 @@ bool CxImage::CreateRaster(std::int64_t width, std::int64_t height, int bpp, int
         Destroy();
         return false;
     }
-    if (bpp <= 1) bpp = 1;
-    else if (bpp <= 4) bpp = 4;
-    else if (bpp <= 8) bpp = 8;
-    else bpp = 24;
+    if (bpp <= 1)
+        bpp = 1;
+    else if (bpp <= 4)
+        bpp = 4;
+    else if (bpp <= 8)
+        bpp = 8;
+    else
+        bpp = 24;
     const std::uint64_t w = std::uint64_t(width), h = std::uint64_t(height);
     const std::uint64_t stride = ((w * std::uint64_t(bpp) + 31) / 32) * 4;
     const int colors = bpp == 24 ? 0 : (1 << bpp);
@@ -159,10 +165,18 @@ const BitmapInfoHeader* CxImage::GetHeader() const {
     return dib_.empty() ? nullptr : reinterpret_cast<const BitmapInfoHeader*>(dib_.data());
 }
 
-int CxImage::GetWidth() const { return dib_.empty() ? 0 : GetHeader()->biWidth; }
-int CxImage::GetHeight() const { return dib_.empty() ? 0 : GetHeader()->biHeight; }
-int CxImage::GetBpp() const { return dib_.empty() ? 0 : GetHeader()->biBitCount; }
-int CxImage::GetNumColors() const { return dib_.empty() ? 0 : int(GetHeader()->biClrUsed); }
+int CxImage::GetWidth() const {
+    return dib_.empty() ? 0 : GetHeader()->biWidth;
+}
+int CxImage::GetHeight() const {
+    return dib_.empty() ? 0 : GetHeader()->biHeight;
+}
+int CxImage::GetBpp() const {
+    return dib_.empty() ? 0 : GetHeader()->biBitCount;
+}
+int CxImage::GetNumColors() const {
+    return dib_.empty() ? 0 : int(GetHeader()->biClrUsed);
+}
 
 RGBQuad* CxImage::GetPalette() {
     if (dib_.empty() || GetNumColors() == 0) return nullptr;
@@ -177,7 +191,9 @@ std::uint8_t* CxImage::GetBits(int y) {
     if (dib_.empty() || y < 0 || y >= GetHeight()) return nullptr;
     return dib_.data() + 40 + 4 * GetNumColors() + std::size_t(stride_) * std::size_t(y);
 }
-const std::uint8_t* CxImage::GetBits(int y) const { return const_cast<CxImage*>(this)->GetBits(y); }
+const std::uint8_t* CxImage::GetBits(int y) const {
+    return const_cast<CxImage*>(this)->GetBits(y);
+}
 
 void CxImage::SetPaletteColor(int index, RGBQuad color) {
     RGBQuad* pal = GetPalette();
@@ -281,7 +297,8 @@ std::uint8_t CxImage::GetNearestIndex(RGBQuad c) const {
     int bestIndex = 0;
     const int n = GetNumColors();
     for (int i = 0; i < n; ++i) {
-        const long dr = long(pal[i].red) - c.red, dg = long(pal[i].green) - c.green, db = long(pal[i].blue) - c.blue;
+        const long dr = long(pal[i].red) - c.red, dg = long(pal[i].green) - c.green,
+                   db = long(pal[i].blue) - c.blue;
         const long d = dr * dr + dg * dg + db * db;
         if (d == 0) {
             bestIndex = i;
@@ -337,4 +354,6 @@ std::uint8_t* CxImage::AlphaRow(int y) {
     if (alpha_.empty() || y < 0 || y >= GetHeight()) return nullptr;
     return alpha_.data() + std::size_t(y) * std::size_t(GetWidth());
 }
-const std::uint8_t* CxImage::AlphaRow(int y) const { return const_cast<CxImage*>(this)->AlphaRow(y); }
+const std::uint8_t* CxImage::AlphaRow(int y) const {
+    return const_cast<CxImage*>(this)->AlphaRow(y);
+}

@@ -133,7 +133,6 @@ bool readSystemSize(const QString& path, int& width, int& height) {
     return true;
 }
 
-
 // HEIF and AVIF go to their decoder by content too, whatever the file is called.
 int heifByContent(const QString& path) {
     QFile file(path);

@@ -7,8 +7,8 @@
 #include "core/Seams.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
-#include "imagelist/ImageList.h"
 #include "core/WaitCursor.h"
+#include "imagelist/ImageList.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ bool AcceptsPhotoFile(const QString& path, SettingsStore& store) {
     }
     if (!found) return false;
     for (unsigned k = 0; k < std::size(kSwitches); ++k)
-        if ((found & (1u << k)) && readSettingInt(store, *kSwitches[k].key) != 0)
-            return true;
+        if ((found & (1u << k)) && readSettingInt(store, *kSwitches[k].key) != 0) return true;
     return false;
 }
 

@@ -8,9 +8,9 @@
 #include "core/AppServices.h"
 #include "core/ProgressWindow.h"
 #include "core/Seams.h"
+#include "core/WaitCursor.h"
 #include "image/PhotoPixelSize.h"
 #include "imagelist/ImageList.h"
-#include "core/WaitCursor.h"
 
 QString htmlExportPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

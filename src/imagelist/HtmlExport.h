@@ -27,5 +27,5 @@ QString htmlPageTail();
 // end offers to open the page through services.launcher. Returns true when the page
 // was written completely; false when it could not be written (nothing is shown then)
 // or the person stopped it (the page then ends after the last row written).
-bool ExportImageListHtml(const ImageList& list, const Services& services, const QString& outputPath = QString(),
-                         const std::function<bool()>& stopAsked = {});
+bool ExportImageListHtml(const ImageList& list, const Services& services,
+                         const QString& outputPath = QString(), const std::function<bool()>& stopAsked = {});

@@ -8,8 +8,7 @@
 #include "core/SettingsTable.h"
 #include "layout/TemplateCatalogue.h"
 
-namespace {
-}
+namespace {}
 
 PaperSizes PaperSizes::fromSettings(const AppSettings& s) {
     return PaperSizes{s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn, s.MaxTemplateHeightIn};

@@ -36,7 +36,6 @@ inline constexpr double kSmallSheetMargin = 0.022;
 inline constexpr double kLargeSheetHeight = 0.978;
 }  // namespace print_limits
 
-
 // The printable size in inches; 0 on an axis without a resolution.
 double printableWidthInches(const PrinterPage& page);
 double printableHeightInches(const PrinterPage& page);

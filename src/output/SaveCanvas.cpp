@@ -5,10 +5,10 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
+#include "core/WaitCursor.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
-#include "core/WaitCursor.h"
-#include "core/SettingsTable.h"
 #include "layout/Canvas.h"
 #include "output/SnapshotWriters.h"
 

@@ -4,7 +4,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-
 #include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
@@ -208,7 +207,8 @@ bool PdfPages::close() {
 bool WritePdf(const KeptPage& page, const QString& path, const QString& title) {
     if (!page.isValid() || path.isEmpty() || page.resolution <= 0) return false;
     PdfPages pdf;
-    return pdf.open(path, QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), page.resolution, title) &&
+    return pdf.open(path, QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), page.resolution,
+                    title) &&
            pdf.addPage(page.image.ToBitmap()) && pdf.close();
 }
 

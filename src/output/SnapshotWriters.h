@@ -7,10 +7,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSizeF>
-#include <memory>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 class CxImage;
 class QPainter;

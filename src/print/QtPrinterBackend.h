@@ -50,10 +50,10 @@ private:
     QPageSize borderlessVersionOf(const QPageSize& size);
 
     std::unique_ptr<QPrinter> printer_;
-    QString resolutionFor_;  // the printer whose default resolution was applied
-    QString chosenName_;     // empty: follow the system default
-    QString mediaFor_;       // the printer whose paper media_ is
-    QPageSize media_;        // the queue's default paper, or the one picked in the setup
+    QString resolutionFor_;      // the printer whose default resolution was applied
+    QString chosenName_;         // empty: follow the system default
+    QString mediaFor_;           // the printer whose paper media_ is
+    QPageSize media_;            // the queue's default paper, or the one picked in the setup
     QPageSize borderlessMedia_;  // its borderless version; invalid when the queue has none
     bool wantBorderless_ = false;
     int orientation_ = 0;  // 0 until a caller sets one: the printer's own default stays

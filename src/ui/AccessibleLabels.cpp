@@ -15,7 +15,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || (t == QAccessible::Name && QAccessibleWidget::text(t).isEmpty()))
-            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text() : combo()->currentText();
+            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
+                                                                : combo()->currentText();
         // The accessible name set in the code, else the buddy label's text.
         return QAccessibleWidget::text(t);
     }
@@ -24,7 +25,8 @@ public:
     int childCount() const override { return combo()->isEditable() && combo()->lineEdit() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0) return QAccessible::queryAccessibleInterface(combo()->view());
-        if (index == 1 && combo()->isEditable()) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        if (index == 1 && combo()->isEditable())
+            return QAccessible::queryAccessibleInterface(combo()->lineEdit());
         return nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {

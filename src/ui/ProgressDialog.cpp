@@ -12,7 +12,6 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 
-
 // Watches the keyboard while the window pumps. Enter and Escape never reach the
 // main window meanwhile (there they would close it in the middle of the work);
 // Escape cancels when the caller asked for that.

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "core/StatusIndicator.h"
 #include "support/FakeSeams.h"
-#include <gtest/gtest.h>
 
 TEST(ProgressWindowTest, CaptionChangesOnlyWithThePercentage) {
     ProgressLog log;
@@ -11,10 +12,10 @@ TEST(ProgressWindowTest, CaptionChangesOnlyWithThePercentage) {
     w.setPosition(33);
     w.setPosition(66);
     w.setPosition(100);
-    EXPECT_EQ(log.captions, QStringList({"Photo Image List Web Page Progress",
-                                         "Photo Image List Web Page Progress [33%]",
-                                         "Photo Image List Web Page Progress [66%]",
-                                         "Photo Image List Web Page Progress [100%]"}));
+    EXPECT_EQ(log.captions,
+              QStringList({"Photo Image List Web Page Progress", "Photo Image List Web Page Progress [33%]",
+                           "Photo Image List Web Page Progress [66%]",
+                           "Photo Image List Web Page Progress [100%]"}));
 }
 
 TEST(ProgressWindowTest, EmptyRangeNeverShowsAPercentage) {

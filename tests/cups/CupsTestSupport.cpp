@@ -20,8 +20,8 @@ void CupsServerTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     QProcess script;
     script.start(QStringLiteral("bash"),
-                 QStringList{QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"), dir_.path(),
-                             QString::number(queueCount_)} +
+                 QStringList{QStringLiteral(SNAPVALE_CUPS_SERVER_SCRIPT), QStringLiteral("start"),
+                             dir_.path(), QString::number(queueCount_)} +
                      queuePpds_);
     ASSERT_TRUE(script.waitForFinished(60000)) << "the scheduler script did not finish";
     const QString errors = QString::fromLocal8Bit(script.readAllStandardError()).trimmed();

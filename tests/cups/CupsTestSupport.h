@@ -29,7 +29,7 @@ protected:
     // Gives the queue these printer-state-reasons, as a driver reporting on its printer would.
     void setStateReasons(const QString& queue, const QStringList& reasons);
 
-    int queueCount_ = 1;    // queues to make; the first is the default
+    int queueCount_ = 1;     // queues to make; the first is the default
     QStringList queuePpds_;  // the PPDs of the first queues (the PDF printer's own for the rest)
     QString queue_;
     QString queue2_;

@@ -9,11 +9,11 @@
 
 #include "CupsTestSupport.h"
 #include "core/AppSettings.h"
-#include "image/CxImage.h"
-#include "imagelist/ImageList.h"
 #include "core/SettingsStore.h"
 #include "document/DocumentPrinting.h"
 #include "document/PrintDocument.h"
+#include "image/CxImage.h"
+#include "imagelist/ImageList.h"
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "output/BatchPrint.h"

@@ -204,7 +204,8 @@ TEST_F(PhotoQueueTest, OffsetsKeptForTheQueueMoveThePrint) {
 }
 
 TEST_F(PhotoQueueTest, CommandLineSaysWhatThePrinterLacksAndPrintsOnlyWhenTold) {
-    setStateReasons(queue_, {QStringLiteral("media-empty-error"), QStringLiteral("marker-supply-low-warning")});
+    setStateReasons(queue_,
+                    {QStringLiteral("media-empty-error"), QStringLiteral("marker-supply-low-warning")});
     QtPrinterBackend backend;
     PrinterState state;
     ASSERT_TRUE(backend.readPrinterState(state));
@@ -217,7 +218,7 @@ TEST_F(PhotoQueueTest, CommandLineSaysWhatThePrinterLacksAndPrintsOnlyWhenTold) 
     const QString settings = tempPath(QStringLiteral("s.conf"));
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "--yes" : "without --yes");
-        QStringList args{QStringLiteral("--settings"), settings,   QStringLiteral("print"),
+        QStringList args{QStringLiteral("--settings"), settings,       QStringLiteral("print"),
                          QStringLiteral("--template"), kBorderless4x6, photo};
         if (yes) args.prepend(QStringLiteral("--yes"));
         int status = -1;
@@ -233,7 +234,8 @@ TEST_F(CupsServerTest, BatchOnAStoppedQueueAsksInsteadOfWaitingInSilence) {
     SettingsStore store(tempPath(QStringLiteral("batch.conf")));
     store.setWritesInMemoryOnly(true);
     PrintDocument document(store);
-    ASSERT_TRUE(chooseFullPageTemplate(document.settings(), nullptr, QStringLiteral("One 8 x 10 Print")).known);
+    ASSERT_TRUE(
+        chooseFullPageTemplate(document.settings(), nullptr, QStringLiteral("One 8 x 10 Print")).known);
     choosePageResolution(document.settings(), nullptr, 50);
     document.setImageList({writePhoto(tempPath(QStringLiteral("a.png"))), writePhoto(tempPath("b.png"))});
     FakeServices fakes;

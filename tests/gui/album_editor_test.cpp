@@ -181,7 +181,8 @@ TEST_F(AlbumEditorTest, ANewAlbumFillsUpSortedAndCountsItsUntitledNames) {
     EXPECT_EQ(fakes.notifier.shown[0].title, "Photo Album Edit Warning: Save Changes?");
     EXPECT_EQ(fakes.notifier.shown[0].text, "Do you want to save your changes?");
     EXPECT_TRUE(listed().isEmpty());
-    EXPECT_TRUE(e.windowTitle().startsWith("Electronic Photo Album: Untitled-2.pho")) << e.windowTitle().toStdString();
+    EXPECT_TRUE(e.windowTitle().startsWith("Electronic Photo Album: Untitled-2.pho"))
+        << e.windowTitle().toStdString();
 
     // Cancel in the chooser adds nothing.
     addFiles({});
@@ -288,6 +289,8 @@ TEST_F(AlbumEditorTest, LayoutChoicesAndPasteAreKept) {
 }
 
 TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
+    // As the main window does before any dialog exists.
+    installAccessibleLabels();
     AlbumEditor& e = open();
     QStringList texts;
     for (QAction* a : e.toolBar()->actions()) texts << a->text();
@@ -298,11 +301,10 @@ TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
     e.show();
     for (QWidget* w : e.findChildren<QWidget*>()) {
         if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus) continue;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " "
-                                                    << w->objectName().toStdString();
+        EXPECT_FALSE(w->accessibleName().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
     // Assistive tools meet the layout choice under its label, its entry as the value.
-    installAccessibleLabels();
     QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(e.layoutChoice());
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->text(QAccessible::Name), "Photo Page Layout");
@@ -335,7 +337,8 @@ TEST_F(FileChooserTest, PreviewsPhotosAlbumsAndUnknownFiles) {
     const QString junk = writeFile("junk.jpg", "not a photo at all");
     Album album;
     album.files = {path("green.png"), path("green.png"), path("junk.jpg")};
-    ASSERT_TRUE(WriteAlbumFile(path("holiday.pho"), album, QDateTime(QDate(2025, 3, 1), QTime(9, 0)), QString()));
+    ASSERT_TRUE(
+        WriteAlbumFile(path("holiday.pho"), album, QDateTime(QDate(2025, 3, 1), QTime(9, 0)), QString()));
 
     FileDialogRequest request;
     request.title = "Add Additional Image Files To Photo Album";
@@ -360,7 +363,8 @@ TEST_F(FileChooserTest, PreviewsPhotosAlbumsAndUnknownFiles) {
     ASSERT_NE(nameField, nullptr);
     nameField->setText(path("albums/holiday.pho"));
     EXPECT_EQ(dialog.informationLine()->text(), "Photo Album [3 image files]");
-    EXPECT_TRUE(dialog.statusLine()->text().startsWith("Last update: ")) << dialog.statusLine()->text().toStdString();
+    EXPECT_TRUE(dialog.statusLine()->text().startsWith("Last update: "))
+        << dialog.statusLine()->text().toStdString();
 
     // Switched off, the preview shows nothing.
     dialog.setPreviewEnabled(false);
@@ -374,8 +378,9 @@ TEST_F(FileChooserTest, PreviewsPhotosAlbumsAndUnknownFiles) {
     EXPECT_EQ(dialog.statusLine()->text(), "Album Status: 1 file(s) selected [1 duplicates ignored]");
     EXPECT_EQ(dialog.labelText(QFileDialog::Accept), "&OK");
     EXPECT_EQ(dialog.chosenFiles(), QStringList({path("green.png")}));
-    for (QWidget* w : {static_cast<QWidget*>(dialog.enablePreviewBox()), dialog.previewArea(),
-                       static_cast<QWidget*>(dialog.addToAlbumButton()), static_cast<QWidget*>(dialog.colourSwatch())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(dialog.enablePreviewBox()), dialog.previewArea(),
+          static_cast<QWidget*>(dialog.addToAlbumButton()), static_cast<QWidget*>(dialog.colourSwatch())})
         EXPECT_FALSE(w->accessibleName().isEmpty());
 }
 

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUrl>
 

@@ -229,7 +229,7 @@ TEST_F(LayoutSetupWindowTest, EachRouteOpensItsPageAndTheChoicesAreWrittenAfterw
     });
     const struct {
         int command, page;
-    } routes[] = {{cmd::ViewImageList, 0}, {cmd::ChangeTemplate, 1}, {cmd::StatusIndicator, 1},
+    } routes[] = {{cmd::ViewImageList, 0},    {cmd::ChangeTemplate, 1}, {cmd::StatusIndicator, 1},
                   {cmd::ChangeResolution, 2}, {cmd::AdjustCrop, 2},     {cmd::AdjustWatermark, 2},
                   {cmd::AdjustFilters, 2},    {cmd::LayoutSetup, 2}};  // the menu reopens the last page
     for (const auto& r : routes) {
@@ -238,7 +238,8 @@ TEST_F(LayoutSetupWindowTest, EachRouteOpensItsPageAndTheChoicesAreWrittenAfterw
         EXPECT_EQ(shown, r.page) << r.command;
     }
     EXPECT_EQ(readSettingInt(store(), setting::GrayscalePhotos, -1), 0);
-    EXPECT_EQ(readSettingText(store(), setting::FullPageTemplateSel, "?"), w.document().settings().FullPageTemplateSel);
+    EXPECT_EQ(readSettingText(store(), setting::FullPageTemplateSel, "?"),
+              w.document().settings().FullPageTemplateSel);
 }
 
 }  // namespace

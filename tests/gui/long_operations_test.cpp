@@ -22,7 +22,8 @@ protected:
         store().writeInt("PhotoPageLayout", "PageResolution", 20);
         printer.name = QStringLiteral("Desk Jet");
         printer.page = PrinterPage{2400, 3150, 300, 300};
-        for (int i = 0; i < kPhotos; ++i) photos << QStringLiteral("/nowhere/photo%1.jpg").arg(i, 2, 10, QChar('0'));
+        for (int i = 0; i < kPhotos; ++i)
+            photos << QStringLiteral("/nowhere/photo%1.jpg").arg(i, 2, 10, QChar('0'));
     }
 
     // What a person might press while the operation runs: each would change the list.
@@ -108,7 +109,8 @@ TEST_F(LongOperationsTest, EscapeDuringTheQueueWaitAsksToStop) {
     QTimer presser;
     QObject::connect(&presser, &QTimer::timeout, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (!top->isVisible() || !top->windowTitle().startsWith(QStringLiteral("Photo Auto Print"))) continue;
+            if (!top->isVisible() || !top->windowTitle().startsWith(QStringLiteral("Photo Auto Print")))
+                continue;
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(top, &press);
             ++escapes;

@@ -1,7 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,7 +19,6 @@
 #include "document/PrintDocument.h"
 #include "imagelist/ImageList.h"
 #include "layout/RenderPass.h"
-#include <QImage>
 #include "ui/AboutWindow.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 
@@ -180,7 +180,8 @@ TEST_F(MainWindowTest, MenusAndPopupHoldTheCommandsInOrder) {
     EXPECT_EQ(ids(menus[0]->menu()), QList<int>({57601, 32802, 32830, 57603, 32775, 32791, 32772, 32773,
                                                  32845, 57606, 32850, 32814, 32792, 32803}));
     EXPECT_EQ(ids(menus[1]->menu()), QList<int>({32774}));
-    EXPECT_EQ(ids(menus[2]->menu()), QList<int>({cmd::ZoomFitPage, cmd::ZoomActualSize, cmd::ZoomIn, cmd::ZoomOut}));
+    EXPECT_EQ(ids(menus[2]->menu()),
+              QList<int>({cmd::ZoomFitPage, cmd::ZoomActualSize, cmd::ZoomIn, cmd::ZoomOut}));
     EXPECT_EQ(ids(menus[3]->menu()), QList<int>({32780}));
     EXPECT_EQ(ids(menus[4]->menu()), QList<int>({32842, 32809, 32810, 57664}));
 
@@ -383,7 +384,8 @@ TEST_F(MainWindowTest, ShownViewReportsItsFirstPage) {
 // The image list is built at start-up and its commands run from the window.
 TEST_F(MainWindowTest, StartUpBuildsTheListAndItsCommandsRunFromTheWindow) {
     QDir().mkpath(path("photos"));
-    for (const char* name : {"b.JPG", "a.jpg", "c.txt", "d.png"}) writeFile(QStringLiteral("photos/") + name, "x");
+    for (const char* name : {"b.JPG", "a.jpg", "c.txt", "d.png"})
+        writeFile(QStringLiteral("photos/") + name, "x");
     store().writeString("Config", "BitmapPath", path("photos"));
     store().writeString("Config", "StartSeqPic", path("photos/b.JPG"));
     CSnapvaleDlg& w = open();
@@ -471,7 +473,8 @@ TEST_F(MainWindowTest, TabReachesTheLampWhichSaysWhatItShows) {
     EXPECT_GT(reached.size(), 3);
 
     w.statusPanes()->setIndicator("LED_YELLOW");
-    EXPECT_EQ(w.statusPanes()->indicator()->accessibleName(), "Print resolution: low for a photo on the page");
+    EXPECT_EQ(w.statusPanes()->indicator()->accessibleName(),
+              "Print resolution: low for a photo on the page");
     w.statusPanes()->setIndicator("LED_DKGRN");
     EXPECT_EQ(w.statusPanes()->indicator()->accessibleName(), "Print resolution: good");
     const QString longText = QString(300, QLatin1Char('x'));

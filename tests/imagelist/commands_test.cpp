@@ -4,9 +4,9 @@
 #include "album/AlbumFile.h"
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
-#include "imagelist/ImageList.h"
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
+#include "imagelist/ImageList.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
 
@@ -35,7 +35,8 @@ protected:
     }
 
     ImageListCommands& make() {
-        commands = std::make_unique<ImageListCommands>(*doc, fakes.services(&store()), [this] { ++tipsShown; });
+        commands =
+            std::make_unique<ImageListCommands>(*doc, fakes.services(&store()), [this] { ++tipsShown; });
         return *commands;
     }
     AppSettings& settings() { return doc->settings(); }

@@ -45,7 +45,8 @@ TEST_F(TemplatesCliTest, ListsEveryTemplateWithPageAndPhotoCount) {
 TEST_F(TemplatesCliTest, SlotsListEachTemplatesRectanglesInInches) {
     const QString settings = writeFile(QStringLiteral("s.conf"), "");
     int code = -1;
-    const QStringList lines = runTemplates(settings, {QStringLiteral("--full"), QStringLiteral("--slots")}, code);
+    const QStringList lines =
+        runTemplates(settings, {QStringLiteral("--full"), QStringLiteral("--slots")}, code);
     EXPECT_EQ(code, 0);
     // The lines that follow a template's own line, up to the next template.
     auto after = [&](const QString& name) {

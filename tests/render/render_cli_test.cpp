@@ -91,14 +91,15 @@ TEST_F(RenderCliTest, EveryFormatRecordsThePageResolution) {
     makePhotos(1);
     auto out = [&](const char* name) {
         const QString file = path(QString::fromLatin1(name));
-        const CliRun r = render({QStringLiteral("--template"), QStringLiteral("One 8 x 10 Print"),
-                                 QStringLiteral("--dpi"), QStringLiteral("150"), photos(), QStringLiteral("--out"),
-                                 file});
+        const CliRun r =
+            render({QStringLiteral("--template"), QStringLiteral("One 8 x 10 Print"), QStringLiteral("--dpi"),
+                    QStringLiteral("150"), photos(), QStringLiteral("--out"), file});
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         return readFileBytes(file);
     };
     auto le32 = [](const QByteArray& b, int at) {
-        return qint32(quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint8(b[at + 3]) << 24);
+        return qint32(quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 |
+                      quint8(b[at + 3]) << 24);
     };
     const QByteArray bmp = out("page.bmp");
     ASSERT_GE(bmp.size(), 54);

@@ -105,7 +105,7 @@ TEST(SlotStatsModel, TallestBinNeverRisesAboveTheScale) {
     std::array<long, 256> bins{};
     bins[0] = 1;
     bins[1] = 1000;
-    EXPECT_EQ(curvePoints(bins, 1000, g, true)[0].y(), 58);  // 64 - 50 x log10(2) / log10(1001) = 58.98
+    EXPECT_EQ(curvePoints(bins, 1000, g, true)[0].y(), 58);   // 64 - 50 x log10(2) / log10(1001) = 58.98
     EXPECT_EQ(curvePoints(bins, 1000, g, false)[0].y(), 63);  // 63.95, truncated
     // Nothing counted: flat, and no division by nothing.
     EXPECT_EQ(curvePoints({}, 0, g, true).back().y(), g.baseline);

@@ -284,10 +284,12 @@ TEST_F(SaveCanvasTest, PngAndPdfCarryThePageSize) {
     const QByteArray pdf = readFileBytes(path(QStringLiteral("shot.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     const QRegularExpressionMatch box =
-        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(pdf));
     ASSERT_TRUE(box.hasMatch());
     EXPECT_NEAR(box.captured(1).toDouble(), 57.6, 0.5) << "0.8 x 1.0 inches in points";
     EXPECT_NEAR(box.captured(2).toDouble(), 72, 0.5);
-    EXPECT_EQ(files.requests.back().filter,
-              QStringLiteral("Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||"));
+    EXPECT_EQ(
+        files.requests.back().filter,
+        QStringLiteral("Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||"));
 }

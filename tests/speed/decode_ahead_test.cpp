@@ -162,7 +162,8 @@ protected:
         r.events = status.events;
         for (int i = 0; i < SlotTable::kRecords; ++i) r.records.push_back(pass.slotTable()[i]);
         r.page = keptPageImage(kept.image);
-        r.pageBytes = QByteArray(reinterpret_cast<const char*>(kept.image.GetDIB()), qsizetype(kept.image.GetDIBSize()));
+        r.pageBytes = QByteArray(reinterpret_cast<const char*>(kept.image.GetDIB()),
+                                 qsizetype(kept.image.GetDIBSize()));
         r.reduced = pass.reducedPhotoCount();
         r.firstFile = pass.firstFileOfPage();
         r.cursorAfter = list.cursor();

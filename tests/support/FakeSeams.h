@@ -246,6 +246,7 @@ struct FakeServices {
     RecordingLauncher launcher;
     FakeClipboard clipboard;
     Services services(SettingsStore* store) {
-        return Services{&notifier, &files, &status, &printer, &clock, &progress, &launcher, store, &clipboard};
+        return Services{&notifier, &files,    &status, &printer,  &clock,
+                        &progress, &launcher, store,   &clipboard};
     }
 };

@@ -1,7 +1,8 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "core/SettingsStore.h"
 

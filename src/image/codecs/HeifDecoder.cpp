@@ -14,9 +14,9 @@
 #include "image/CxImage.h"
 #include "image/codecs/ByteReader.h"
 #include "image/codecs/Codecs.h"
-#include "image/codecs/HeaderSize.h"
 #include "image/codecs/ColorProfile.h"
 #include "image/codecs/DecodeSession.h"
+#include "image/codecs/HeaderSize.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -235,7 +235,8 @@ std::int64_t readerPosition(void* user) {
 int readerRead(void* data, std::size_t size, void* user) {
     auto* r = static_cast<SourceReader*>(user);
     if (r->position < 0) return 1;
-    const std::size_t got = r->source->readAt(std::uint64_t(r->position), static_cast<std::uint8_t*>(data), size);
+    const std::size_t got =
+        r->source->readAt(std::uint64_t(r->position), static_cast<std::uint8_t*>(data), size);
     r->position += std::int64_t(got);
     return got == size ? 0 : 1;
 }
@@ -249,8 +250,9 @@ int readerSeek(std::int64_t position, void* user) {
 
 heif_reader_grow_status readerWait(std::int64_t target, void* user) {
     const auto* r = static_cast<SourceReader*>(user);
-    return target >= 0 && std::uint64_t(target) <= r->source->size() ? heif_reader_grow_status_size_reached
-                                                                     : heif_reader_grow_status_size_beyond_eof;
+    return target >= 0 && std::uint64_t(target) <= r->source->size()
+               ? heif_reader_grow_status_size_reached
+               : heif_reader_grow_status_size_beyond_eof;
 }
 }  // namespace
 

@@ -82,8 +82,9 @@ public:
         setFixedSize(kDefaultPreviewArea);
         setFocusPolicy(Qt::StrongFocus);
         setAccessibleName(QObject::tr("Album page preview"));
-        setToolTip(QObject::tr("The album page as it prints. Page Down and Page Up step through the album; "
-                               "right-click for Save As, printing and the printer setup"));
+        setToolTip(
+            QObject::tr("The album page as it prints. Page Down and Page Up step through the album; "
+                        "right-click for Save As, printing and the printer setup"));
     }
 
 protected:
@@ -130,7 +131,8 @@ private:
     AlbumEditor* editor_;
 };
 
-QIcon commandIcon(const char* themeName, const char* resource, QStyle::StandardPixmap standard, QStyle* style) {
+QIcon commandIcon(const char* themeName, const char* resource, QStyle::StandardPixmap standard,
+                  QStyle* style) {
     QIcon fallback;
     if (resource) fallback = QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(resource)));
     if (fallback.availableSizes().isEmpty()) fallback = style->standardIcon(standard);
@@ -176,7 +178,8 @@ AlbumEditor::AlbumEditor(const AlbumEditorContext& context, QWidget* parent)
     column->addLayout(groups, 1);
 
     status_ = std::make_unique<EditorStatus>(this, statusLine_, progress_);
-    model_ = std::make_unique<AlbumEditorModel>(context_.document->settings(), context_.services, status_.get());
+    model_ =
+        std::make_unique<AlbumEditorModel>(context_.document->settings(), context_.services, status_.get());
     model_->setPreviewArea(pageArea_->size());
 
     // The choices the pages were last drawn with.
@@ -237,8 +240,8 @@ void AlbumEditor::buildToolBar() {
          QKeySequence::New},
         {Open, "Open", "Open an album file", "document-open", "57601", QStyle::SP_DialogOpenButton,
          QKeySequence::Open},
-        {AddFiles, "Add Files", "Add photo files to the album", "list-add", "32771", QStyle::SP_FileDialogNewFolder,
-         QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {AddFiles, "Add Files", "Add photo files to the album", "list-add", "32771",
+         QStyle::SP_FileDialogNewFolder, QKeySequence(Qt::CTRL | Qt::Key_I)},
         {Save, "Save", "Save the album with a thumbnail of the page shown", "document-save", "57603",
          QStyle::SP_DialogSaveButton, QKeySequence::Save},
         {Delete, "Delete", "Remove the selected photos from the album (the files stay where they are)",
@@ -325,8 +328,9 @@ QWidget* AlbumEditor::buildContentsGroup() {
 
     contents_ = new QListWidget(contentsGroup_);
     contents_->setAccessibleName(tr("Photo Album Contents"));
-    contents_->setToolTip(tr("The album's photo files. Click one to show its page; Ctrl+click selects "
-                             "several for Delete; Enter shows the page of the current file"));
+    contents_->setToolTip(
+        tr("The album's photo files. Click one to show its page; Ctrl+click selects "
+           "several for Delete; Enter shows the page of the current file"));
     contents_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     contents_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -459,8 +463,8 @@ QWidget* AlbumEditor::buildPreviewGroup() {
 
     auto* buttons = new QHBoxLayout;
     prevPage_ = makeButton(tr("&Prev Page"), tr("Back to the page shown before Next Page (Page Up)"), group);
-    setThumbnail_ =
-        makeButton(tr("Set T&humbnail"), tr("Make the page shown the album's thumbnail and save the album"), group);
+    setThumbnail_ = makeButton(tr("Set T&humbnail"),
+                               tr("Make the page shown the album's thumbnail and save the album"), group);
     nextPage_ = makeButton(tr("&Next Page"), tr("Show the next page of the album (Page Down)"), group);
     connect(prevPage_, &QPushButton::clicked, this, &AlbumEditor::prevPage);
     connect(setThumbnail_, &QPushButton::clicked, this, [this] {
@@ -625,10 +629,12 @@ void AlbumEditor::refreshAll(int selectRow) {
     refreshing_ = true;
     // -2 keeps the list as it is, unless the files changed underneath it.
     bool same = selectRow == -2 && contents_->count() == model_->files().size();
-    for (int i = 0; same && i < contents_->count(); ++i) same = contents_->item(i)->text() == model_->files().at(i);
+    for (int i = 0; same && i < contents_->count(); ++i)
+        same = contents_->item(i)->text() == model_->files().at(i);
     if (!same) fillList(selectRow);
     if (title_->text() != model_->title()) title_->setText(model_->title());
-    if (description_->toPlainText() != model_->description()) description_->setPlainText(model_->description());
+    if (description_->toPlainText() != model_->description())
+        description_->setPlainText(model_->description());
     refreshing_ = false;
     pageArea_->update();
     refreshTitle();
@@ -660,10 +666,10 @@ void AlbumEditor::updateStates() {
     // The page area says which files its page shows, for those who cannot see it.
     const AlbumPageModel& pages = model_->pages();
     const int first = pages.firstFileOfPage();
-    pageArea_->setAccessibleDescription(
-        first >= 0 ? tr("Page beginning with %1, %2 photos").arg(QFileInfo(model_->files().at(first)).fileName())
-                         .arg(pages.photosPerPage())
-                   : tr("Empty album page"));
+    pageArea_->setAccessibleDescription(first >= 0 ? tr("Page beginning with %1, %2 photos")
+                                                         .arg(QFileInfo(model_->files().at(first)).fileName())
+                                                         .arg(pages.photosPerPage())
+                                                   : tr("Empty album page"));
 }
 
 bool AlbumEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -109,11 +109,11 @@ bool AlbumEditorModel::albumIsEmptyNotice() {
 bool AlbumEditorModel::askToSave() {
     if (!dirty_ || isEmpty()) return true;
     dirty_ = false;
-    const Answer answer =
-        services_.notifier ? services_.notifier->message(QString::fromLatin1(kSaveQuestionTitle),
-                                                         QString::fromLatin1(kSaveQuestionText),
-                                                         MessageKind::WarningQuestion)
-                           : Answer::No;
+    const Answer answer = services_.notifier
+                              ? services_.notifier->message(QString::fromLatin1(kSaveQuestionTitle),
+                                                            QString::fromLatin1(kSaveQuestionText),
+                                                            MessageKind::WarningQuestion)
+                              : Answer::No;
     if (answer != Answer::Yes) return true;
     // An album without a name of its own asks for one rather than landing in whatever
     // folder the program was started from; backing out of that, or a failed write,
@@ -199,9 +199,10 @@ bool AlbumEditorModel::write(const QString& fileName) {
     if (!SaveAlbumWithThumbnail(pages_, fileName, album, when, previewArea_)) {
         // Saying nothing would leave the person believing the album is safe.
         if (services_.notifier)
-            services_.notifier->message(QStringLiteral("Snapvale Error: Album Not Saved"),
-                                        QStringLiteral("Unable to write the photo album file:\n%1").arg(fileName),
-                                        MessageKind::Error);
+            services_.notifier->message(
+                QStringLiteral("Snapvale Error: Album Not Saved"),
+                QStringLiteral("Unable to write the photo album file:\n%1").arg(fileName),
+                MessageKind::Error);
         return false;
     }
     dirty_ = false;

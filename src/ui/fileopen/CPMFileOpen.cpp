@@ -113,8 +113,9 @@ void CPMFileOpen::buildPanel(bool withAddToAlbum) {
     auto* row = new QHBoxLayout;
     addToAlbum_ = new QPushButton(tr("Add To A&lbum"), panel);
     addToAlbum_->setAccessibleName(tr("Add To Album"));
-    addToAlbum_->setToolTip(tr("Gather the selected files for the album and go on choosing in other folders; "
-                               "OK then adds everything gathered"));
+    addToAlbum_->setToolTip(
+        tr("Gather the selected files for the album and go on choosing in other folders; "
+           "OK then adds everything gathered"));
     addToAlbum_->setAutoDefault(false);
     addToAlbum_->setVisible(withAddToAlbum);
     connect(addToAlbum_, &QPushButton::clicked, this, &CPMFileOpen::addToAlbum);
@@ -134,7 +135,8 @@ void CPMFileOpen::buildPanel(bool withAddToAlbum) {
 
     // Qt's own rules disable OK whenever nothing is selected; with files gathered
     // there is always something to take, so it is enabled again after them.
-    for (auto signal : {&QFileDialog::currentChanged, &QFileDialog::directoryEntered, &QFileDialog::filterSelected})
+    for (auto signal :
+         {&QFileDialog::currentChanged, &QFileDialog::directoryEntered, &QFileDialog::filterSelected})
         connect(this, signal, this, &CPMFileOpen::keepAcceptEnabled, Qt::QueuedConnection);
     if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
         connect(edit, &QLineEdit::textChanged, this, &CPMFileOpen::keepAcceptEnabled, Qt::QueuedConnection);

@@ -78,8 +78,9 @@ QImage fittedPicture(const QImage& picture, const QSize& area) {
     const QRect fit = PhotoImage::FitRect(QRect(QPoint(0, 0), area), picture.width(), picture.height(), true);
     if (fit.isEmpty()) return QImage();
     if (fit.size() == picture.size()) return picture;
-    return fit.width() < picture.width() ? scaleAreaAverage(picture, fit.width(), fit.height())
-                                         : picture.scaled(fit.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return fit.width() < picture.width()
+               ? scaleAreaAverage(picture, fit.width(), fit.height())
+               : picture.scaled(fit.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 PhotoPreview loadPhotoPreview(const QString& path, const QSize& area) {

@@ -16,7 +16,8 @@ inline constexpr const char* kLastUpdate = "Last update: %s";
 inline constexpr const char* kPhotoInformation = "%s [%d x %d]";
 inline constexpr const char* kUnknownFormat = "**Unknown Format** %s [%d x %d]";
 inline constexpr const char* kAlbumStatus = "Album Status: %d file(s) selected";
-inline constexpr const char* kAlbumStatusDuplicates = "Album Status: %d file(s) selected [%d duplicates ignored]";
+inline constexpr const char* kAlbumStatusDuplicates =
+    "Album Status: %d file(s) selected [%d duplicates ignored]";
 // The information line's length, and the unknown-format text's.
 inline constexpr int kInformationLength = 70;
 inline constexpr int kUnknownFormatLength = 90;

@@ -112,11 +112,12 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     textColour_->setToolTip(tr("The colour of the watermark text"));
     textColour_->setAutoDefault(false);
     connect(textColour_, &QPushButton::clicked, this, [this] {
-        pickColour(textColour_, setting::LogoTextColorref, &AppSettings::LogoTextColorref, textWatermark_->isChecked());
+        pickColour(textColour_, setting::LogoTextColorref, &AppSettings::LogoTextColorref,
+                   textWatermark_->isChecked());
     });
     location_ = new QComboBox(logo);
-    location_->addItems({QStringLiteral("Lower Left"), QStringLiteral("Lower Right"), QStringLiteral("Upper Left"),
-                         QStringLiteral("Upper Right")});
+    location_->addItems({QStringLiteral("Lower Left"), QStringLiteral("Lower Right"),
+                         QStringLiteral("Upper Left"), QStringLiteral("Upper Right")});
     location_->setAccessibleName(tr("Logo location"));
     location_->setCurrentIndex(qBound(0, s.LogoLocation, 3));
     connect(location_, &QComboBox::activated, this, [this](int index) {
@@ -157,7 +158,8 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     cropWarningIcon_ = new QLabel(crop);
     cropWarningIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
     cropWarning_ = new QLabel(
-        QStringLiteral("Warning: Auto Crop setting are OFF! Your photo may not fit the selected template dimensions."),
+        QStringLiteral(
+            "Warning: Auto Crop setting are OFF! Your photo may not fit the selected template dimensions."),
         crop);
     cropWarning_->setWordWrap(true);
     cropWarning_->setAccessibleName(cropWarning_->text());
@@ -219,7 +221,8 @@ void CPPageAdvancedOptionsControl::filterToggled(Filter f, bool on) {
     const bool lighten = f == Lighten;
     double amount = lighten ? s.PhotoLighten : -s.PhotoDarken;
     const auto& ask = sheet_.context().askValue;
-    if (!ask || !ask(lighten ? QStringLiteral("Lighten Images") : QStringLiteral("Darken Images"), 0, 50, amount)) {
+    if (!ask ||
+        !ask(lighten ? QStringLiteral("Lighten Images") : QStringLiteral("Darken Images"), 0, 50, amount)) {
         set(f, false);
         return;
     }
@@ -266,7 +269,8 @@ void CPPageAdvancedOptionsControl::updateLogoEnabling() {
 }
 
 bool CPPageAdvancedOptionsControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == watermark_ || watched == logoFile_)) storeLogoChoices();
+    if (event->type() == QEvent::FocusOut && (watched == watermark_ || watched == logoFile_))
+        storeLogoChoices();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -306,8 +310,9 @@ void CPPageAdvancedOptionsControl::paintSwatches() {
 }
 
 void CPPageAdvancedOptionsControl::cropToggled(int side, bool on) {
-    static const layout_setup::CropSide sides[4] = {layout_setup::CropSide::Top, layout_setup::CropSide::Bottom,
-                                                    layout_setup::CropSide::Left, layout_setup::CropSide::Right};
+    static const layout_setup::CropSide sides[4] = {
+        layout_setup::CropSide::Top, layout_setup::CropSide::Bottom, layout_setup::CropSide::Left,
+        layout_setup::CropSide::Right};
     layout_setup::setCropSide(sheet_.settings(), sides[side], on);
     updateCropDisplay();
 }
@@ -333,5 +338,6 @@ void CPPageAdvancedOptionsControl::updateCropDisplay() {
     cropWarningIcon_->setVisible(!on);
     cropPictureNumber_ = layout_setup::cropIllustration(s);
     const QPixmap picture(QStringLiteral(":/images/%1.png").arg(cropPictureNumber_));
-    cropPicture_->setPixmap(picture.scaled(cropPicture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    cropPicture_->setPixmap(
+        picture.scaled(cropPicture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

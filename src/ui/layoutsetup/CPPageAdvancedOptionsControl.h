@@ -19,7 +19,18 @@ class CPPageAdvancedOptionsControl : public QWidget {
 public:
     explicit CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg& sheet);
 
-    enum Filter { Emboss, EdgeOnly, Lighten, Darken, Grayscale, Negative, Repair, Sharpen, Soften, FilterCount };
+    enum Filter {
+        Emboss,
+        EdgeOnly,
+        Lighten,
+        Darken,
+        Grayscale,
+        Negative,
+        Repair,
+        Sharpen,
+        Soften,
+        FilterCount
+    };
     QCheckBox* filterBox(Filter f) const { return filters_[f]; }
     QComboBox* resolution() const { return resolution_; }
     QComboBox* location() const { return location_; }
@@ -52,7 +63,8 @@ private:
     void toggleAutoCrop();
     void updateCropDisplay();
     void browseLogo();
-    void pickColour(QPushButton* button, const SettingKey& key, ColorRef AppSettings::*field, bool redrawWhenOn);
+    void pickColour(QPushButton* button, const SettingKey& key, ColorRef AppSettings::*field,
+                    bool redrawWhenOn);
     void paintSwatches();
 
     CPhotoLayoutSetupDlg& sheet_;

@@ -113,7 +113,8 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
     goTo_->setRange(1, 9999);
     goTo_->setAccessibleName(tr("Image number"));
     goTo_->setToolTip(tr("The position of a photo in the list"));
-    auto* goButton = pictureButton(QStringLiteral("&Goto Image #"), QString(), tr("Start the page at this photo"), this);
+    auto* goButton =
+        pictureButton(QStringLiteral("&Goto Image #"), QString(), tr("Start the page at this photo"), this);
     connect(goButton, &QPushButton::clicked, this, [this] { goToImage(goTo_->value()); });
     connect(goTo_, &QSpinBox::editingFinished, this, [this] {
         if (goTo_->hasFocus()) goToImage(goTo_->value());

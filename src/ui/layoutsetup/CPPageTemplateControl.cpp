@@ -30,8 +30,17 @@ struct StyleEntry {
     const char* label;
 };
 const StyleEntry kStyles[] = {
-    {124, nullptr}, {125, nullptr}, {126, nullptr}, {127, nullptr}, {128, nullptr}, {129, nullptr},
-    {130, nullptr}, {131, nullptr}, {132, nullptr}, {133, nullptr}, {123, "No Photos (Empty)"},
+    {124, nullptr},
+    {125, nullptr},
+    {126, nullptr},
+    {127, nullptr},
+    {128, nullptr},
+    {129, nullptr},
+    {130, nullptr},
+    {131, nullptr},
+    {132, nullptr},
+    {133, nullptr},
+    {123, "No Photos (Empty)"},
 };
 
 bool parseInches(const QString& text, double& value) {
@@ -50,7 +59,8 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     templates_->setToolTip(tr("A layout for the whole page, or half-page styles for the top and bottom"));
     templates_->addItems(fullPageTemplateChoices());
     templates_->setMaxVisibleItems(30);
-    connect(templates_, &QComboBox::activated, this, [this](int index) { chooseTemplate(templates_->itemText(index)); });
+    connect(templates_, &QComboBox::activated, this,
+            [this](int index) { chooseTemplate(templates_->itemText(index)); });
     auto* templateLabel = new QLabel(tr("T&emplate:"), this);
     templateLabel->setBuddy(templates_);
 
@@ -78,8 +88,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     grid->addWidget(bottom_, 0, 1);
     int i = 0;
     for (const StyleEntry& e : kStyles) {
-        const QString label =
-            e.label ? QString::fromLatin1(e.label) : halfPageStyleDisplayName(e.style);
+        const QString label = e.label ? QString::fromLatin1(e.label) : halfPageStyleDisplayName(e.style);
         auto* b = new QPushButton(label, halves);
         b->setCheckable(true);
         b->setAutoDefault(false);
@@ -222,7 +231,8 @@ void CPPageTemplateControl::refreshHalfPageState() {
     const bool fullPage = isFullPage(s.FullPageTemplateSel);
     if (fullPage) {
         // Exclusive groups keep one button checked; lift that to clear them all.
-        for (QAbstractButton* b : {static_cast<QAbstractButton*>(top_), static_cast<QAbstractButton*>(bottom_)}) {
+        for (QAbstractButton* b :
+             {static_cast<QAbstractButton*>(top_), static_cast<QAbstractButton*>(bottom_)}) {
             b->group()->setExclusive(false);
             b->setChecked(false);
             b->group()->setExclusive(true);
@@ -302,13 +312,15 @@ void CPPageTemplateControl::borderEdited() {
     // Put the accepted value back before the message, so the field never shows a refused one.
     border_->setText(QString::asprintf("%.2f", lastBorder_));
     if (notifier)
-        notifier->plainOk(number ? layout_setup::borderRefusedText(value) : QStringLiteral("Please enter a number."));
+        notifier->plainOk(number ? layout_setup::borderRefusedText(value)
+                                 : QStringLiteral("Please enter a number."));
 }
 
 void CPPageTemplateControl::pickColour(ColourButton& c) {
     AppSettings& s = sheet_.settings();
     ColorRef colour = s.*(c.field);
-    if (!sheet_.context().chooseColor || !sheet_.context().chooseColor(colour, c.button->accessibleName())) return;
+    if (!sheet_.context().chooseColor || !sheet_.context().chooseColor(colour, c.button->accessibleName()))
+        return;
     s.*(c.field) = colour;
     s.write(sheet_.document().store(), *c.key);
     paintSwatch(c);

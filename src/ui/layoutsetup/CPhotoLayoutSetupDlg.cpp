@@ -12,8 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/CommandIds.h"
 #include "core/AppServices.h"
+#include "core/CommandIds.h"
 #include "core/StatusIndicator.h"
 #include "document/DocumentPrinting.h"
 #include "document/ImageListCommands.h"
@@ -84,17 +84,20 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
 
     slotList_ = new QTreeWidget(this);
     slotList_->setAccessibleName(tr("Slots of the page"));
-    slotList_->setToolTip(tr("What happened to each photo of the page; choose one to see it on the Image List page"));
+    slotList_->setToolTip(
+        tr("What happened to each photo of the page; choose one to see it on the Image List page"));
     slotList_->setRootIsDecorated(false);
     slotList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     slotList_->setAllColumnsShowFocus(true);
     slotList_->setIconSize(QSize(16, 16));
-    slotList_->setHeaderLabels({QStringLiteral("Slot"), QStringLiteral("Img #"), QStringLiteral("Image File Name"),
-                                QStringLiteral("Photo Size"), QStringLiteral("Transformations")});
+    slotList_->setHeaderLabels({QStringLiteral("Slot"), QStringLiteral("Img #"),
+                                QStringLiteral("Image File Name"), QStringLiteral("Photo Size"),
+                                QStringLiteral("Transformations")});
     slotList_->setMinimumHeight(150);
     slotList_->viewport()->installEventFilter(this);
     connect(slotList_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { slotChosen(item); });
-    connect(slotList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { slotChosen(item); });
+    connect(slotList_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { slotChosen(item); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(sheet_, 0);
@@ -102,16 +105,18 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
 
     // Close, Printer Setup..., Print Page, Draw Prev Page, Re-Draw Page, Draw Next Page, Help.
     auto* row = new QHBoxLayout;
-    QPushButton* close = addButton(QStringLiteral("&Close"), QStringLiteral("32803"), tr("Close this window"));
-    QPushButton* setup =
-        addButton(QStringLiteral("Printer &Setup..."), QStringLiteral("57606"), tr("Select or set up the printer"));
-    QPushButton* print = addButton(QStringLiteral("&Print Page"), QStringLiteral("32814"), tr("Print this page"));
-    QPushButton* prev =
-        addButton(QStringLiteral("Draw P&rev Page"), QStringLiteral("32773"), tr("Draw the previous page of the list"));
+    QPushButton* close =
+        addButton(QStringLiteral("&Close"), QStringLiteral("32803"), tr("Close this window"));
+    QPushButton* setup = addButton(QStringLiteral("Printer &Setup..."), QStringLiteral("57606"),
+                                   tr("Select or set up the printer"));
+    QPushButton* print =
+        addButton(QStringLiteral("&Print Page"), QStringLiteral("32814"), tr("Print this page"));
+    QPushButton* prev = addButton(QStringLiteral("Draw P&rev Page"), QStringLiteral("32773"),
+                                  tr("Draw the previous page of the list"));
     QPushButton* redraw =
         addButton(QStringLiteral("Re-Dra&w Page"), QStringLiteral("1196"), tr("Draw this page again"));
-    QPushButton* next =
-        addButton(QStringLiteral("Draw &Next Page"), QStringLiteral("32772"), tr("Draw the next page of the list"));
+    QPushButton* next = addButton(QStringLiteral("Draw &Next Page"), QStringLiteral("32772"),
+                                  tr("Draw the next page of the list"));
     QPushButton* help = addButton(QStringLiteral("&Help"), QStringLiteral("32809"), tr("Help on this page"));
     for (QPushButton* b : buttons_) row->addWidget(b);
 
@@ -213,16 +218,15 @@ void CPhotoLayoutSetupDlg::updatePreviewImage() {
     previewImage_ = QImage();
     if (document().hasPage() && preview_->width() > 0 && preview_->height() > 0) {
         const CxImage& page = document().page().image;
-        const QRect fit =
-            PhotoImage::FitRect(preview_->rect(), page.GetWidth(), page.GetHeight(), true);
+        const QRect fit = PhotoImage::FitRect(preview_->rect(), page.GetWidth(), page.GetHeight(), true);
         if (!fit.isEmpty()) previewImage_ = scaleAreaAverage(page.ToBitmap(), fit.width(), fit.height());
     }
     preview_->update();
 }
 
 void CPhotoLayoutSetupDlg::updateCaption() {
-    const QString printer =
-        context_.services.printer ? currentPrinterName(*context_.services.printer) : QStringLiteral("Default Printer");
+    const QString printer = context_.services.printer ? currentPrinterName(*context_.services.printer)
+                                                      : QStringLiteral("Default Printer");
     setWindowTitle(layout_setup::sheetCaption(document().report().layoutText, printer));
 }
 
@@ -230,7 +234,8 @@ void CPhotoLayoutSetupDlg::fillSlotList() {
     slotList_->clear();
     static const char* const lamps[3] = {"LED_DKGRN", "LED_YELLOW", "LED_RED"};
     static const char* const meaning[3] = {"enough resolution", "low resolution", "not loaded"};
-    for (const layout_setup::SlotRow& row : layout_setup::slotRows(document().report(), settings().PhotoGridOnly)) {
+    for (const layout_setup::SlotRow& row :
+         layout_setup::slotRows(document().report(), settings().PhotoGridOnly)) {
         auto* item = new QTreeWidgetItem(slotList_);
         for (int c = 0; c < 5; ++c) item->setText(c, row.columns[c]);
         item->setIcon(0, QIcon(QStringLiteral(":/lamps/%1.png").arg(QString::fromLatin1(lamps[row.icon]))));

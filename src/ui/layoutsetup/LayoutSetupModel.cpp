@@ -13,8 +13,8 @@ namespace layout_setup {
 
 QString templatesTitle(const AppSettings& s) {
     if (isFullPage(s.FullPageTemplateSel)) return s.FullPageTemplateSel;
-    return QStringLiteral("Top: ") + halfPageStyleDisplayName(s.TopPageStyle) + QStringLiteral(" + Bottom: ") +
-           halfPageStyleDisplayName(s.BottomPageStyle);
+    return QStringLiteral("Top: ") + halfPageStyleDisplayName(s.TopPageStyle) +
+           QStringLiteral(" + Bottom: ") + halfPageStyleDisplayName(s.BottomPageStyle);
 }
 
 QString paperSizeText(const AppSettings& s) {
@@ -26,8 +26,9 @@ QString imageListHeading(int count) {
 }
 
 QString photoInformationLine(const QString& path, bool loaded, int width, int height) {
-    const QString line = loaded ? QString::asprintf("%s [%d x %d]", path.toUtf8().constData(), width, height)
-                                : QString::asprintf("**Unknown Format** %s [%d x %d]", path.toUtf8().constData(), 0, 0);
+    const QString line =
+        loaded ? QString::asprintf("%s [%d x %d]", path.toUtf8().constData(), width, height)
+               : QString::asprintf("**Unknown Format** %s [%d x %d]", path.toUtf8().constData(), 0, 0);
     return ShortenCaption(line, 60);
 }
 
@@ -49,8 +50,9 @@ std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
         const int slash = r.fileName.lastIndexOf(QLatin1Char('/'));
         row.columns[2] = r.fileName.mid(slash + 1) + QStringLiteral(" [+] ") + r.fileName.left(slash + 1);
         row.columns[3] = r.sizeText;
-        row.columns[4] = r.failed ? QStringLiteral("Image error!")
-                                  : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
+        row.columns[4] = r.failed
+                             ? QStringLiteral("Image error!")
+                             : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
         rows.push_back(row);
     }
     return rows;
@@ -117,7 +119,8 @@ bool borderAccepted(double inches) {
 
 QString borderRefusedText(double inches) {
     return QString::asprintf(
-        "The photo border value must be between 0.0 and .15 inches.\nThe value %.02f is out of range and will be "
+        "The photo border value must be between 0.0 and .15 inches.\nThe value %.02f is out of range and "
+        "will be "
         "ignored.",
         inches);
 }
@@ -138,8 +141,10 @@ const std::vector<int>& resolutionChoices() {
 
 QString highResolutionWarning() {
     return QStringLiteral(
-        "Higher resolutions require more memory to be used\nby this program. If you don't have enough memory, "
-        "you will\nsee bitmap memory errors. 200 DPI is sufficient for most prints\nup to 8 x 10 inches. If you "
+        "Higher resolutions require more memory to be used\nby this program. If you don't have enough "
+        "memory, "
+        "you will\nsee bitmap memory errors. 200 DPI is sufficient for most prints\nup to 8 x 10 inches. If "
+        "you "
         "have problems, reduce your page size\nor your resolution.");
 }
 

@@ -51,7 +51,8 @@ int cropIllustration(const AppSettings& settings);
 
 // The photo border the templates page accepts: 0.0 to 0.15 inches inclusive.
 bool borderAccepted(double inches);
-// "The photo border value must be between 0.0 and .15 inches.\nThe value %.02lf is out of range and will be ignored."
+// "The photo border value must be between 0.0 and .15 inches.\nThe value %.02lf is out of range and will be
+// ignored."
 QString borderRefusedText(double inches);
 
 // A colour button's face: the colour as a small framed swatch.
