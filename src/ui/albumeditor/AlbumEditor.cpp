@@ -31,7 +31,6 @@
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
 #include "core/CommandIds.h"
-#include "core/SettingsTable.h"
 #include "core/WaitCursor.h"
 #include "document/PrintDocument.h"
 
@@ -184,11 +183,10 @@ AlbumEditor::AlbumEditor(const AlbumEditorContext& context, QWidget* parent)
 
     // The choices the pages were last drawn with.
     if (context_.services.store) {
-        SettingsStore& store = *context_.services.store;
-        const QString layout = readSettingText(store, setting::PageLayout);
-        layoutChoice_->setCurrentIndex(qMax(0, albumLayoutChoices().indexOf(layout)));
-        twoPage_->setChecked(readSettingInt(store, setting::TwoPageAlbum) != 0);
-        addCaption_->setChecked(readSettingInt(store, setting::UseCaption) != 0);
+        const AlbumLayout layout = albumLayoutFromSettings(*context_.services.store);
+        layoutChoice_->setCurrentIndex(qMax(0, albumLayoutChoices().indexOf(layout.text())));
+        twoPage_->setChecked(layout.twoPage);
+        addCaption_->setChecked(layout.captions);
     }
     connect(layoutChoice_, &QComboBox::currentIndexChanged, this, [this] {
         if (refreshing_) return;
@@ -220,13 +218,30 @@ AlbumEditor::~AlbumEditor() {
     model_.reset();
 }
 
+QAction* AlbumEditor::addCommand(Command command, const QString& text, const QString& tip, const QKeySequence& keys,
+                                  const QIcon& icon, bool tipNamesKeys) {
+    auto* a = new QAction(icon, text, this);
+    QString fullTip = tip;
+    if (!keys.isEmpty()) {
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        // Menus show their shortcuts; a toolbar button only says it in its tip.
+        if (tipNamesKeys) fullTip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+    }
+    a->setToolTip(fullTip);
+    a->setStatusTip(fullTip);
+    connect(a, &QAction::triggered, this, [this, command] { run(command); });
+    actions_[command] = a;
+    return a;
+}
+
 void AlbumEditor::buildToolBar() {
     toolBar_ = new QToolBar(this);
     toolBar_->setAccessibleName(tr("Album commands"));
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     QStyle* s = style();
-    struct Spec {
+    struct ToolbarCommand {
         Command command;
         const char* text;
         const char* tip;
@@ -235,7 +250,7 @@ void AlbumEditor::buildToolBar() {
         QStyle::StandardPixmap standard;
         QKeySequence keys;
     };
-    const Spec specs[] = {
+    const ToolbarCommand commands[] = {
         {New, "New", "Start a new, empty album", "document-new", nullptr, QStyle::SP_FileIcon,
          QKeySequence::New},
         {Open, "Open", "Open an album file", "document-open", "57601", QStyle::SP_DialogOpenButton,
@@ -251,55 +266,35 @@ void AlbumEditor::buildToolBar() {
         {Close, "Close", "Close the album editor without saving", "window-close", "32803",
          QStyle::SP_DialogCloseButton, QKeySequence()},
     };
-    for (const Spec& spec : specs) {
-        auto* a = new QAction(commandIcon(spec.theme, spec.resource, spec.standard, s), tr(spec.text), this);
-        QString tip = tr(spec.tip);
-        if (!spec.keys.isEmpty()) {
-            a->setShortcut(spec.keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-            tip += QStringLiteral(" (%1)").arg(spec.keys.toString(QKeySequence::NativeText));
-        }
-        a->setToolTip(tip);
-        a->setStatusTip(tip);
-        const Command c = spec.command;
-        connect(a, &QAction::triggered, this, [this, c] { run(c); });
+    for (const ToolbarCommand& entry : commands) {
+        QAction* a = addCommand(entry.command, tr(entry.text), tr(entry.tip), entry.keys,
+                                commandIcon(entry.theme, entry.resource, entry.standard, s), true);
         toolBar_->addAction(a);
-        actions_[c] = a;
         if (QWidget* button = toolBar_->widgetForAction(a)) {
             button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(tr(spec.text));
+            button->setAccessibleName(a->text());
         }
     }
 }
 
 void AlbumEditor::buildMenu() {
-    struct Spec {
+    struct MenuCommand {
         Command command;
         const char* text;
         const char* tip;
         QKeySequence keys;
     };
-    const Spec specs[] = {
+    const MenuCommand commands[] = {
         {SaveAs, "Save &As...", "Save the album under another name",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {PrintPage, "&Print Album Page...", "Print the album page shown", QKeySequence::Print},
         {PrinterSetup, "Printer &Setup...", "Select or set up the printer", QKeySequence()},
     };
     menu_ = new QMenu(tr("More album commands"), this);
-    for (const Spec& spec : specs) {
-        auto* a = new QAction(tr(spec.text), this);
-        QString tip = tr(spec.tip);
-        if (!spec.keys.isEmpty()) {
-            a->setShortcut(spec.keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        a->setToolTip(tip);
-        a->setStatusTip(tip);
-        const Command c = spec.command;
-        connect(a, &QAction::triggered, this, [this, c] { run(c); });
+    for (const MenuCommand& entry : commands) {
+        QAction* a = addCommand(entry.command, tr(entry.text), tr(entry.tip), entry.keys, QIcon(), false);
         addAction(a);  // so the shortcuts work while the menu is closed
         menu_->addAction(a);
-        actions_[c] = a;
     }
     menu_->addSeparator();
     menu_->addAction(actions_[Help]);

@@ -13,6 +13,8 @@
 
 class PrintDocument;
 class QAction;
+class QIcon;
+class QKeySequence;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -86,6 +88,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One command's action: its shortcut, its tip (naming the shortcut when tipNamesKeys)
+    // and its place among the editor's actions.
+    QAction* addCommand(Command command, const QString& text, const QString& tip, const QKeySequence& keys,
+                        const QIcon& icon, bool tipNamesKeys);
     void buildToolBar();
     QWidget* buildContentsGroup();
     QWidget* buildLayoutGroup();

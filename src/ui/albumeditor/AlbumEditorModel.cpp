@@ -196,7 +196,12 @@ bool AlbumEditorModel::write(const QString& fileName) {
     album.description = descriptionForAlbum(description_);
     album.files = files();
     const QDateTime when = services_.clock ? services_.clock->now() : QDateTime::currentDateTime();
-    if (!SaveAlbumWithThumbnail(pages_, fileName, album, when, previewArea_)) {
+    bool written = false;
+    {
+        const WaitCursor wait;  // the page may be drawn again for the thumbnail
+        written = SaveAlbumWithThumbnail(pages_, fileName, album, when, previewArea_);
+    }
+    if (!written) {
         // Saying nothing would leave the person believing the album is safe.
         if (services_.notifier)
             services_.notifier->message(
@@ -235,10 +240,8 @@ bool AlbumEditorModel::saveAs() {
 }
 
 bool AlbumEditorModel::setThumbnail() {
-    if (albumIsEmptyNotice()) return false;
-    if (untitled_) return saveAs();
-    const WaitCursor wait;
-    return write(name_);
+    // The thumbnail is made afresh by every save.
+    return save();
 }
 
 int AlbumEditorModel::deleteRows(const QList<int>& rows) {
