@@ -18,6 +18,7 @@
 #include "document/ImageListCommands.h"
 #include "gui/GuiFixture.h"
 #include "layout/RenderPass.h"
+#include "ui/PagePreview.h"
 #include "ui/wizard/CPPWzdFinish.h"
 #include "ui/wizard/CPPWzdSelTemplate.h"
 #include "ui/wizard/CPPWzdStart.h"

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -18,7 +17,7 @@
 #include "document/DocumentPrinting.h"
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
-#include "image/PhotoImage.h"
+#include "ui/PagePreview.h"
 #include "output/PrinterBackend.h"
 #include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
 #include "ui/layoutsetup/CPPageImageListControl.h"
@@ -27,31 +26,6 @@
 
 namespace {
 int openSheets = 0;
-
-// The rendered page scaled into the preview, centred, over the button face.
-class PagePreview final : public QWidget {
-public:
-    explicit PagePreview(CPhotoLayoutSetupDlg* sheet) : QWidget(sheet), sheet_(sheet) {
-        setMinimumSize(240, 300);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setAccessibleName(QObject::tr("Page preview"));
-        setToolTip(QObject::tr("The page as it will print"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), palette().button());
-        const QImage& image = sheet_->previewImage();
-        if (image.isNull()) return;
-        const QRect fit = PhotoImage::FitRect(rect(), image.width(), image.height(), true);
-        p.drawImage(fit.topLeft(), image);
-    }
-    void resizeEvent(QResizeEvent*) override { sheet_->refresh(); }
-
-private:
-    CPhotoLayoutSetupDlg* sheet_;
-};
 
 QIcon buttonIcon(const QString& name) {
     const QString resource = QStringLiteral(":/toolbar/%1.png").arg(name);
@@ -80,7 +54,7 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     sheet_->addTab(templatePage_, QStringLiteral("Photo &Templates"));
     sheet_->addTab(advancedPage_, QStringLiteral("Ad&vanced"));
 
-    preview_ = new PagePreview(this);
+    preview_ = new DocumentPagePreview(document(), tr("Page preview"), this);
 
     slotList_ = new QTreeWidget(this);
     slotList_->setAccessibleName(tr("Slots of the page"));
@@ -159,7 +133,7 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     settings().LastSetupPage = start;
     fillSlotList();
     updateCaption();
-    updatePreviewImage();
+    preview_->refresh();
     ++openSheets;
 }
 
@@ -207,21 +181,15 @@ void CPhotoLayoutSetupDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+QWidget* CPhotoLayoutSetupDlg::pagePreview() const {
+    return preview_;
+}
+
 void CPhotoLayoutSetupDlg::refresh() {
-    updatePreviewImage();
+    // The preview follows the document's pages by itself.
     updateCaption();
     fillSlotList();
     imageListPage_->pageDrawn();
-}
-
-void CPhotoLayoutSetupDlg::updatePreviewImage() {
-    previewImage_ = QImage();
-    if (document().hasPage() && preview_->width() > 0 && preview_->height() > 0) {
-        const CxImage& page = document().page().image;
-        const QRect fit = PhotoImage::FitRect(preview_->rect(), page.GetWidth(), page.GetHeight(), true);
-        if (!fit.isEmpty()) previewImage_ = scaleAreaAverage(page.ToBitmap(), fit.width(), fit.height());
-    }
-    preview_->update();
 }
 
 void CPhotoLayoutSetupDlg::updateCaption() {

@@ -5,7 +5,6 @@
 // again straight away so the person sees the effect.
 
 #include <QDialog>
-#include <QImage>
 #include <functional>
 
 #include "core/AppSettings.h"
@@ -14,6 +13,7 @@
 class CPPageAdvancedOptionsControl;
 class CPPageImageListControl;
 class CPPageTemplateControl;
+class DocumentPagePreview;
 class PrintDocument;
 class QLabel;
 class QPushButton;
@@ -74,10 +74,8 @@ public:
     CPPageTemplateControl* templatePage() const { return templatePage_; }
     CPPageAdvancedOptionsControl* advancedPage() const { return advancedPage_; }
     QTreeWidget* slotList() const { return slotList_; }
-    QWidget* pagePreview() const { return preview_; }
+    QWidget* pagePreview() const;
     QPushButton* button(const QString& accessibleName) const;
-    // The preview's picture of the page, scaled to the preview.
-    const QImage& previewImage() const { return previewImage_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,7 +84,6 @@ protected:
 private:
     void fillSlotList();
     void updateCaption();
-    void updatePreviewImage();
     void openHelp();
     QPushButton* addButton(const QString& text, const QString& icon, const QString& tip);
 
@@ -96,8 +93,7 @@ private:
     CPPageImageListControl* imageListPage_ = nullptr;
     CPPageTemplateControl* templatePage_ = nullptr;
     CPPageAdvancedOptionsControl* advancedPage_ = nullptr;
-    QWidget* preview_ = nullptr;
+    DocumentPagePreview* preview_ = nullptr;
     QTreeWidget* slotList_ = nullptr;
     QList<QPushButton*> buttons_;
-    QImage previewImage_;
 };

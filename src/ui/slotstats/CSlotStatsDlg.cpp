@@ -27,6 +27,7 @@
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
 #include "output/PrinterBackend.h"
+#include "ui/PagePreview.h"
 #include "ui/PictureButton.h"
 
 using namespace slot_stats;
@@ -104,36 +105,6 @@ private:
     CSlotStatsDlg* dialog_;
 };
 
-// The whole page, scaled into the control and centred.
-class PagePreview final : public QWidget {
-public:
-    PagePreview(CSlotStatsDlg* dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
-        setMinimumSize(240, 300);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setAccessibleName(QObject::tr("Printer Page Layout"));
-        setAccessibleDescription(QObject::tr("The whole page as it will print"));
-        setToolTip(QObject::tr("The whole page as it will print"));
-    }
-    std::function<void()> resized;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), palette().button());
-        const QImage& image = dialog_->previewImage();
-        if (!image.isNull()) {
-            const QRect fit = PhotoImage::FitRect(rect(), image.width(), image.height(), true);
-            p.drawImage(fit.topLeft(), image);
-        }
-        dialog_->updateCaption();
-    }
-    void resizeEvent(QResizeEvent*) override {
-        if (resized) resized();
-    }
-
-private:
-    CSlotStatsDlg* dialog_;
-};
 
 // Bars in the curves' colours, for the histogram button.
 QIcon histogramIcon() {
@@ -163,14 +134,15 @@ CSlotStatsDlg::CSlotStatsDlg(PrintDocument& document, const Services& services, 
     setSizeGripEnabled(true);
     buildControls();
 
-    connect(&document_, &PrintDocument::pageRendered, this, &CSlotStatsDlg::updatePreviewImage);
+    // The caption names the page's layout.
+    connect(&document_, &PrintDocument::pageRendered, this, &CSlotStatsDlg::updateCaption);
 
     // Opening: the switches as stored, slot 1.
     switches_ = switchesFromSettings(settings());
     updateEnabling();
     slot_ = 1;
     showSlot();
-    updatePreviewImage();
+    preview_->refresh();
     updateCaption();
 }
 
@@ -265,9 +237,8 @@ void CSlotStatsDlg::buildControls() {
 
     auto* previewGroup = new QGroupBox(QStringLiteral("Printer Page Layout"), this);
     previewGroup->setAccessibleName(previewGroup->title());
-    auto* preview = new PagePreview(this, previewGroup);
-    preview->resized = [this] { updatePreviewImage(); };
-    preview_ = preview;
+    preview_ = new DocumentPagePreview(document_, tr("Printer Page Layout"), previewGroup);
+    preview_->setAccessibleDescription(tr("The whole page as it will print"));
     auto* previewColumn = new QVBoxLayout(previewGroup);
     previewColumn->addWidget(preview_);
 
@@ -569,20 +540,18 @@ void CSlotStatsDlg::stepPage(bool forward) {
         commands.nextPage();
     else
         commands.previousPage();
+    // The drawn page reaches the preview through pageRendered.
     document_.ensurePage();
     slot_ = 1;
     showSlot();
-    updatePreviewImage();
 }
 
-void CSlotStatsDlg::updatePreviewImage() {
-    previewImage_ = QImage();
-    if (document_.hasPage() && preview_->width() > 0 && preview_->height() > 0) {
-        const CxImage& page = document_.page().image;
-        const QRect fit = PhotoImage::FitRect(preview_->rect(), page.GetWidth(), page.GetHeight(), true);
-        if (!fit.isEmpty()) previewImage_ = scaleAreaAverage(page.ToBitmap(), fit.width(), fit.height());
-    }
-    preview_->update();
+const QImage& CSlotStatsDlg::previewImage() const {
+    return preview_->previewImage();
+}
+
+QWidget* CSlotStatsDlg::pagePreview() const {
+    return preview_;
 }
 
 void CSlotStatsDlg::updateCaption() {

@@ -18,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class DocumentPagePreview;
 class QTextEdit;
 class QToolButton;
 struct AppSettings;
@@ -55,7 +56,7 @@ public:
     // How many times a photo was read from its file.
     int photoLoads() const { return photoLoads_; }
     // The page preview's picture, scaled to the preview.
-    const QImage& previewImage() const { return previewImage_; }
+    const QImage& previewImage() const;
 
     QAbstractButton* previousSlotButton() const;
     QAbstractButton* nextSlotButton() const;
@@ -70,12 +71,11 @@ public:
     QPushButton* okButton() const { return ok_; }
     QWidget* photoArea() const { return photoArea_; }
     QWidget* histogramView() const { return histogramView_; }
-    QWidget* pagePreview() const { return preview_; }
+    QWidget* pagePreview() const;
     QTextEdit* statisticsView() const { return statistics_; }
 
     // For the drawing widgets: the photo fitted into the area, cached per size.
     const QImage& fittedPhoto(const QSize& areaSize);
-    void updateCaption();
 
 public Q_SLOTS:
     void done(int result) override;
@@ -88,7 +88,7 @@ private:
     void releasePhoto();
     void updateEnabling();
     void redrawPhoto();
-    void updatePreviewImage();
+    void updateCaption();
     void stepPage(bool forward);
     void histogramBoxClicked(bool checked);
     void scaleChosen(bool log);
@@ -111,12 +111,11 @@ private:
     QImage fitted_;
     QSize fittedFor_;
     bool fittedOn_ = false;  // drawn below the histogram
-    QImage previewImage_;
 
     QLabel* statusLabel_ = nullptr;
     QWidget* photoArea_ = nullptr;
     QWidget* histogramView_ = nullptr;
-    QWidget* preview_ = nullptr;
+    DocumentPagePreview* preview_ = nullptr;
     QTextEdit* statistics_ = nullptr;
     QToolButton* prevSlot_ = nullptr;
     QToolButton* nextSlot_ = nullptr;

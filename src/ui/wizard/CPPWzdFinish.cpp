@@ -14,6 +14,7 @@
 #include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
 #include "output/PrinterBackend.h"
+#include "ui/PagePreview.h"
 #include "ui/wizard/KioskWizard.h"
 
 namespace {
@@ -28,7 +29,8 @@ CPPWzdFinish::CPPWzdFinish(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) 
     column->addWidget(makeWizardBanner(wizard::pageTitle(wizard::FinishPage), this));
 
     frame_ = new QGroupBox(this);
-    preview_ = new WizardPagePreview(sheet_.document(), tr("Print preview"), frame_);
+    preview_ = new DocumentPagePreview(sheet_.document(), tr("Print preview"), frame_);
+    preview_->setMinimumSize(200, 240);  // the wizard's pages are smaller than the sheet
     auto* inFrame = new QVBoxLayout(frame_);
     inFrame->addWidget(preview_);
 
@@ -180,7 +182,6 @@ void CPPWzdFinish::refresh() {
     qualityLabel_->setPixmap(QPixmap::fromImage(wizardPicture(quality_)));
     qualityLabel_->setAccessibleName(wizard::qualityText(quality_));
     qualityLabel_->setToolTip(qualityLabel_->accessibleName());
-    preview_->refresh();
 }
 
 void CPPWzdFinish::refreshPrinterState() {

@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
-class WizardPagePreview;
+class DocumentPagePreview;
 
 class CPPWzdFinish : public QWidget {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     int qualityPictureNumber() const { return quality_; }
 
     QGroupBox* previewFrame() const { return frame_; }
-    WizardPagePreview* preview() const { return preview_; }
+    DocumentPagePreview* preview() const { return preview_; }
     QLabel* printerLine() const { return printer_; }
     QTextEdit* messageBox() const { return message_; }
     QLineEdit* printableArea() const { return area_; }
@@ -47,7 +47,7 @@ private:
 
     KioskWizard& sheet_;
     QGroupBox* frame_ = nullptr;
-    WizardPagePreview* preview_ = nullptr;
+    DocumentPagePreview* preview_ = nullptr;
     QLabel* printer_ = nullptr;
     QTextEdit* message_ = nullptr;
     QLineEdit* area_ = nullptr;

@@ -16,6 +16,7 @@
 
 #include "core/CommandIds.h"
 #include "document/PrintDocument.h"
+#include "ui/PagePreview.h"
 #include "ui/wizard/KioskWizard.h"
 #include "ui/wizard/WizardModel.h"
 
@@ -98,7 +99,8 @@ CPPWzdSelTemplate::CPPWzdSelTemplate(KioskWizard& sheet) : QWidget(&sheet), shee
     left->addStretch(1);
 
     frame_ = new QGroupBox(this);
-    preview_ = new WizardPagePreview(sheet_.document(), tr("Page preview"), frame_);
+    preview_ = new DocumentPagePreview(sheet_.document(), tr("Page preview"), frame_);
+    preview_->setMinimumSize(200, 240);  // the wizard's pages are smaller than the sheet
     auto* inFrame = new QVBoxLayout(frame_);
     inFrame->addWidget(preview_);
 
@@ -229,5 +231,4 @@ void CPPWzdSelTemplate::refresh() {
     single_->setChecked(s.UseSingleImage != 0);
     frame_->setTitle(doc.hasPage() ? doc.report().layoutText : s.FullPageTemplateSel);
     frame_->setAccessibleName(frame_->title());
-    preview_->refresh();
 }

@@ -11,7 +11,7 @@ class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class WizardPagePreview;
+class DocumentPagePreview;
 
 class CPPWzdSelTemplate : public QWidget {
     Q_OBJECT
@@ -41,7 +41,7 @@ public:
     QCheckBox* useSingleImage() const { return single_; }
     QLineEdit* paperSize() const { return paper_; }
     QGroupBox* previewFrame() const { return frame_; }
-    WizardPagePreview* preview() const { return preview_; }
+    DocumentPagePreview* preview() const { return preview_; }
     QPushButton* layoutsButton() const { return layouts_; }
     QPushButton* imageListButton() const { return review_; }
 
@@ -56,7 +56,7 @@ private:
     QCheckBox* single_ = nullptr;
     QLineEdit* paper_ = nullptr;
     QGroupBox* frame_ = nullptr;
-    WizardPagePreview* preview_ = nullptr;
+    DocumentPagePreview* preview_ = nullptr;
     QPushButton* layouts_ = nullptr;
     QPushButton* review_ = nullptr;
     QString caption_;

@@ -70,38 +70,6 @@ QWidget* makeWizardBanner(const QString& title, QWidget* parent) {
     return box;
 }
 
-WizardPagePreview::WizardPagePreview(PrintDocument& document, const QString& accessibleName, QWidget* parent)
-    : QWidget(parent), document_(document) {
-    setMinimumSize(200, 240);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(accessibleName);
-    setToolTip(tr("The page as it will print"));
-    connect(&document_, &PrintDocument::pageRendered, this, &WizardPagePreview::refresh);
-    connect(&document_, &PrintDocument::pageDropped, this, &WizardPagePreview::refresh);
-}
-
-void WizardPagePreview::refresh() {
-    image_ = QImage();
-    if (document_.hasPage() && width() > 0 && height() > 0) {
-        const CxImage& page = document_.page().image;
-        const QRect fit = PhotoImage::FitRect(rect(), page.GetWidth(), page.GetHeight(), true);
-        if (!fit.isEmpty()) image_ = scaleAreaAverage(page.ToBitmap(), fit.width(), fit.height());
-    }
-    update();
-}
-
-void WizardPagePreview::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), palette().button());
-    if (image_.isNull()) return;
-    const QRect fit = PhotoImage::FitRect(rect(), image_.width(), image_.height(), true);
-    p.drawImage(fit.topLeft(), image_);
-}
-
-void WizardPagePreview::resizeEvent(QResizeEvent*) {
-    refresh();
-}
-
 KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent)
     : QDialog(parent), context_(context) {
     setModal(true);

@@ -74,24 +74,5 @@ private:
 // A picture of the wizard's own (":/wizard/<number>.png"); null when it is missing.
 QImage wizardPicture(int number);
 
-// The document's page scaled into the widget, centred, over the button face.
-class WizardPagePreview : public QWidget {
-    Q_OBJECT
-public:
-    WizardPagePreview(PrintDocument& document, const QString& accessibleName, QWidget* parent = nullptr);
-    // The picture as drawn now, scaled to the widget (tests look at it).
-    const QImage& previewImage() const { return image_; }
-    // Scales the page again (after a rendering or a resize).
-    void refresh();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    PrintDocument& document_;
-    QImage image_;
-};
-
 // The banner across the top of each page with the page's title below it.
 QWidget* makeWizardBanner(const QString& title, QWidget* parent);

@@ -4,6 +4,7 @@
 #include "core/CommandIds.h"
 #include "core/SettingsTable.h"
 #include "imagelist/ImageList.h"
+#include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
 #include "output/PagePrinter.h"
@@ -106,9 +107,6 @@ const std::array<WizardTemplate, kTemplateCount>& wizardTemplates() {
 
 int entryForTemplateName(const QString& name) {
     const QByteArray bytes = name.toUtf8();
-    // A name that does not fit the buffer is never equal to one of ours (the longest
-    // is 51 bytes), so it is not cut to fit where a cut could make it equal.
-    if (bytes.size() >= kNameBufferBytes) return kTemplateCount;
     for (const WizardTemplate& t : wizardTemplates())
         if (bytes == QByteArray(t.templateName)) return t.number;
     return kTemplateCount;
@@ -119,31 +117,9 @@ QString templateNameForEntry(int number) {
     return QString::fromLatin1(wizardTemplates()[std::size_t(number - 1)].templateName);
 }
 
-PaperSizes wizardPageSizes(const QString& name) {
-    struct Entry {
-        const char* name;
-        PaperSizes sizes;
-    };
-    // Paper first, then the template area. The greeting card's page is 10.5 inches
-    // high: on the 10-inch area of the other sheets its halves would come out 4.76
-    // inches instead of 5 and the fold would not fall in the middle.
-    static const Entry table[] = {
-        {"One Borderless 4in x 6in Print", {4, 6, 4, 6}},
-        {"One Borderless 5in x 7in Print", {5, 7, 5, 7}},
-        {"One Borderless 6in x 8in Print", {6, 8, 6, 8}},
-        {"One Borderless 8in x 10in Print", {8, 10, 8, 10}},
-        {"DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in", {8.5, 11, 8, 10.7}},
-        {"Greeting Card (Half-fold) 5in x 8in", {8.5, 11, 8, 10.5}},
-    };
-    for (const Entry& e : table)
-        if (name == QLatin1String(e.name)) return e.sizes;
-    return PaperSizes{8.5, 11, 8, 10};
-}
-
 void applyWizardTemplate(AppSettings& s, SettingsStore* store, int number) {
-    s.FullPageTemplateSel = templateNameForEntry(number);
-    const PaperSizes p = wizardPageSizes(s.FullPageTemplateSel);
-    setPageSizes(s, store, p.paperWidth, p.paperHeight, p.templateWidth, p.templateHeight);
+    // The catalogue's paper and area for the template, as the layout setup sheet chooses it.
+    chooseFullPageTemplate(s, store, templateNameForEntry(number));
     if (store) s.write(*store, setting::FullPageTemplateSel);
 }
 

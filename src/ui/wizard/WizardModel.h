@@ -57,17 +57,11 @@ struct WizardTemplate {
 constexpr int kTemplateCount = 14;
 const std::array<WizardTemplate, kTemplateCount>& wizardTemplates();
 
-// Template names are compared through a buffer of this many bytes (the last one for
-// the terminator); a longer name matches no entry.
-constexpr int kNameBufferBytes = 64;
 // The entry showing this template: the first whose name is byte for byte equal, or
 // the last entry when none is (a half-page layout, an edited name).
 int entryForTemplateName(const QString& name);
 // The catalogue name of entry 1 to 14; any other number names the first entry's template.
 QString templateNameForEntry(int number);
-
-// Paper and template size the wizard gives a template it applies.
-PaperSizes wizardPageSizes(const QString& templateName);
 
 // Applying entry 1 to 14 (others stand for entry 1): the template becomes the
 // selection, the page sizes follow it (canvas and index text height too), and the
