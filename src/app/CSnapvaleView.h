@@ -41,8 +41,6 @@ public:
     void actualSize();
     void zoomIn();
     void zoomOut();
-    bool fitsPage() const { return fit_; }
-    double chosenZoom() const { return zoom_; }
     // The factor the page is drawn at now.
     double zoom() const;
     // The page as drawn at zoom() (the kept page itself at 1).

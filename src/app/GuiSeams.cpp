@@ -126,7 +126,9 @@ bool desktopHasBrowser() {
 DesktopLauncher::DesktopLauncher(std::function<bool(const QUrl&)> opener) : opener_(std::move(opener)) {
     if (!opener_)
         opener_ = [](const QUrl& url) {
-            if (url.isLocalFile() && !desktopHasBrowser()) return false;
+            // Asked once a run: the query is a process of its own and may take seconds.
+            static const bool hasBrowser = desktopHasBrowser();
+            if (url.isLocalFile() && !hasBrowser) return false;
             return QDesktopServices::openUrl(url);
         };
 }

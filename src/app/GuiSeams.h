@@ -9,7 +9,6 @@
 
 #include "core/Seams.h"
 #include "ui/fileopen/CPMFileOpen.h"
-#include "ui/fileopen/FileOpenModel.h"
 #include "ui/helpbrowser/HelpBrowser.h"
 
 class QMessageBox;

@@ -11,9 +11,11 @@
 #include "cli/PageFiles.h"
 #include "core/AppSettings.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "image/CxImage.h"
 #include "layout/Canvas.h"
 #include "output/PrinterBackend.h"
+#include "output/SnapshotWriters.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ struct AlbumPageOptions {
     QSize size = kPrintArea;
     long long page = 1;
     QString out;
+    PageFileKind kind = PageFileKind::Png;  // by the extension of out
     QString printer;
     bool hasPrinter = false;
 };
@@ -96,8 +99,7 @@ int parseOptions(const QStringList& given, bool forPrint, AlbumPageOptions& o) {
     }
     if (!forPrint) {
         if (!hasOut || o.out.isEmpty()) return usageError(QStringLiteral("--out FILE is required"));
-        PageFileKind kind;
-        if (!pageFileKindFor(o.out, kind))
+        if (!pageFileKindFor(o.out, o.kind))
             return usageError(
                 QStringLiteral("the output must end in .bmp, .jpg, .png or .pdf: %1").arg(o.out));
     }
@@ -128,13 +130,11 @@ int runAlbumPage(CliContext& ctx) {
     if (!model.RenderAlbumPage(o.size, AlbumPageModel::Drawing::LayoutChange))
         return cliFailure("album-page", QStringLiteral("the page could not be drawn"));
 
-    AppSettings settings;
-    if (ctx.services.store) settings.load(*ctx.services.store);
-    PageFileKind kind = PageFileKind::Png;
-    pageFileKindFor(o.out, kind);
+    const int jpegQuality =
+        ctx.services.store ? readSettingInt(*ctx.services.store, setting::JPGQuality) : AppSettings().JPGQuality;
     bool ok = false;
     QString writeError;
-    if (kind == PageFileKind::Pdf) {
+    if (o.kind == PageFileKind::Pdf) {
         PdfPages pdf;
         const QSizeF inches(double(o.size.width()) / kPdfResolution,
                             double(o.size.height()) / kPdfResolution);
@@ -143,7 +143,7 @@ int runAlbumPage(CliContext& ctx) {
     } else {
         CxImage page;
         ok = Canvas::keptPageFrom(model.cachedPreview(), page) &&
-             writePageFile(page, kind, settings.JPGQuality, o.out, writeError);
+             writePageFile(page, o.kind, jpegQuality, o.out, writeError);
     }
     if (!ok)
         return cliFailure(

@@ -5,9 +5,6 @@
 
 #include <QString>
 
-// PdfPages, the writer of a PDF of many pages.
-#include "output/SnapshotWriters.h"
-
 class CxImage;
 
 enum class PageFileKind { Bmp, Jpeg, Png, Pdf };

@@ -18,6 +18,7 @@
 #include "layout/PageSetup.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
+#include "output/SnapshotWriters.h"
 
 namespace {
 

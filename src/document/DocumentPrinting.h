@@ -13,15 +13,15 @@ class PrintDocument;
 // services needs notifier and printer.
 PrintResult PrintDocumentPage(PrintDocument& document, const Services& services);
 
-// The batch print of the document's list: every page rendered by the document and
-// printed like the Print command, waiting for the queue between pages. pause, when
-// given, replaces the queue wait (tests); a close of the main window meanwhile asks
-// the batch to stop (PrintDocument::requestStop). services needs notifier, printer
-// and progress.
 // The alignment page for the document's template, placed as its pages are, moved by
 // the given offsets (the ones being tried, not yet kept). services needs printer.
 PrintResult PrintDocumentAlignmentPage(PrintDocument& document, const Services& services,
                                        const AlignmentOffsets& offsets);
 
+// The batch print of the document's list: every page rendered by the document and
+// printed like the Print command, waiting for the queue between pages. pause, when
+// given, replaces the queue wait (tests); a close of the main window meanwhile asks
+// the batch to stop (PrintDocument::requestStop). services needs notifier, printer
+// and progress.
 bool BatchPrintDocument(PrintDocument& document, const Services& services,
                         std::function<void(int milliseconds)> pause = {});

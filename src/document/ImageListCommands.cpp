@@ -247,8 +247,6 @@ void ImageListCommands::exportToAlbum() {
         updateCommandStates();
         return;
     }
-    // Only a full stop in the file name itself counts: on this system folder
-    // names such as "john.doe" or ".local" often hold one.
     const QString chosen = name;
     name = withAlbumExtension(name);
     if (!ConfirmReplacingFile(chosen, name, services_.notifier)) {

@@ -180,7 +180,6 @@ public:
 
     // Loading with an embedded colour profile (JPEG, PNG, TIFF, HEIF): convert to sRGB.
     void SetColorManage(bool on) { colorManage_ = on; }
-    bool GetColorManage() const { return colorManage_; }
 
     // Set by the JPEG decoder from the EXIF block (0 when none).
     int GetExifOrientation() const { return exifOrientation_; }

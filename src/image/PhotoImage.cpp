@@ -122,11 +122,7 @@ bool PhotoImage::ColorManagePhotos() {
     return g_colorManagePhotos.load();
 }
 
-namespace {
-
-// The format a file's first bytes show, for the formats the loader also tells by
-// content: HEIF and AVIF, which phones and transfer tools save under any name.
-int sniffedFormat(const QString& path) {
+int heifFormatByContent(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return CXIMAGE_FORMAT_UNKNOWN;
     const QByteArray head = file.read(4096);  // the file type box, however many brands it lists
@@ -136,8 +132,6 @@ int sniffedFormat(const QString& path) {
 bool isHeifFormat(int format) {
     return format == CXIMAGE_FORMAT_HEIF || format == CXIMAGE_FORMAT_AVIF;
 }
-
-}  // namespace
 
 int PhotoImage::LoadFileRasterOnly(const QString& path) {
     bool tried = false;
@@ -151,7 +145,7 @@ int PhotoImage::loadRasterPath(const QString& path, bool& tried) {
     tried = byName != CXIMAGE_FORMAT_UNKNOWN;
     if (tried && loadRaster(path, byName)) return 1;
     if (isHeifFormat(byName)) return 0;  // its decoder reads both kinds already
-    const int byContent = sniffedFormat(path);
+    const int byContent = heifFormatByContent(path);
     if (byContent == CXIMAGE_FORMAT_UNKNOWN) return 0;
     tried = true;
     return loadRaster(path, byContent);

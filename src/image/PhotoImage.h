@@ -99,6 +99,10 @@ private:
 // The raster format code for a path's extension (text after the last '.', lower-cased),
 // or CXIMAGE_FORMAT_UNKNOWN when the raster path does not take it.
 int rasterFormatForPath(const QString& path);
+// HEIF or AVIF when a file's first bytes show one (phones and transfer tools save them
+// under any name), else CXIMAGE_FORMAT_UNKNOWN.
+int heifFormatByContent(const QString& path);
+bool isHeifFormat(int format);
 
 // The resolution a system picture records, in whole dots per inch (96 when it records none).
 int imageDpi(int dotsPerMetre);

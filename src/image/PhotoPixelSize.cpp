@@ -14,8 +14,7 @@
 namespace {
 
 bool readRasterSize(const QString& path, int format, int& width, int& height) {
-    const bool heif = format == CXIMAGE_FORMAT_HEIF || format == CXIMAGE_FORMAT_AVIF;
-    if (heif && !PhotoImage::ApplyExifOrientation()) {
+    if (isHeifFormat(format) && !PhotoImage::ApplyExifOrientation()) {
         // Its size as stored is known only to the decoder (see ReadHeifHeaderSize).
         PhotoImage photo;
         if (!photo.LoadFileRasterOnly(path)) return false;
@@ -133,21 +132,14 @@ bool readSystemSize(const QString& path, int& width, int& height) {
     return true;
 }
 
-// HEIF and AVIF go to their decoder by content too, whatever the file is called.
-int heifByContent(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return CXIMAGE_FORMAT_UNKNOWN;
-    const QByteArray head = file.read(4096);  // the file type box, however many brands it lists
-    return SniffHeif(reinterpret_cast<const std::uint8_t*>(head.constData()), std::size_t(head.size()));
-}
-
 }  // namespace
 
 bool ReadPhotoPixelSize(const QString& path, int& width, int& height) {
     const int format = rasterFormatForPath(path);
     if (format != CXIMAGE_FORMAT_UNKNOWN && readRasterSize(path, format, width, height)) return true;
-    if (format != CXIMAGE_FORMAT_HEIF && format != CXIMAGE_FORMAT_AVIF) {
-        const int byContent = heifByContent(path);
+    // HEIF and AVIF go to their decoder by content too, whatever the file is called.
+    if (!isHeifFormat(format)) {
+        const int byContent = heifFormatByContent(path);
         if (byContent != CXIMAGE_FORMAT_UNKNOWN) return readRasterSize(path, byContent, width, height);
     }
     return readSystemSize(path, width, height);

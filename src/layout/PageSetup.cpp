@@ -8,8 +8,6 @@
 #include "core/SettingsTable.h"
 #include "layout/TemplateCatalogue.h"
 
-namespace {}
-
 PaperSizes PaperSizes::fromSettings(const AppSettings& s) {
     return PaperSizes{s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn, s.MaxTemplateHeightIn};
 }

@@ -543,7 +543,7 @@ TemplatePageSizes pageSizesForTemplate(const QString& name, double userWidth, do
         {"DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in", 8.5, 11, 8, 10.7},
     };
     TemplatePageSizes s;
-    s.borderless = name.contains(QLatin1String("Borderless"));
+    s.borderless = isBorderlessTemplate(name);
     for (const Entry& e : table) {
         if (!name.contains(QLatin1String(e.key))) continue;
         if (e.paperW == 0) {

@@ -169,9 +169,10 @@ bool BatchPrint(BatchPrintContext& ctx) {
         lastShown = jobCount;
         lastStateShown = stateText;
     };
+    // Before the first page; every later page follows the read after a poll.
+    readState();
     while (goOn && page <= pageCount) {
         if (jobCount < 1) {
-            readState();
             const KeptPage* current = ctx.hooks.currentPage ? ctx.hooks.currentPage() : nullptr;
             const PrintResult printed =
                 PrintPage(ctx.settings, ctx.list.isEmpty(), current, printer, notifier);

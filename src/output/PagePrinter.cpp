@@ -18,6 +18,11 @@
 
 namespace {
 
+// A page area this close to the template's size is paper printable to its edges.
+bool inBorderlessBand(double ratio) {
+    return ratio >= print_limits::kBorderless && ratio < print_limits::kTooLarge;
+}
+
 // Real to integer by truncation toward zero, kept inside int (a stored size can be absurd).
 int truncToInt(double v) {
     if (!std::isfinite(v)) return 0;
@@ -152,8 +157,7 @@ QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int b
             // Paper printable to its edges is filled; the thin margin PageFit keeps on
             // such a sheet would print as the border the template is meant to avoid.
             const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
-            if (hasPrintableArea(page) && ratio >= print_limits::kBorderless &&
-                ratio < print_limits::kTooLarge)
+            if (hasPrintableArea(page) && inBorderlessBand(ratio))
                 return QRect(0, 0, page.width, page.height);
             return pageFit(page, sizes, bitmapWidth, bitmapHeight);
         }
@@ -265,7 +269,7 @@ bool CheckBorderlessPage(PrinterBackend& backend, Notifier& notifier, const Pape
     // Pages choose their paper when they print; until then the queue's paper stays.
     backend.useBorderlessMedia(false);
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
-    if (ratio >= print_limits::kBorderless && ratio < print_limits::kTooLarge) return false;
+    if (inBorderlessBand(ratio)) return false;
     QString text = QString::asprintf(
         "Your printer is not setup for borderless printing for the template\nyou have selected. Your current "
         "template size is %.02lf x %.02lf inches.\nFor best results, your printer page size should be set "

@@ -13,10 +13,8 @@
 #include "print/CupsLibrary.h"
 
 namespace {
-// CUPS names an instance "queue/instance"; the queue itself is the part before the slash.
 QByteArray queueName(const QString& printerName) {
-    const qsizetype slash = printerName.indexOf(QLatin1Char('/'));
-    return (slash < 0 ? printerName : printerName.left(slash)).toUtf8();
+    return printerQueueName(printerName).toUtf8();
 }
 
 bool isKnownPrinter(const QString& name) {

@@ -1,6 +1,5 @@
 #include "ui/helpbrowser/HelpBrowser.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,13 +19,7 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QDialog(parent) {
     browser_->setAccessibleName(tr("Page"));
     // Pages link to each other; a link that leaves the computer goes to the desktop.
     browser_->setOpenLinks(true);
-    browser_->setOpenExternalLinks(false);
-    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        if (!url.isLocalFile() && !url.isRelative()) {
-            browser_->setSource(browser_->source());
-            QDesktopServices::openUrl(url);
-        }
-    });
+    browser_->setOpenExternalLinks(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);

@@ -8,7 +8,6 @@
 
 #include "core/AppSettings.h"
 
-struct AppSettings;
 struct PageReport;
 
 namespace layout_setup {
