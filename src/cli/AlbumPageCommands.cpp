@@ -130,8 +130,8 @@ int runAlbumPage(CliContext& ctx) {
     if (!model.RenderAlbumPage(o.size, AlbumPageModel::Drawing::LayoutChange))
         return cliFailure("album-page", QStringLiteral("the page could not be drawn"));
 
-    const int jpegQuality =
-        ctx.services.store ? readSettingInt(*ctx.services.store, setting::JPGQuality) : AppSettings().JPGQuality;
+    const int jpegQuality = ctx.services.store ? readSettingInt(*ctx.services.store, setting::JPGQuality)
+                                               : AppSettings().JPGQuality;
     bool ok = false;
     QString writeError;
     if (o.kind == PageFileKind::Pdf) {

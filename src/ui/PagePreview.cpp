@@ -6,7 +6,8 @@
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
 
-DocumentPagePreview::DocumentPagePreview(PrintDocument& document, const QString& accessibleName, QWidget* parent)
+DocumentPagePreview::DocumentPagePreview(PrintDocument& document, const QString& accessibleName,
+                                         QWidget* parent)
     : QWidget(parent), document_(document) {
     setMinimumSize(240, 300);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -218,8 +218,8 @@ AlbumEditor::~AlbumEditor() {
     model_.reset();
 }
 
-QAction* AlbumEditor::addCommand(Command command, const QString& text, const QString& tip, const QKeySequence& keys,
-                                  const QIcon& icon, bool tipNamesKeys) {
+QAction* AlbumEditor::addCommand(Command command, const QString& text, const QString& tip,
+                                 const QKeySequence& keys, const QIcon& icon, bool tipNamesKeys) {
     auto* a = new QAction(icon, text, this);
     QString fullTip = tip;
     if (!keys.isEmpty()) {

@@ -105,7 +105,6 @@ private:
     CSlotStatsDlg* dialog_;
 };
 
-
 // Bars in the curves' colours, for the histogram button.
 QIcon histogramIcon() {
     QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
