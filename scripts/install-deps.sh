@@ -16,6 +16,11 @@ PACKAGES=(
   googletest libgtest-dev
   xvfb xauth locales
   cups cups-client cups-filters ghostscript printer-driver-cups-pdf poppler-utils
+  # Translations (lrelease, Qt's own texts) and the Debian package: dpkg-shlibdeps for its
+  # Depends, appstreamcli for the metainfo, groff and man-db for the man pages, the MIME
+  # database tools for the file types.
+  qt6-l10n-tools qt6-translations-l10n
+  dpkg-dev appstream groff-base man-db shared-mime-info
 )
 
 missing=()

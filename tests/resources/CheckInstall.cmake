@@ -12,7 +12,9 @@ foreach(path
     bin/snapvale
     bin/snapvale-cli
     share/applications/snapvale.desktop
+    share/metainfo/com.tarnwick.snapvale.metainfo.xml
     share/mime/packages/snapvale.xml
+    share/bash-completion/completions/snapvale-cli
     share/icons/hicolor/48x48/apps/snapvale.png
     share/icons/hicolor/256x256/apps/snapvale.png
     share/icons/hicolor/scalable/apps/snapvale.svg)
@@ -34,6 +36,16 @@ macro(compare_tree expected_root actual_root what)
 endmacro()
 compare_tree("${STAGE_DATA}/Images" "${PREFIX}/share/snapvale/Images" "sample photos")
 compare_tree("${SOURCE_DIR}/resources/html" "${PREFIX}/share/snapvale/html" "help pages")
+# Everything staged beside them (translations, say) goes along.
+compare_tree("${STAGE_DATA}" "${PREFIX}/share/snapvale" "data folders")
+
+# A man page for each program, whichever way it was compressed.
+foreach(program snapvale snapvale-cli)
+  file(GLOB page "${PREFIX}/share/man/man1/${program}.1" "${PREFIX}/share/man/man1/${program}.1.gz")
+  if(NOT page)
+    list(APPEND missing share/man/man1/${program}.1)
+  endif()
+endforeach()
 
 file(GLOB photos "${PREFIX}/share/snapvale/Images/*")
 list(LENGTH photos photo_count)
