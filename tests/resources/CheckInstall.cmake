@@ -15,6 +15,7 @@ foreach(path
     share/metainfo/com.tarnwick.snapvale.metainfo.xml
     share/mime/packages/snapvale.xml
     share/bash-completion/completions/snapvale-cli
+    share/doc/snapvale/changelog.gz
     share/icons/hicolor/48x48/apps/snapvale.png
     share/icons/hicolor/256x256/apps/snapvale.png
     share/icons/hicolor/scalable/apps/snapvale.svg)
