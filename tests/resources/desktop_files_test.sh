@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The files the desktop reads agree with each other and with the build: the file types
 # compile into a MIME database, the menu entry and the metainfo claim every type we
-# define, the metainfo's launchable is our menu entry and its newest release is this
-# version.
-#   desktop_files_test.sh RESOURCES_DIR VERSION
+# define, the metainfo's launchable is our menu entry, its newest release is this
+# version and its screenshots are those in docs/, at their true sizes.
+#   desktop_files_test.sh SOURCE_DIR VERSION
 set -u
-resources=$1
+resources=$1/resources
+docs=$1/docs
 version=$2
 desktop=$resources/snapvale.desktop
 mime=$resources/mime/snapvale.xml
@@ -47,6 +48,25 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -1 | sed 's/.*version="\(.*\)"/\1/')
 [[ $newest == "$version" ]] || fail "the newest release in the metainfo is \"$newest\", the build is $version"
+
+# Width and height from a PNG's header.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{printf "%d %d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}'
+}
+shots=0
+while IFS= read -r image; do
+    url=$(sed 's:.*>\(.*\)</image>.*:\1:' <<<"$image")
+    width=$(sed -n 's/.*width="\([0-9]*\)".*/\1/p' <<<"$image")
+    height=$(sed -n 's/.*height="\([0-9]*\)".*/\1/p' <<<"$image")
+    file=$docs/$(basename "$url")
+    shots=$((shots + 1))
+    if [[ ! -f $file ]]; then
+        fail "the screenshot $url is not in docs/"
+    elif [[ "$(png_size "$file")" != "$width $height" ]]; then
+        fail "$file is $(png_size "$file"), the metainfo says $width x $height"
+    fi
+done < <(grep '<image' "$metainfo")
+((shots > 0)) || fail "the metainfo shows no screenshot"
 
 if ((failures)); then
     echo "$failures desktop file checks failed" >&2
