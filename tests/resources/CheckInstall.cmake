@@ -16,7 +16,12 @@ foreach(path
     share/mime/packages/snapvale.xml
     share/bash-completion/completions/snapvale-cli
     share/doc/snapvale/changelog.gz
+    share/icons/hicolor/16x16/apps/snapvale.png
+    share/icons/hicolor/24x24/apps/snapvale.png
+    share/icons/hicolor/32x32/apps/snapvale.png
     share/icons/hicolor/48x48/apps/snapvale.png
+    share/icons/hicolor/64x64/apps/snapvale.png
+    share/icons/hicolor/128x128/apps/snapvale.png
     share/icons/hicolor/256x256/apps/snapvale.png
     share/icons/hicolor/scalable/apps/snapvale.svg)
   if(NOT EXISTS "${PREFIX}/${path}")
@@ -45,6 +50,22 @@ foreach(program snapvale snapvale-cli)
   file(GLOB page "${PREFIX}/share/man/man1/${program}.1" "${PREFIX}/share/man/man1/${program}.1.gz")
   if(NOT page)
     list(APPEND missing share/man/man1/${program}.1)
+  endif()
+endforeach()
+
+# Each theme icon is as big as the folder it sits in says (width and height from the
+# PNG header).
+file(GLOB icons "${PREFIX}/share/icons/hicolor/*x*/apps/snapvale.png")
+foreach(icon ${icons})
+  string(REGEX MATCH "/([0-9]+)x([0-9]+)/apps/" folder "${icon}")
+  set(want "${CMAKE_MATCH_1} ${CMAKE_MATCH_2}")
+  file(READ "${icon}" header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 w)
+  string(SUBSTRING "${header}" 8 8 h)
+  math(EXPR w "0x${w}")
+  math(EXPR h "0x${h}")
+  if(NOT "${w} ${h}" STREQUAL want)
+    message(FATAL_ERROR "${icon} is ${w} x ${h}")
   endif()
 endforeach()
 

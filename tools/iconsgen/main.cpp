@@ -3,7 +3,7 @@
 //   iconsgen RESOURCES_DIR
 //
 // lamps/LED_*.png      status lamps, 32 x 32, drawn here
-// icons/snapvale-N.png the program icon at 48 and 256 pixels, from icons/snapvale.svg
+// icons/snapvale-N.png the program icon at the icon theme's sizes, 16 to 256 pixels, from icons/snapvale.svg
 // toolbar/N.png        24 x 24 toolbar icons, from toolbar/N.svg
 // images/137.jpg       the seamless background tile behind the page, 128 x 128
 #include <QDir>
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
         ok &=
             save(lamp(l.colour, 32), dir.filePath(QStringLiteral("lamps/%1.png").arg(QLatin1String(l.name))));
 
-    for (int size : {48, 256}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QImage icon = renderSvg(dir.filePath(QStringLiteral("icons/snapvale.svg")), size);
         ok &= !icon.isNull() && save(icon, dir.filePath(QStringLiteral("icons/snapvale-%1.png").arg(size)));
     }
