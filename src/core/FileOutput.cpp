@@ -92,13 +92,19 @@ bool FileOutput::commit() {
         cancel();
         return false;
     }
-    bool ok;
+    // Flushed first and checked here: a save file whose buffered bytes fail to reach
+    // the disk at commit is renamed into place all the same, cut short.
+    errno = 0;
+    bool ok = file_->flush() && file_->error() == QFileDevice::NoError;
+    if (!ok) {
+        keepError(errno);
+        cancel();
+        return false;
+    }
     errno = 0;
     if (direct_) {
-        ok = file_->flush();
-        if (!ok) keepError(errno);
         file_->close();
-        ok = ok && file_->error() == QFileDevice::NoError;
+        ok = file_->error() == QFileDevice::NoError;
     } else {
         ok = static_cast<QSaveFile*>(file_.get())->commit();
     }

@@ -1,14 +1,13 @@
 // Files written whole or not at all, and a failed write told in the system's words:
 // on /dev/full (a disk that is always full) and under a file size limit, for the
 // output file itself and for every snapshot writer.
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <csignal>
 
+#include "FileSizeLimit.h"
 #include "core/FileOutput.h"
 #include "image/CxImage.h"
 #include "layout/Canvas.h"
@@ -24,27 +23,6 @@ bool isCharacterDevice(const QString& path) {
     struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
 }
-
-// Every write past `bytes` fails, as on a nearly full disk (the write that crosses
-// the limit is cut short without an error; the next one fails).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 CxImage page(int w, int h) {
     CxImage image;
@@ -119,21 +97,28 @@ TEST_F(FileOutputTest, AFullDiskIsToldInTheSystemsWords) {
     EXPECT_TRUE(isCharacterDevice(kFull));
 }
 
+// Small writes wait in Qt's buffer and fail only at commit, where a save file would
+// still be renamed into place cut short; large ones are cut short on the way.
 TEST_F(FileOutputTest, AWriteCutShortIsAFailureWithItsReason) {
-    const QString file = writeFile("big.bin", "old");
-    bool committed = true;
-    QString error;
-    {
-        const FileSizeLimit limit(4096);
-        FileOutput out(file);
-        ASSERT_TRUE(out.open());
-        out.write(QByteArray(100000, 'x'));
-        committed = out.commit();
-        error = out.errorText();
+    for (const int size : {2000, 100000}) {
+        SCOPED_TRACE(size);
+        const QString file = writeFile("big.bin", "old");
+        bool committed = true;
+        QString error;
+        {
+            const FileSizeLimit limit(512);
+            FileOutput out(file);
+            ASSERT_TRUE(out.open());
+            out.write(QByteArray(size, 'x'));
+            committed = out.commit();
+            error = out.errorText();
+        }
+        EXPECT_FALSE(committed);
+        EXPECT_EQ(error, QStringLiteral("File too large"));
+        EXPECT_EQ(readFileBytes(file), "old");
+        EXPECT_EQ(QDir(dirPath()).entryList({"big.bin*"}, QDir::Files | QDir::Hidden),
+                  QStringList({"big.bin"}));
     }
-    EXPECT_FALSE(committed);
-    EXPECT_EQ(error, QStringLiteral("File too large"));
-    EXPECT_EQ(readFileBytes(file), "old");
 }
 
 TEST_F(FileOutputTest, EverySnapshotWriterSaysWhyItFailed) {
