@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
+#include "core/FileOutput.h"
 #include "core/Seams.h"
 
 namespace {
@@ -97,14 +97,11 @@ bool readWholeFile(const QString& path, qint64 limit, QByteArray& out) {
     return true;
 }
 
-bool writeWholeFile(const QString& path, const QByteArray& data) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(data) != data.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+bool writeWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr) {
+    FileOutput f(path);
+    const bool ok = f.open() && f.write(data) && f.commit();
+    if (!ok && error) *error = f.errorText();
+    return ok;
 }
 
 int hexDigitValue(unsigned char c) {
@@ -165,13 +162,13 @@ QByteArray FormatAlbumFile(const Album& album, const QDateTime& when, const QByt
 }
 
 bool WriteAlbumFile(const QString& fileName, const Album& album, const QDateTime& when,
-                    const QString& thumbnailTextPath) {
+                    const QString& thumbnailTextPath, QString* error) {
     QByteArray thumbnail;
     if (thumbnailTextPath.isEmpty() || !readWholeFile(thumbnailTextPath, kMaxThumbnailFileBytes, thumbnail))
         thumbnail = QByteArray();  // null: no thumbnail section
     else if (thumbnail.isNull())
         thumbnail = QByteArray("");  // an empty working text still gives the section
-    return writeWholeFile(fileName, FormatAlbumFile(album, when, thumbnail));
+    return writeWholeFile(fileName, FormatAlbumFile(album, when, thumbnail), error);
 }
 
 AlbumReadResult ParseAlbumData(const QByteArray& data, QStringList& files) {

@@ -41,10 +41,12 @@ QByteArray FormatAlbumFile(const Album& album, const QDateTime& when, const QByt
 
 // Writes the album through a temporary file in the same folder that replaces the
 // old file only when everything was written. Returns false, leaving any old file
-// as it was, when the file cannot be created or written. The thumbnail section
-// copies the working thumbnail text at thumbnailTextPath when it can be read.
+// as it was, when the file cannot be created or written; error (when given) then says
+// why ("Cannot open " and the path, or the failed write's "No space left on device").
+// The thumbnail section copies the working thumbnail text at thumbnailTextPath when it
+// can be read.
 bool WriteAlbumFile(const QString& fileName, const Album& album, const QDateTime& when,
-                    const QString& thumbnailTextPath = workingThumbnailTextPath());
+                    const QString& thumbnailTextPath = workingThumbnailTextPath(), QString* error = nullptr);
 
 // What the full reader found in one file.
 struct AlbumReadResult {

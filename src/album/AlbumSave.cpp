@@ -11,10 +11,10 @@ AlbumLayout albumLayoutFromSettings(SettingsStore& store) {
 }
 
 bool SaveAlbumWithThumbnail(AlbumPageModel& pages, const QString& fileName, const Album& album,
-                            const QDateTime& when, const QSize& previewArea) {
+                            const QDateTime& when, const QSize& previewArea, QString* error) {
     const bool previewed = !pages.isEmpty() && !pages.preview(previewArea).isNull();
     const bool thumbnail = previewed && pages.MakeAlbumThumbnail();
-    return WriteAlbumFile(fileName, album, when, thumbnail ? workingThumbnailTextPath() : QString());
+    return WriteAlbumFile(fileName, album, when, thumbnail ? workingThumbnailTextPath() : QString(), error);
 }
 
 QString withAlbumExtension(const QString& chosen) {

@@ -23,9 +23,10 @@ AlbumLayout albumLayoutFromSettings(SettingsStore& store);
 // Makes the thumbnail from the preview page (drawn at previewArea first when none is
 // cached) and writes the album with it. When no thumbnail can be made this time, the
 // album is written without one rather than with whatever another album left in the
-// shared working files. False when the file could not be written.
+// shared working files. False when the file could not be written, with error as for
+// WriteAlbumFile.
 bool SaveAlbumWithThumbnail(AlbumPageModel& pages, const QString& fileName, const Album& album,
-                            const QDateTime& when, const QSize& previewArea);
+                            const QDateTime& when, const QSize& previewArea, QString* error = nullptr);
 
 // The name a save writes to: ".pho" added when the file name itself holds no full stop
 // (a folder such as "john.doe" does not count).

@@ -140,6 +140,7 @@ int runAlbumPage(CliContext& ctx) {
                             double(o.size.height()) / kPdfResolution);
         ok = pdf.open(o.out, inches, kPdfResolution, QStringLiteral("Album page %1").arg(o.page)) &&
              pdf.addPage(model.cachedPreview()) && pdf.close();
+        writeError = pdf.errorText();
     } else {
         CxImage page;
         ok = Canvas::keptPageFrom(model.cachedPreview(), page) &&

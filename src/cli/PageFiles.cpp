@@ -25,11 +25,11 @@ bool writePageFile(const CxImage& page, PageFileKind kind, int jpegQuality, cons
     errorText.clear();
     switch (kind) {
         case PageFileKind::Bmp:
-            return WriteBmp(page, path);
+            return WriteBmp(page, path, &errorText);
         case PageFileKind::Jpeg:
             return WriteJpeg(page, jpegQuality, path, errorText);
         case PageFileKind::Png:
-            return WritePng(page, path);
+            return WritePng(page, path, &errorText);
         case PageFileKind::Pdf:
             break;
     }

@@ -13,6 +13,6 @@ enum class PageFileKind { Bmp, Jpeg, Png, Pdf };
 bool pageFileKindFor(const QString& path, PageFileKind& kind);
 
 // One page as a file of its own (not PDF). False when it cannot be written; errorText
-// then holds the JPEG writer's reason, if it gave one.
+// then holds the writer's reason ("No space left on device").
 bool writePageFile(const CxImage& page, PageFileKind kind, int jpegQuality, const QString& path,
                    QString& errorText);

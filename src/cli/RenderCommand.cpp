@@ -188,7 +188,7 @@ int runRender(CliContext& ctx) {
     if (kind == PageFileKind::Pdf &&
         !pdf.open(out, QSizeF(settings.MaxTemplateWidthIn, settings.MaxTemplateHeightIn),
                   settings.PageResolution, plan.layoutText))
-        return failure(QStringLiteral("cannot write %1").arg(out));
+        return failure(QStringLiteral("cannot write %1 (%2)").arg(out, pdf.errorText()));
 
     QStringList written;
     int failed = 0;
@@ -219,7 +219,10 @@ int runRender(CliContext& ctx) {
         }
     }
     if (kind == PageFileKind::Pdf) {
-        if (!pdf.close()) return failure(QStringLiteral("nothing was written to %1").arg(out));
+        if (!pdf.close())
+            return failure(pdf.errorText().isEmpty()
+                               ? QStringLiteral("nothing was written to %1").arg(out)
+                               : QStringLiteral("cannot write %1 (%2)").arg(out, pdf.errorText()));
         cliOut(out);
     } else {
         for (const QString& path : written) cliOut(path);

@@ -262,12 +262,14 @@ void ImageListCommands::exportToAlbum() {
     AlbumPageModel pages(nullptr, services_.notifier);
     if (services_.store) pages.setLayout(albumLayoutFromSettings(*services_.store));
     pages.setFiles(album.files);
-    if (!SaveAlbumWithThumbnail(pages, name, album, when, kDefaultPreviewArea)) {
+    QString error;
+    if (!SaveAlbumWithThumbnail(pages, name, album, when, kDefaultPreviewArea, &error)) {
         // The list still comes from where it came from; the album named nothing.
         if (services_.notifier)
-            services_.notifier->message(QStringLiteral("Snapvale Error: Album Not Saved"),
-                                        QStringLiteral("Unable to write the photo album file:\n%1").arg(name),
-                                        MessageKind::Error);
+            services_.notifier->message(
+                QStringLiteral("Snapvale Error: Album Not Saved"),
+                QStringLiteral("Unable to write the photo album file:\n%1\n%2").arg(name, error),
+                MessageKind::Error);
         updateCommandStates();
         return;
     }

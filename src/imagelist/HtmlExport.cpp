@@ -1,11 +1,11 @@
 #include "imagelist/HtmlExport.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cmath>
 
 #include "core/AppServices.h"
+#include "core/FileOutput.h"
 #include "core/ProgressWindow.h"
 #include "core/Seams.h"
 #include "core/WaitCursor.h"
@@ -76,13 +76,18 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
     const QString versionText = htmlVersionText();
     const QString path = outputPath.isEmpty() ? htmlExportPath() : outputPath;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    bool writeOk = true;
-    auto put = [&](const QString& text) {
-        const QByteArray bytes = text.toUtf8();
-        if (writeOk && file.write(bytes) != bytes.size()) writeOk = false;
+    FileOutput file(path);
+    if (!file.open()) return false;
+    // A page whose bytes did not reach the disk is said so with the system's reason;
+    // the person would otherwise look for it in vain.
+    auto reportWriteFailure = [&] {
+        if (services.notifier)
+            services.notifier->message(
+                QStringLiteral("Snapvale Error: Web Page Not Saved"),
+                QStringLiteral("Unable to write the web page:\n%1\n%2").arg(path, file.errorText()),
+                MessageKind::Error);
     };
+    auto put = [&](const QString& text) { file.write(text.toUtf8()); };
 
     std::unique_ptr<ProgressWindow> progress = services.progress ? services.progress->makeProgressWindow()
                                                                  : std::make_unique<SilentProgressWindow>();
@@ -141,13 +146,14 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
     }
 
     put(htmlPageTail());
-    // A page that did not reach the disk completely is a failure, never a success.
-    if (!writeOk) {
-        file.cancelWriting();
+    // A page that did not reach the disk completely is a failure, never a success;
+    // one the person stopped is kept, shorter.
+    const bool writeFailed = !file.commit();
+    progress->destroy();
+    if (writeFailed) {
+        reportWriteFailure();
         result = false;
     }
-    if (!file.commit()) result = false;
-    progress->destroy();
 
     if (result && services.notifier) {
         const int button = services.notifier->plain(

@@ -25,7 +25,8 @@ QString htmlPageTail();
 // (services.notifier asks first). stopAsked, when given, is asked after every pump:
 // true counts as the progress window's Cancel (the main window was closed). At the
 // end offers to open the page through services.launcher. Returns true when the page
-// was written completely; false when it could not be written (nothing is shown then)
-// or the person stopped it (the page then ends after the last row written).
+// was written completely; false when it could not be created (nothing is shown then),
+// could not be written (a full disk: an error names the system's reason and the old
+// page stays) or the person stopped it (the page then ends after the last row written).
 bool ExportImageListHtml(const ImageList& list, const Services& services,
                          const QString& outputPath = QString(), const std::function<bool()>& stopAsked = {});

@@ -122,18 +122,15 @@ bool SaveCanvasCommand::run(const KeptPage& kept) {
         WaitCursor wait;
         switch (target.type) {
             case SnapshotType::Png:
-                written = WritePng(keptPage, target.path);
+                written = WritePng(keptPage, target.path, &error);
                 break;
             case SnapshotType::Pdf:
-                written = WritePdf(kept, target.path, QStringLiteral("Snapvale Snapshot"));
+                written = WritePdf(kept, target.path, QStringLiteral("Snapvale Snapshot"), &error);
                 break;
             default:
-                written = WriteBmp(keptPage, target.path);
+                written = WriteBmp(keptPage, target.path, &error);
                 break;
         }
-        if (!written)
-            error = keptPage.IsValid() ? QStringLiteral("Cannot open ") + target.path
-                                       : QStringLiteral("Invalid input data");
     }
     // A snapshot that did not reach the disk is said so: the person would otherwise
     // believe the page saved.

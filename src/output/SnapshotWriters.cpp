@@ -4,7 +4,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "core/FileOutput.h"
 #include "image/CxImage.h"
 #include "layout/Canvas.h"
 
@@ -44,14 +44,11 @@ std::uint64_t colourEntries(const std::uint8_t* dib) {
     return bits <= 8 ? (std::uint64_t(1) << bits) : 0;
 }
 
-bool saveBytes(const QString& path, const QByteArray& head, const char* data, qint64 size) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(head) != head.size() || file.write(data, size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool saveBytes(const QString& path, const QByteArray& head, const char* data, qint64 size, QString* error) {
+    FileOutput file(path);
+    const bool ok = file.open() && file.write(head) && file.write(data, size) && file.commit();
+    if (!ok && error) *error = file.errorText();
+    return ok;
 }
 
 // 5-bit channel of a 16-bit pixel to 8 bits, as the snapshot writer always has.
@@ -141,16 +138,22 @@ QByteArray bmpFileHeader(const std::uint8_t* dib, std::size_t dibSize) {
     return head;
 }
 
-bool WritePng(const CxImage& page, const QString& path) {
-    if (!page.IsValid() || path.isEmpty()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(page.ToBitmap())) {
-        file.cancelWriting();
+bool WritePng(const CxImage& page, const QString& path, QString* error) {
+    if (!page.IsValid() || path.isEmpty()) {
+        if (error) *error = QStringLiteral("Invalid input data");
         return false;
     }
-    return file.commit();
+    FileOutput file(path);
+    bool ok = file.open();
+    if (ok) {
+        QImageWriter writer(file.device(), "png");
+        // A device error (a full disk) outranks the encoder's own account of it.
+        ok = writer.write(page.ToBitmap()) && file.commit();
+        if (!ok && error) *error = file.errorText().isEmpty() ? writer.errorString() : file.errorText();
+        return ok;
+    }
+    if (error) *error = file.errorText();
+    return false;
 }
 
 PdfPages::PdfPages() = default;
@@ -160,13 +163,16 @@ PdfPages::~PdfPages() {
     if (painter_) painter_->end();
     painter_.reset();
     writer_.reset();
-    if (file_) file_->cancelWriting();
+    if (file_) file_->cancel();
 }
 
 bool PdfPages::open(const QString& path, const QSizeF& pageInches, int resolution, const QString& title) {
-    file_ = std::make_unique<QSaveFile>(path);
-    if (!file_->open(QIODevice::WriteOnly)) return false;
-    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    file_ = std::make_unique<FileOutput>(path);
+    if (!file_->open()) {
+        error_ = file_->errorText();
+        return false;
+    }
+    writer_ = std::make_unique<QPdfWriter>(file_->device());
     writer_->setCreator(QStringLiteral("Snapvale"));
     writer_->setTitle(title);
     writer_->setResolution(resolution);
@@ -195,28 +201,37 @@ bool PdfPages::close() {
     painter_.reset();
     writer_.reset();
     if (!painted || pages_ == 0) {
-        file_->cancelWriting();
+        file_->cancel();
         file_.reset();
         return false;
     }
     const bool ok = file_->commit();
+    if (!ok) error_ = file_->errorText();
     file_.reset();
     return ok;
 }
 
-bool WritePdf(const KeptPage& page, const QString& path, const QString& title) {
-    if (!page.isValid() || path.isEmpty() || page.resolution <= 0) return false;
+bool WritePdf(const KeptPage& page, const QString& path, const QString& title, QString* error) {
+    if (!page.isValid() || path.isEmpty() || page.resolution <= 0) {
+        if (error) *error = QStringLiteral("Invalid input data");
+        return false;
+    }
     PdfPages pdf;
-    return pdf.open(path, QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), page.resolution,
-                    title) &&
-           pdf.addPage(page.image.ToBitmap()) && pdf.close();
+    const bool ok =
+        pdf.open(path, QSizeF(page.sizes.templateWidth, page.sizes.templateHeight), page.resolution, title) &&
+        pdf.addPage(page.image.ToBitmap()) && pdf.close();
+    if (!ok && error) *error = pdf.errorText().isEmpty() ? QStringLiteral("Write error") : pdf.errorText();
+    return ok;
 }
 
-bool WriteBmp(const CxImage& page, const QString& path) {
-    if (!page.IsValid() || path.isEmpty()) return false;
-    const QByteArray head = bmpFileHeader(page.GetDIB(), page.GetDIBSize());
-    if (head.isEmpty()) return false;
-    return saveBytes(path, head, reinterpret_cast<const char*>(page.GetDIB()), qint64(page.GetDIBSize()));
+bool WriteBmp(const CxImage& page, const QString& path, QString* error) {
+    const QByteArray head = page.IsValid() ? bmpFileHeader(page.GetDIB(), page.GetDIBSize()) : QByteArray();
+    if (head.isEmpty() || path.isEmpty()) {
+        if (error) *error = QStringLiteral("Invalid input data");
+        return false;
+    }
+    return saveBytes(path, head, reinterpret_cast<const char*>(page.GetDIB()), qint64(page.GetDIBSize()),
+                     error);
 }
 
 namespace {
@@ -356,9 +371,8 @@ bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& e
         errorText = QString::fromUtf8(job.error);
         return false;
     }
-    const bool saved =
-        saveBytes(path, QByteArray(), reinterpret_cast<const char*>(job.out), qint64(job.outSize));
+    const bool saved = saveBytes(path, QByteArray(), reinterpret_cast<const char*>(job.out),
+                                 qint64(job.outSize), &errorText);
     std::free(job.out);
-    if (!saved) errorText = QStringLiteral("Cannot open ") + path;
-    return errorText.isEmpty();
+    return saved && errorText.isEmpty();
 }

@@ -15,15 +15,17 @@
 class CxImage;
 class QPainter;
 class QPdfWriter;
-class QSaveFile;
+class FileOutput;
 struct KeptPage;
 
 // The 14-byte file header for a DIB block: "BM", block size + 14, two zero words,
 // and the pixel offset 54 + 4 x colour-table entries.
 QByteArray bmpFileHeader(const std::uint8_t* dib, std::size_t dibSize);
 
-// False when the page is empty or the file cannot be written.
-bool WriteBmp(const CxImage& page, const QString& path);
+// False when the page is empty or the file cannot be written; error (when given) then
+// says why: "Invalid input data", "Cannot open " and the path, or the failed write's
+// own text ("No space left on device").
+bool WriteBmp(const CxImage& page, const QString& path, QString* error = nullptr);
 
 // The DIB block's rows as top-down RGB bytes (width x 3 a row). Handles 1, 4, 8,
 // 16 (5-5-5), 24 and 32 bits a pixel; errorText is set and the result empty on a
@@ -33,11 +35,13 @@ QByteArray dibToRgbRows(const std::uint8_t* dib, std::size_t dibSize, int& width
 
 // JPEG at quality 0..100 (baseline tables, every table written). Success means
 // errorText stays empty; it is otherwise "Invalid input data", "Cannot open " and
-// the path, "Invalid bitmap bit count", or libjpeg's own message.
+// the path, "Invalid bitmap bit count", libjpeg's own message, or the failed write's
+// text ("No space left on device").
 bool WriteJpeg(const CxImage& page, int quality, const QString& path, QString& errorText);
 
-// PNG with the page's resolution in its pHYs chunk. False when nothing was written.
-bool WritePng(const CxImage& page, const QString& path);
+// PNG with the page's resolution in its pHYs chunk. False when nothing was written,
+// with error as for WriteBmp.
+bool WritePng(const CxImage& page, const QString& path, QString* error = nullptr);
 
 // One PDF for every page, each page of the given physical size, at the given
 // resolution so that one page pixel is one device pixel. Written through a temporary
@@ -53,14 +57,17 @@ public:
     bool addPage(const QImage& page);
     bool close();
     int pages() const { return pages_; }
+    // Why open() or close() failed: as for WriteBmp.
+    QString errorText() const { return error_; }
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<FileOutput> file_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     int pages_ = 0;
+    QString error_;
 };
 
 // One PDF page of the template's size in inches, the page drawn at its resolution.
-// False when nothing was written.
-bool WritePdf(const KeptPage& page, const QString& path, const QString& title);
+// False when nothing was written, with error as for WriteBmp.
+bool WritePdf(const KeptPage& page, const QString& path, const QString& title, QString* error = nullptr);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <csignal>
 
 #include "album/AlbumFile.h"
@@ -258,6 +259,18 @@ TEST_F(AlbumFileTest, WriteCutShortByAFullDiskKeepsTheOldAlbum) {
 
     EXPECT_FALSE(written);
     EXPECT_EQ(readFileBytes(file), before);
+    // Said in the system's words, here and on a full disk.
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    QString error;
+    EXPECT_FALSE(WriteAlbumFile(file, big, kWhen, QString(), &error));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(error, QStringLiteral("File too large"));
+    if (QFileInfo(QStringLiteral("/dev/full")).exists() && !QFileInfo(QStringLiteral("/dev/full")).isFile()) {
+        EXPECT_FALSE(WriteAlbumFile(QStringLiteral("/dev/full"), big, kWhen, QString(), &error));
+        EXPECT_EQ(error, QStringLiteral("No space left on device"));
+    }
     EXPECT_EQ(QDir(dirPath()).entryList({"trip*"}, QDir::Files | QDir::Hidden), QStringList({"trip.pho"}));
 
     // A folder that is not one cannot take an album either.

@@ -2,6 +2,7 @@
 // and mirrors under the orientation switch, and damaged or lying files.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/HeaderSize.h"
 
 namespace {
 
@@ -209,6 +211,75 @@ TEST(HeifDecoder, ThePhotoLoaderTakesThemByNameAndByContent) {
         photo.GetPixelSize(w, h);
         EXPECT_EQ(w, 37);
         EXPECT_EQ(h, 23);
+    }
+}
+
+// A grid or overlay is assembled on the canvas its own description names, not on the
+// size the file states elsewhere (all libheif reports before decoding). A canvas of
+// another size is refused, a vast one at once, before anything is allocated for it,
+// and the header reader refuses what the decoder refuses.
+TEST(HeifDecoder, GridCanvasesMustHaveTheStatedSize) {
+    const QByteArray heic = testFile("heic-rgb.heic");
+    const int grid = heic.indexOf("idat") + 4;  // its 1 x 1 grid: version, flags, rows, columns, 37, 23
+    ASSERT_GT(grid, 4);
+    ASSERT_EQ(heic.mid(grid, 8).toHex(), QByteArray("0000000000250017"));
+    auto withCanvas = [&](int width, int height) {
+        QByteArray b = heic;
+        b[grid + 4] = char(width >> 8);
+        b[grid + 5] = char(width);
+        b[grid + 6] = char(height >> 8);
+        b[grid + 7] = char(height);
+        return b;
+    };
+    auto headerSize = [](const QByteArray& b, int& w, int& h) {
+        MemoryHeaderSource source(reinterpret_cast<const std::uint8_t*>(b.constData()),
+                                  std::size_t(b.size()));
+        return ReadHeifHeaderSize(source, w, h);
+    };
+    struct Case {
+        QByteArray file;
+        const char* failure;  // nullptr: decodes at 37 x 23
+    };
+    const Case cases[] = {
+        {heic, nullptr},
+        {withCanvas(64, 64), "Corrupted HEIF file"},  // within the tile, yet not the stated size
+        {withCanvas(36, 23), "Corrupted HEIF file"},
+        {testFile("regress-grid-canvas-beyond-ispe.heic"), "CXIMAGE_MAX_MEMORY exceeded"},  // 32000 x 32000
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failure ? c.failure : "sound");
+        ASSERT_FALSE(c.file.isEmpty());
+        for (const bool turn : {false, true}) {
+            QElapsedTimer clock;
+            clock.start();
+            CxImage image;
+            const bool decoded = decode(c.file, image, oriented(turn));
+            EXPECT_LT(clock.elapsed(), 2000);
+            int w = 0, h = 0;
+            const bool sized = headerSize(c.file, w, h);
+            if (!c.failure) {
+                EXPECT_TRUE(decoded);
+                EXPECT_TRUE(sized);
+                EXPECT_EQ(image.GetWidth(), 37);
+                EXPECT_EQ(w, 37);
+                continue;
+            }
+            EXPECT_FALSE(decoded);
+            EXPECT_EQ(image.GetLastError().toStdString(), c.failure);
+            EXPECT_FALSE(sized);
+        }
+    }
+}
+
+// Its AV1 data is 32 x 3 where its boxes say 32 x 16: the picture is not what the
+// file states (and what the header reader reports), so it is damaged.
+TEST(HeifDecoder, CodedDataOfAnotherSizeThanTheBoxesIsRefused) {
+    const QByteArray file = testFile("regress-profile-space-outside-enum.avif");
+    ASSERT_FALSE(file.isEmpty());
+    for (const bool turn : {false, true}) {
+        CxImage image;
+        EXPECT_FALSE(decode(file, image, oriented(turn)));
+        EXPECT_EQ(image.GetLastError().toStdString(), "Corrupted HEIF file");
     }
 }
 

@@ -6,6 +6,7 @@
 #include "RefImage.h"
 #include "image/CxImage.h"
 #include "image/codecs/Codecs.h"
+#include "image/codecs/HeaderSize.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -218,4 +219,31 @@ TEST(OrientImage, TurnsEveryDepthAndTheAlphaPlaneAlike) {
     const RGBQuad topLeft = image.ReadColor(0, 2);
     ASSERT_TRUE(codecs::OrientImage(image, 6));
     EXPECT_EQ(image.ReadColor(2, 4), topLeft);
+}
+
+// ExtraSamples naming an alpha beside only three samples: there is no fourth sample to
+// be alpha, so the picture is plain RGB (the alpha was read from the next pixel's red,
+// and past the strip at the last pixel). Its header reader sizes it alike.
+TEST(TiffDecoder, AnExtraAlphaBesideThreeSamplesIsIgnored) {
+    const char* name = "regress-rgb-three-samples-extra-alpha.tif";
+    const QByteArray file = testFile(QString::fromLatin1(name));
+    ASSERT_FALSE(file.isEmpty());
+    CxImage image;
+    ASSERT_TRUE(decode(file, image)) << image.GetLastError().toStdString();
+    ASSERT_EQ(image.GetWidth(), 3);
+    ASSERT_EQ(image.GetHeight(), 2);
+    EXPECT_FALSE(image.HasAlpha());
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const RGBQuad c = image.ReadColor(i % 3, 1 - i / 3);
+        EXPECT_EQ(c.red, 10 + 30 * i);
+        EXPECT_EQ(c.green, 20 + 30 * i);
+        EXPECT_EQ(c.blue, 30 + 30 * i);
+    }
+    MemoryHeaderSource source(reinterpret_cast<const std::uint8_t*>(file.constData()),
+                              std::size_t(file.size()));
+    int w = 0, h = 0;
+    EXPECT_TRUE(ReadTiffHeaderSize(source, w, h));
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 2);
 }

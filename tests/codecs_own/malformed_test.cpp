@@ -136,6 +136,51 @@ TEST(CodecFailures, BmpQuirksDecodeSafely) {
     EXPECT_EQ(image.ReadColor(0, 0).blue, 0x11);
 }
 
+// Bit fields: 4-bit channels widen as v * 17 (15 is white, 8 is 136, not 128), and masks
+// that are all zero mean the plain layout, 5-5-5 or 8-8-8, rather than a black picture.
+TEST(CodecFailures, BmpBitFieldsWidenAndDefault) {
+    struct Case {
+        const char* what;
+        int headerSize;  // 40: masks follow the header; 108: masks inside it
+        int bpp;
+        std::uint32_t masks[3];
+        std::uint32_t pixel;
+        int red, green, blue;
+    };
+    const Case cases[] = {
+        {"4-4-4 in a version 4 header", 108, 16, {0x0f00, 0x00f0, 0x000f}, 0x0f84, 255, 136, 68},
+        {"4-4-4 after the header", 40, 16, {0x0f00, 0x00f0, 0x000f}, 0x0801, 136, 0, 17},
+        {"16 bits, zero masks", 40, 16, {0, 0, 0}, 0x7c1f, 255, 0, 255},
+        {"16 bits, zero masks, mid grey", 40, 16, {0, 0, 0}, 0x4210, 131, 131, 131},
+        {"32 bits, zero masks", 40, 32, {0, 0, 0}, 0x44030201, 3, 2, 1},
+        {"32 bits, zero masks, inside the header", 108, 32, {0, 0, 0}, 0x00c08040, 0xc0, 0x80, 0x40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int masksAfter = c.headerSize == 40 ? 12 : 0;
+        const int pixels = 14 + c.headerSize + masksAfter;
+        QByteArray b(pixels + 4, '\0');
+        b[0] = 'B';
+        b[1] = 'M';
+        put32(b, 2, b.size());
+        put32(b, 10, pixels);
+        put32(b, 14, c.headerSize);
+        put32(b, 18, 1);
+        put32(b, 22, 1);
+        put16(b, 26, 1);
+        put16(b, 28, c.bpp);
+        put32(b, 30, 3);  // bit fields
+        for (int i = 0; i < 3; ++i) put32(b, 54 + 4 * i, c.masks[i]);
+        put32(b, pixels, c.pixel);
+        CxImage image;
+        ASSERT_TRUE(decodeByExtension("x.bmp", b, image)) << image.GetLastError().toStdString();
+        const RGBQuad got = image.ReadColor(0, 0);
+        EXPECT_EQ(got.red, c.red);
+        EXPECT_EQ(got.green, c.green);
+        EXPECT_EQ(got.blue, c.blue);
+    }
+}
+
 TEST(CodecFailures, GifTexts) {
     EXPECT_EQ(decodeError("gif", QByteArray("GIF7")), "Not a GIF");
     EXPECT_EQ(decodeError("gif", QByteArray("BM")), "Not a GIF");

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QImage>
 #include <QStandardPaths>
 
@@ -140,4 +141,20 @@ TEST_F(HtmlExportTest, DefaultPageLivesInTheDataFolder) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     EXPECT_EQ(htmlExportPath(), folder + "/snapvalelist.htm");
     EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// A page that cannot reach the disk is an error naming the system's reason, never the
+// finished message; /dev/full stands for a full disk.
+TEST_F(HtmlExportTest, AFullDiskIsReportedWithTheSystemsReason) {
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo(full).exists() || QFileInfo(full).isFile()) GTEST_SKIP() << "no /dev/full";
+    ImageList list;
+    list.append(photo("one.png", 4, 3));
+    EXPECT_FALSE(ExportImageListHtml(list, services(), full));
+    ASSERT_EQ(fakes.notifier.shown.size(), 1u);
+    EXPECT_EQ(fakes.notifier.shown[0].title, "Snapvale Error: Web Page Not Saved");
+    EXPECT_EQ(fakes.notifier.shown[0].text,
+              "Unable to write the web page:\n/dev/full\nNo space left on device");
+    EXPECT_EQ(fakes.notifier.shown[0].kind, MessageKind::Error);
+    EXPECT_FALSE(QFileInfo(full).isFile());
 }

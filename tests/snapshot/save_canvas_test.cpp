@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRegularExpression>
 
+#include "FileSizeLimit.h"
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "imagelist/ImageList.h"
@@ -240,6 +241,37 @@ TEST_F(SaveCanvasTest, EmptyListCancelLowSpaceAndFailedWrites) {
     const QByteArray before = readFileBytes(path(QStringLiteral("keep.bmp")));
     EXPECT_FALSE(save(path(QStringLiteral("keep.bmp")), CxImage()));
     EXPECT_EQ(readFileBytes(path(QStringLiteral("keep.bmp"))), before);
+}
+
+// A write the disk refuses part way is told in the system's words, whatever the
+// format, and leaves nothing behind.
+TEST_F(SaveCanvasTest, AWriteTheDiskRefusesNamesTheSystemsReason) {
+    CxImage page;
+    ASSERT_TRUE(page.CreateRaster(64, 64, 24, CXIMAGE_FORMAT_BMP));
+    std::uint32_t seed = 7;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            page.WriteColor(
+                x, y,
+                RGBQuad{std::uint8_t(seed >> 8), std::uint8_t(seed >> 16), std::uint8_t(seed >> 24), 0});
+        }
+    for (const char* name : {"full.bmp", "full.jpg", "full.png", "full.pdf"}) {
+        SCOPED_TRACE(name);
+        notifier.shown.clear();
+        const QString file = path(QString::fromLatin1(name));
+        bool saved = true;
+        {
+            const FileSizeLimit limit(512);
+            saved = save(file, page);
+        }
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(notifier.shown.size(), 1u);
+        EXPECT_EQ(notifier.shown[0].title, QStringLiteral("Snapvale Error"));
+        EXPECT_EQ(notifier.shown[0].text,
+                  QStringLiteral("Unable to save the snapshot \"%1\":\nFile too large").arg(file));
+        EXPECT_FALSE(QFile::exists(file));
+    }
 }
 
 // The dialog asked about the name typed; when the program adds or changes the

@@ -17,6 +17,7 @@
 #include "image/codecs/ColorProfile.h"
 #include "image/codecs/DecodeSession.h"
 #include "image/codecs/HeaderSize.h"
+#include "image/codecs/HeifBoxes.h"
 #include "image/codecs/LibCodecSupport.h"
 
 namespace {
@@ -69,12 +70,22 @@ void initLibrary() {
     std::call_once(once, [] { heif_init(nullptr); });
 }
 
-// libheif's own ceiling on a side. Grid pictures are put together from tiles at the
-// size the grid states, which need not be the size checked below, so the side
-// follows our pixel ceiling (room for a 16:1 panorama), within libheif's default.
+// libheif's own ceiling on a side, for every item it reads (tiles and thumbnails too):
+// our pixel ceiling (room for a 16:1 panorama), within libheif's default. Canvases
+// are checked against the picture's stated size apart from this.
 int sideLimit(std::uint64_t maxPixels) {
     const double side = std::sqrt(16.0 * double(maxPixels));
     return int(std::clamp(side, 1024.0, 32768.0));
+}
+
+// Whether a decoded picture has the size its boxes state: after the file's crop and
+// turns as the handle tells it, or, left as stored, its ispe size either way round
+// (this libheif tells ispe already turned).
+bool sizeAsStated(const heif_image_handle* handle, int width, int height, bool transformed) {
+    if (transformed)
+        return width == heif_image_handle_get_width(handle) && height == heif_image_handle_get_height(handle);
+    const int w = heif_image_handle_get_ispe_width(handle), h = heif_image_handle_get_ispe_height(handle);
+    return (width == w && height == h) || (width == h && height == w);
 }
 
 // The embedded colour description: an ICC profile if there is one, else the nclx
@@ -120,6 +131,17 @@ bool decodeHeif(const std::uint8_t* data, std::size_t size, DecodeSession& s, co
                                  std::uint64_t(std::max(0, heif_image_handle_get_ispe_height(handle.get())));
     if (shown == 0) return s.fail(kCorrupt);
     if (std::max(shown, stored) > limit) return s.fail(kTooLarge);
+    // Grids and overlays are put together on a canvas of the size their own
+    // description states; it must be the size just checked.
+    MemoryHeaderSource boxes(data, size);
+    switch (codecs::JudgeHeifCanvases(codecs::ReadHeifLayout(boxes), limit)) {
+        case codecs::HeifCanvasVerdict::Sound:
+            break;
+        case codecs::HeifCanvasVerdict::TooLarge:
+            return s.fail(kTooLarge);
+        case codecs::HeifCanvasVerdict::Corrupt:
+            return s.fail(kCorrupt);
+    }
     if (s.cancelled()) return s.failCancelled();
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
@@ -148,6 +170,9 @@ bool decodeHeif(const std::uint8_t* data, std::size_t size, DecodeSession& s, co
         stride < width * channels)
         return s.fail(kCorrupt);
     if (std::uint64_t(width) * std::uint64_t(height) > limit) return s.fail(kTooLarge);
+    // The coded data must give the picture the size the boxes state (which the header
+    // reader reports); one that does not is as damaged as a short file.
+    if (!sizeAsStated(handle.get(), width, height, options.applyExifOrientation)) return s.fail(kCorrupt);
 
     if (!s.create(width, height, 24, "Can't allocate memory")) return false;
     CxImage& out = s.work();
@@ -282,6 +307,8 @@ bool ReadHeifHeaderSize(HeaderSource& source, int& width, int& height) {
     const std::uint64_t stored = std::uint64_t(std::max(0, heif_image_handle_get_ispe_width(handle.get()))) *
                                  std::uint64_t(std::max(0, heif_image_handle_get_ispe_height(handle.get())));
     if (shown == 0 || std::max(shown, stored) > limit) return false;
+    if (codecs::JudgeHeifCanvases(codecs::ReadHeifLayout(source), limit) != codecs::HeifCanvasVerdict::Sound)
+        return false;
     width = shownWidth;
     height = shownHeight;
     return true;

@@ -15,11 +15,9 @@
 #include "image/codecs/Codecs.h"
 #include "image/codecs/ColorProfile.h"
 #include "image/codecs/LibCodecSupport.h"
+#include "image/codecs/TiffLayout.h"
 
 namespace {
-
-// No single buffer libtiff or we allocate for one strip, tile or band may exceed this.
-constexpr tmsize_t kMaxBlockBytes = 256 * 1024 * 1024;
 
 struct MemoryStream {
     const std::uint8_t* data;
@@ -77,13 +75,8 @@ struct TiffFailure {
     const char* text;
 };
 
-struct Picture {
-    TIFF* tif;
-    std::uint32_t width, height;
-    std::uint16_t bitsPerSample, samples, photometric, planar, orientation;
-    std::uint16_t extraSamples;
-    bool alphaUnassociated;
-    bool alphaAssociated;
+struct Picture : codecs::TiffLayout {
+    TIFF* tif = nullptr;
 };
 
 // Calls fn(x0, y0, columns, rows, planes, rowBytes) for every strip or tile with the
@@ -93,29 +86,11 @@ template <class Fn>
 const char* forEachBlock(const Picture& p, const CxImage& control, int count, Fn fn) {
     TIFF* tif = p.tif;
     const bool tiled = TIFFIsTiled(tif);
-    const bool separate = count > 1;
     const char* corrupt = tiled ? "Corrupted tiled TIFF file!" : "Corrupted TIFF file!";
-    std::uint32_t blockW = p.width, blockH = 0;
-    tmsize_t blockBytes, rowBytes;
-    if (tiled) {
-        if (!TIFFGetField(tif, TIFFTAG_TILEWIDTH, &blockW) || !TIFFGetField(tif, TIFFTAG_TILELENGTH, &blockH))
-            return corrupt;
-        blockBytes = TIFFTileSize(tif);
-        rowBytes = TIFFTileRowSize(tif);
-    } else {
-        TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &blockH);
-        blockH = std::min(blockH, p.height);
-        blockBytes = TIFFStripSize(tif);
-        rowBytes = TIFFScanlineSize(tif);
-    }
-    // The sizes libtiff computes are overflow-checked (0 on overflow); ours must agree
-    // with them before a single byte is copied. With separate planes they are a plane's.
-    const std::uint64_t samplesPerRow = std::uint64_t(blockW) * (separate ? 1 : p.samples);
-    if (blockW == 0 || blockH == 0 || blockBytes <= 0 || rowBytes <= 0 || blockBytes > kMaxBlockBytes ||
-        (samplesPerRow * p.bitsPerSample + 7) / 8 > std::uint64_t(rowBytes) ||
-        std::uint64_t(rowBytes) * blockH > std::uint64_t(blockBytes) || count < 1 || count > 4 ||
-        count > p.samples)
-        return corrupt;
+    codecs::TiffBlocks blocks;
+    if (!codecs::TiffBlockLayout(tif, p, count, blocks)) return corrupt;
+    const std::uint32_t blockW = blocks.width, blockH = blocks.height;
+    const tmsize_t blockBytes = blocks.bytes, rowBytes = blocks.rowBytes;
     std::vector<std::uint8_t> buffer;
     try {
         buffer.resize(std::size_t(blockBytes) * std::size_t(count));
@@ -206,14 +181,14 @@ const char* readIndexed(const Picture& p, CxImage& out, const CxImage& control) 
 // 8-bit RGB with or without alpha, samples interleaved or a sample a plane.
 const char* readRgb8(const Picture& p, CxImage& out, const CxImage& control) {
     if (!out.CreateRaster(p.width, p.height, 24, CXIMAGE_FORMAT_TIF)) return "CxImageTIF can't create image";
-    const bool alpha = p.alphaAssociated || p.alphaUnassociated;
+    const bool alpha = p.hasAlpha();
     if (alpha && !codecs::createAlpha(out)) return "No space for raster buffer";
-    const bool separate = p.planar == PLANARCONFIG_SEPARATE;
+    const bool separate = p.separate();
     const int channels = alpha ? 4 : 3;
     // Where sample c of pixel x lies: planes[c] + x with separate planes, planes[0] +
     // x * samples + c interleaved.
     const std::size_t step = separate ? 1 : p.samples;
-    return forEachBlock(p, control, separate ? channels : 1,
+    return forEachBlock(p, control, codecs::TiffRgb8Planes(p),
                         [&](std::uint32_t x0, std::uint32_t y0, std::uint32_t cols, std::uint32_t rows,
                             const std::uint8_t* const* planes, std::size_t rowBytes) {
                             for (std::uint32_t r = 0; r < rows; ++r) {
@@ -261,8 +236,9 @@ const char* readRgba(const Picture& p, CxImage& out, const CxImage& control) {
     else
         TIFFGetFieldDefaulted(p.tif, TIFFTAG_ROWSPERSTRIP, &band);
     band = std::clamp<std::uint32_t>(band, 1, p.height);
-    if (std::uint64_t(band) * p.width * 4 > std::uint64_t(kMaxBlockBytes))
-        band = std::max<std::uint32_t>(1, std::uint32_t(kMaxBlockBytes / (std::uint64_t(p.width) * 4)));
+    if (std::uint64_t(band) * p.width * 4 > std::uint64_t(codecs::kTiffMaxBlockBytes))
+        band = std::max<std::uint32_t>(
+            1, std::uint32_t(codecs::kTiffMaxBlockBytes / (std::uint64_t(p.width) * 4)));
     const bool alpha = img.alpha != 0;
     std::vector<std::uint32_t> raster;
     if (!out.CreateRaster(p.width, p.height, 24, CXIMAGE_FORMAT_TIF))
@@ -327,7 +303,7 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         image.SetLastError(QStringLiteral("Error encountered while opening TIFF file"));
         return false;
     }
-    TIFFOpenOptionsSetMaxSingleMemAlloc(openOptions, kMaxBlockBytes);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(openOptions, codecs::kTiffMaxBlockBytes);
     TIFFOpenOptionsSetErrorHandlerExtR(openOptions, onMessage, libMessage);
     TIFFOpenOptionsSetWarningHandlerExtR(openOptions, onMessage, nullptr);
     // "m": no memory mapping, every byte goes through the checked reader.
@@ -347,22 +323,7 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
     codecs::SrgbConverter colour;
     bool colourSource = false;
     if (!failure) {
-        std::uint16_t compression = 0;
-        TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &p.width);
-        TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &p.height);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &p.bitsPerSample);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &p.samples);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &p.planar);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &p.orientation);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
-        if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &p.photometric))
-            p.photometric = p.samples >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
-        std::uint16_t* extraKinds = nullptr;
-        if (TIFFGetField(tif, TIFFTAG_EXTRASAMPLES, &p.extraSamples, &extraKinds) && p.extraSamples > 0 &&
-            extraKinds) {
-            p.alphaAssociated = extraKinds[0] == EXTRASAMPLE_ASSOCALPHA;
-            p.alphaUnassociated = extraKinds[0] == EXTRASAMPLE_UNASSALPHA;
-        }
+        static_cast<codecs::TiffLayout&>(p) = codecs::ReadTiffLayout(tif);
         colourSource = p.photometric == PHOTOMETRIC_RGB || p.photometric == PHOTOMETRIC_YCBCR ||
                        p.photometric == PHOTOMETRIC_PALETTE;
         const bool greySource =
@@ -385,21 +346,12 @@ bool DecodeTiff(const std::uint8_t* data, std::size_t size, CxImage& image, cons
         else if (std::uint64_t(p.width) * p.height > codecs::pixelLimit(options))
             failure = "CxImageTIF can't create image";
         else {
-            // Old-style JPEG and YCbCr need libtiff's own colour handling. Separate planes
-            // are read here a plane at a time: libtiff's RGBA reader refuses small
-            // uncompressed tiles of them when the file is not memory-mapped.
-            const bool plain = compression != COMPRESSION_OJPEG;
-            const bool indexed =
-                p.samples == 1 &&
-                (p.bitsPerSample == 1 || p.bitsPerSample == 2 || p.bitsPerSample == 4 ||
-                 p.bitsPerSample == 8) &&
-                (p.photometric == PHOTOMETRIC_PALETTE || p.photometric == PHOTOMETRIC_MINISBLACK ||
-                 p.photometric == PHOTOMETRIC_MINISWHITE);
-            const bool rgb8 = p.photometric == PHOTOMETRIC_RGB && p.bitsPerSample == 8 &&
-                              (p.samples == 3 || (p.samples >= 4 && p.extraSamples > 0));
-            if (plain && indexed)
+            // Separate planes are read here a plane at a time: libtiff's RGBA reader
+            // refuses small uncompressed tiles of them when the file is not memory-mapped.
+            const codecs::TiffReader reader = codecs::ChooseTiffReader(p);
+            if (reader == codecs::TiffReader::Indexed)
                 failure = readIndexed(p, decoded, image);
-            else if (plain && rgb8)
+            else if (reader == codecs::TiffReader::Rgb8)
                 failure = readRgb8(p, decoded, image);
             else
                 failure = readRgba(p, decoded, image);

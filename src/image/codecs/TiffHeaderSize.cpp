@@ -1,5 +1,6 @@
 // TIFF sizes from the first directory, through libtiff like the decoder, with the
-// checks the decoder makes before it reads its first strip or tile.
+// checks the decoder makes before it reads its first strip or tile (TiffLayout holds
+// the decoder's choices, so the two cannot drift apart).
 #include <tiffio.h>
 
 #include <algorithm>
@@ -9,11 +10,9 @@
 
 #include "image/CxImage.h"
 #include "image/codecs/HeaderSize.h"
+#include "image/codecs/TiffLayout.h"
 
 namespace {
-
-// The decoder's ceiling on one strip, tile or band.
-constexpr tmsize_t kMaxBlockBytes = 256 * 1024 * 1024;
 
 struct Stream {
     HeaderSource* source;
@@ -57,28 +56,6 @@ int onMessage(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
 }
 
-// The checks the decoder's strip and tile loop makes before reading a block.
-bool blocksReadable(TIFF* tif, std::uint32_t width, std::uint32_t height, std::uint16_t samples,
-                    std::uint16_t bitsPerSample) {
-    std::uint32_t blockW = width, blockH = 0;
-    tmsize_t blockBytes, rowBytes;
-    if (TIFFIsTiled(tif)) {
-        if (!TIFFGetField(tif, TIFFTAG_TILEWIDTH, &blockW) || !TIFFGetField(tif, TIFFTAG_TILELENGTH, &blockH))
-            return false;
-        blockBytes = TIFFTileSize(tif);
-        rowBytes = TIFFTileRowSize(tif);
-    } else {
-        TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &blockH);
-        blockH = std::min(blockH, height);
-        blockBytes = TIFFStripSize(tif);
-        rowBytes = TIFFScanlineSize(tif);
-    }
-    const std::uint64_t samplesPerRow = std::uint64_t(blockW) * samples;
-    return blockW != 0 && blockH != 0 && blockBytes > 0 && rowBytes > 0 && blockBytes <= kMaxBlockBytes &&
-           (samplesPerRow * bitsPerSample + 7) / 8 <= std::uint64_t(rowBytes) &&
-           std::uint64_t(rowBytes) * blockH <= std::uint64_t(blockBytes);
-}
-
 // Whether libtiff's RGBA reader takes the picture, as the decoder's fallback asks.
 bool rgbaReadable(TIFF* tif) {
     char message[1024] = {};
@@ -91,37 +68,29 @@ bool rgbaReadable(TIFF* tif) {
 
 // The raster depth the decoder would decode the first directory into, or 0 when it
 // refuses it before reading pixels.
-int rasterBits(TIFF* tif, std::uint32_t width, std::uint32_t height) {
-    std::uint16_t bitsPerSample = 0, samples = 0, planar = 0, photometric = 0, compression = 0;
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bitsPerSample);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
-    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric))
-        photometric = samples >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
-    std::uint16_t extraSamples = 0;
-    std::uint16_t* extraKinds = nullptr;
-    TIFFGetField(tif, TIFFTAG_EXTRASAMPLES, &extraSamples, &extraKinds);
-    const bool plain = compression != COMPRESSION_OJPEG && (samples == 1 || planar == PLANARCONFIG_CONTIG);
-    const bool indexed =
-        samples == 1 &&
-        (bitsPerSample == 1 || bitsPerSample == 2 || bitsPerSample == 4 || bitsPerSample == 8) &&
-        (photometric == PHOTOMETRIC_PALETTE || photometric == PHOTOMETRIC_MINISBLACK ||
-         photometric == PHOTOMETRIC_MINISWHITE);
-    const bool rgb8 = photometric == PHOTOMETRIC_RGB && bitsPerSample == 8 &&
-                      (samples == 3 || (samples >= 4 && extraSamples > 0));
-    if (plain && indexed) {
-        const int bits = bitsPerSample == 1 ? 1 : bitsPerSample <= 4 ? 4 : 8;
-        if (!CxImage::FitsCeiling(width, height, bits)) return 0;
-        if (photometric == PHOTOMETRIC_PALETTE) {
-            std::uint16_t *r = nullptr, *g = nullptr, *b = nullptr;
-            if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b) || !r || !g || !b) return 0;
+int rasterBits(TIFF* tif, const codecs::TiffLayout& p) {
+    switch (codecs::ChooseTiffReader(p)) {
+        case codecs::TiffReader::Indexed: {
+            const int bits = p.bitsPerSample == 1 ? 1 : p.bitsPerSample <= 4 ? 4 : 8;
+            if (!CxImage::FitsCeiling(p.width, p.height, bits)) return 0;
+            if (p.photometric == PHOTOMETRIC_PALETTE) {
+                std::uint16_t *r = nullptr, *g = nullptr, *b = nullptr;
+                if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b) || !r || !g || !b) return 0;
+            }
+            codecs::TiffBlocks blocks;
+            return codecs::TiffBlockLayout(tif, p, 1, blocks) ? bits : 0;
         }
-        return blocksReadable(tif, width, height, samples, bitsPerSample) ? bits : 0;
+        case codecs::TiffReader::Rgb8: {
+            codecs::TiffBlocks blocks;
+            return CxImage::FitsCeiling(p.width, p.height, 24) &&
+                           codecs::TiffBlockLayout(tif, p, codecs::TiffRgb8Planes(p), blocks)
+                       ? 24
+                       : 0;
+        }
+        case codecs::TiffReader::Rgba:
+            return CxImage::FitsCeiling(p.width, p.height, 24) && rgbaReadable(tif) ? 24 : 0;
     }
-    if (!CxImage::FitsCeiling(width, height, 24)) return 0;
-    if (plain && rgb8) return blocksReadable(tif, width, height, samples, bitsPerSample) ? 24 : 0;
-    return rgbaReadable(tif) ? 24 : 0;
+    return 0;
 }
 
 }  // namespace
@@ -130,7 +99,7 @@ bool ReadTiffHeaderSize(HeaderSource& source, int& width, int& height) {
     Stream stream{&source, 0};
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     if (!options) return false;
-    TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxBlockBytes);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options, codecs::kTiffMaxBlockBytes);
     TIFFOpenOptionsSetErrorHandlerExtR(options, onMessage, nullptr);
     TIFFOpenOptionsSetWarningHandlerExtR(options, onMessage, nullptr);
     TIFF* tif = TIFFClientOpenExt("header", "rm", &stream, streamRead, streamWrite, streamSeek, streamClose,
@@ -139,13 +108,13 @@ bool ReadTiffHeaderSize(HeaderSource& source, int& width, int& height) {
     if (!tif) return false;
     bool ok = false;
     std::uint32_t w = 0, h = 0;
-    std::uint16_t orientation = 0;
     if (TIFFSetDirectory(tif, 0)) {
-        TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
-        TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h);
-        TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &orientation);
+        const codecs::TiffLayout layout = codecs::ReadTiffLayout(tif);
+        w = layout.width;
+        h = layout.height;
+        const std::uint16_t orientation = layout.orientation;
         if (w != 0 && h != 0 && std::uint64_t(w) * h <= CxImage::kMaxPixels) {
-            const int bits = rasterBits(tif, w, h);
+            const int bits = rasterBits(tif, layout);
             // Orientations 5 to 8 turn the picture into a raster of its own.
             const bool turned = orientation >= 5 && orientation <= 8;
             if (bits > 0 && (!turned || CxImage::FitsCeiling(h, w, bits))) {

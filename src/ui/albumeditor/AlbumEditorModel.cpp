@@ -197,16 +197,17 @@ bool AlbumEditorModel::write(const QString& fileName) {
     album.files = files();
     const QDateTime when = services_.clock ? services_.clock->now() : QDateTime::currentDateTime();
     bool written = false;
+    QString error;
     {
         const WaitCursor wait;  // the page may be drawn again for the thumbnail
-        written = SaveAlbumWithThumbnail(pages_, fileName, album, when, previewArea_);
+        written = SaveAlbumWithThumbnail(pages_, fileName, album, when, previewArea_, &error);
     }
     if (!written) {
         // Saying nothing would leave the person believing the album is safe.
         if (services_.notifier)
             services_.notifier->message(
                 QStringLiteral("Snapvale Error: Album Not Saved"),
-                QStringLiteral("Unable to write the photo album file:\n%1").arg(fileName),
+                QStringLiteral("Unable to write the photo album file:\n%1\n%2").arg(fileName, error),
                 MessageKind::Error);
         return false;
     }
