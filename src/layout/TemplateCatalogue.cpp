@@ -1,5 +1,6 @@
 #include "layout/TemplateCatalogue.h"
 
+#include <QCoreApplication>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -644,5 +645,7 @@ PagePlan planPage(const PlacementContext& ctx) {
 }
 
 QString loadingTemplateText(int slotCount) {
-    return QString::asprintf("Loading %d photos into template...", slotCount);
+    return QString::asprintf(
+        QCoreApplication::translate("Status", "Loading %d photos into template...").toUtf8().constData(),
+        slotCount);
 }

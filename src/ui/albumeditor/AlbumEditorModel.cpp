@@ -1,5 +1,6 @@
 #include "ui/albumeditor/AlbumEditorModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -205,8 +206,9 @@ bool AlbumEditorModel::write(const QString& fileName) {
         // Saying nothing would leave the person believing the album is safe.
         if (services_.notifier)
             services_.notifier->message(
-                QStringLiteral("Snapvale Error: Album Not Saved"),
-                QStringLiteral("Unable to write the photo album file:\n%1").arg(fileName),
+                QCoreApplication::translate("AlbumEditor", "Snapvale Error: Album Not Saved"),
+                QCoreApplication::translate("AlbumEditor", "Unable to write the photo album file:\n%1")
+                    .arg(fileName),
                 MessageKind::Error);
         return false;
     }
