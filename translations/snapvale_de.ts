@@ -2573,6 +2573,197 @@ HTML-Tabelleneintrag %2 von %3 **fehlerhaft** für Foto:
     </message>
 </context>
 <context>
+    <name>Templates</name>
+    <message>
+        <source>NONE - USE HALF PAGE TEMPLATES</source>
+        <translation>KEINE – HALBSEITENVORLAGEN VERWENDEN</translation>
+    </message>
+    <message>
+        <source>No Photos</source>
+        <translation>Keine Fotos</translation>
+    </message>
+    <message>
+        <source>One Borderless User Defined Print</source>
+        <translation>Ein randloses Bild in eigenem Format</translation>
+    </message>
+    <message>
+        <source>One Borderless 4in x 6in Print</source>
+        <translation>Ein randloses Bild 4 x 6 Zoll</translation>
+    </message>
+    <message>
+        <source>One Borderless 5in x 7in Print</source>
+        <translation>Ein randloses Bild 5 x 7 Zoll</translation>
+    </message>
+    <message>
+        <source>Two 5in x 7in Prints</source>
+        <translation>Zwei Bilder 5 x 7 Zoll</translation>
+    </message>
+    <message>
+        <source>One Borderless 6in x 8in Print</source>
+        <translation>Ein randloses Bild 6 x 8 Zoll</translation>
+    </message>
+    <message>
+        <source>One Borderless 8in x 10in Print</source>
+        <translation>Ein randloses Bild 8 x 10 Zoll</translation>
+    </message>
+    <message>
+        <source>Greeting Card (Half-fold) 5in x 8in</source>
+        <translation>Grußkarte (einmal gefaltet) 5 x 8 Zoll</translation>
+    </message>
+    <message>
+        <source>One 8 x 10 Print</source>
+        <translation>Ein Bild 8 x 10</translation>
+    </message>
+    <message>
+        <source>One 6 x 8 + Five (Wallet) 2 x 3 Prints</source>
+        <translation>Ein Bild 6 x 8 + fünf Brieftaschenbilder 2 x 3</translation>
+    </message>
+    <message>
+        <source>Six (Wallet) 2 x 3 + Two 4 x 5 Prints</source>
+        <translation>Sechs Brieftaschenbilder 2 x 3 + zwei Bilder 4 x 5</translation>
+    </message>
+    <message>
+        <source>Two 4 x 6 + Two 3 x 4 + One 2 x 3 Prints</source>
+        <translation>Zwei Bilder 4 x 6 + zwei 3 x 4 + eines 2 x 3</translation>
+    </message>
+    <message>
+        <source>Six 3 x 4 Prints</source>
+        <translation>Sechs Bilder 3 x 4</translation>
+    </message>
+    <message>
+        <source>Three 4 x 6 Prints</source>
+        <translation>Drei Bilder 4 x 6</translation>
+    </message>
+    <message>
+        <source>Eight 2 1/2 x 3 1/2 Prints</source>
+        <translation>Acht Bilder 2 1/2 x 3 1/2</translation>
+    </message>
+    <message>
+        <source>Nine (Wallet - Avery #53283) 2.25in x 3in Prints</source>
+        <translation>Neun Brieftaschenbilder (Avery #53283) 2.25 x 3 Zoll</translation>
+    </message>
+    <message>
+        <source>Thirteen (Wallet) 2 x 3 Prints</source>
+        <translation>Dreizehn Brieftaschenbilder 2 x 3</translation>
+    </message>
+    <message>
+        <source>Ten 2 x 3 1/2 (Business Card) Prints</source>
+        <translation>Zehn Visitenkarten 2 x 3 1/2</translation>
+    </message>
+    <message>
+        <source>Index Sheet (Negative Strip) - 9 Prints</source>
+        <translation>Indexblatt (Filmstreifen) – 9 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (Negative Strip) - 16 Prints</source>
+        <translation>Indexblatt (Filmstreifen) – 16 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (Negative Strip) - 25 Prints</source>
+        <translation>Indexblatt (Filmstreifen) – 25 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (Negative Strip) - 36 Prints</source>
+        <translation>Indexblatt (Filmstreifen) – 36 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (3D Slides) - 6 Prints</source>
+        <translation>Indexblatt (3D-Dias) – 6 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (3D Slides) - 12 Prints</source>
+        <translation>Indexblatt (3D-Dias) – 12 Bilder</translation>
+    </message>
+    <message>
+        <source>Index Sheet (3D Slides) - 20 Prints</source>
+        <translation>Indexblatt (3D-Dias) – 20 Bilder</translation>
+    </message>
+    <message>
+        <source>CD Case (Booklet) 4.75 x 4.75 in</source>
+        <translation>CD-Hülle (Booklet) 4.75 x 4.75 Zoll</translation>
+    </message>
+    <message>
+        <source>CD Case (InLay) 5.9 x 4.60 in</source>
+        <translation>CD-Hülle (Inlay) 5.9 x 4.60 Zoll</translation>
+    </message>
+    <message>
+        <source>DVD Case (Booklet) 7.3 x 4.85 in</source>
+        <translation>DVD-Hülle (Booklet) 7.3 x 4.85 Zoll</translation>
+    </message>
+    <message>
+        <source>DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in</source>
+        <translation>DVD-Hülle (Cover) 7.2 x 5.1 Zoll (Rücken) .5 x 7.2 Zoll</translation>
+    </message>
+    <message>
+        <source>One 5 1/4&quot; x 8 1/4&quot; Prints</source>
+        <translation>Ein Bild 5 1/4&quot; x 8 1/4&quot;</translation>
+    </message>
+    <message>
+        <source>One 5&quot; x 7&quot; Prints</source>
+        <translation>Ein Bild 5&quot; x 7&quot;</translation>
+    </message>
+    <message>
+        <source>One 4&quot; x 6&quot; Prints</source>
+        <translation>Ein Bild 4&quot; x 6&quot;</translation>
+    </message>
+    <message>
+        <source>Two 4&quot; x 5&quot; Prints</source>
+        <translation>Zwei Bilder 4&quot; x 5&quot;</translation>
+    </message>
+    <message>
+        <source>Two 3 1/2&quot; x 5&quot; Prints</source>
+        <translation>Zwei Bilder 3 1/2&quot; x 5&quot;</translation>
+    </message>
+    <message>
+        <source>Six (Wallet) 2 x 3 Prints</source>
+        <translation>Sechs Brieftaschenbilder 2 x 3</translation>
+    </message>
+    <message>
+        <source>Three 2 1/2&quot; x 3 1/2&quot; Prints</source>
+        <translation>Drei Bilder 2 1/2&quot; x 3 1/2&quot;</translation>
+    </message>
+    <message>
+        <source>Mini ID 1 x 1 1/2 26 Prints</source>
+        <translation>Mini-Ausweisbild 1 x 1 1/2, 26 Bilder</translation>
+    </message>
+    <message>
+        <source>One 5 1/4 x 8 1/4 Print</source>
+        <translation>Ein Bild 5 1/4 x 8 1/4</translation>
+    </message>
+    <message>
+        <source>One 5 x 7 Print</source>
+        <translation>Ein Bild 5 x 7</translation>
+    </message>
+    <message>
+        <source>One 4 x 6 Print</source>
+        <translation>Ein Bild 4 x 6</translation>
+    </message>
+    <message>
+        <source>Two 4 x 5 Prints</source>
+        <translation>Zwei Bilder 4 x 5</translation>
+    </message>
+    <message>
+        <source>Two 3 1/2 x 5 Prints</source>
+        <translation>Zwei Bilder 3 1/2 x 5</translation>
+    </message>
+    <message>
+        <source>Three 2 1/2 x 3 1/2 Prints</source>
+        <translation>Drei Bilder 2 1/2 x 3 1/2</translation>
+    </message>
+    <message>
+        <source>Passport 1.38&quot; x 1.80&quot;- 14 Prints</source>
+        <translation>Passbild 1.38&quot; x 1.80&quot; – 14 Bilder</translation>
+    </message>
+    <message>
+        <source>Passport 1.50&quot; x 2.00&quot;- 13 Prints</source>
+        <translation>Passbild 1.50&quot; x 2.00&quot; – 13 Bilder</translation>
+    </message>
+    <message>
+        <source>Top: %1 + Bottom: %2</source>
+        <translation>Oben: %1 + Unten: %2</translation>
+    </message>
+</context>
+<context>
     <name>UserPageSizeDialog</name>
     <message>
         <source>User Page Size Setup</source>
@@ -2812,7 +3003,7 @@ HTML-Tabelleneintrag %2 von %3 **fehlerhaft** für Foto:
     </message>
     <message>
         <source>Wallet (13 Prints)</source>
-        <translation>Passbilder (13 Bilder)</translation>
+        <translation>Brieftaschenformat (13 Bilder)</translation>
     </message>
     <message>
         <source>One 4in x 6in Print</source>

@@ -570,7 +570,7 @@ void RenderPass::finishStatus() {
     if (!status_) return;
     const PageReport r = report();
     status_->setProgress(0);
-    status_->setPaneText(2, layoutText_);
+    status_->setPaneText(2, layoutDisplayText(layoutText_));
     if (indexSheetMissing_) {
         status_->setPaneText(
             0, QCoreApplication::translate(

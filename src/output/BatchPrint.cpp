@@ -97,7 +97,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
         return false;
     }
     const int pageCount = BatchPageCount(imageCount, BatchPhotosPerPage(ctx.settings));
-    const QString templateName = BatchTemplateName(ctx.settings);
+    const QString templateName = layoutDisplayText(BatchTemplateName(ctx.settings));
     const QString printerName = currentPrinterName(printer);
 
     const QString question = QString::asprintf(

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -28,6 +29,7 @@
 #include "app/Translations.h"
 #include "core/CommandIds.h"
 #include "layout/PageSetup.h"
+#include "layout/TemplateCatalogue.h"
 #include "ui/AboutWindow.h"
 #include "ui/albumeditor/AlbumEditor.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
@@ -276,4 +278,28 @@ TEST(CommandLineLanguageTest, TheCommandLineStaysEnglishUnderAGermanDesktop) {
     const QString err = QString::fromUtf8(cli.readAllStandardError());
     EXPECT_EQ(cli.exitCode(), 0) << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("Image list contains 1 files."))) << err.toStdString();
+}
+
+TEST_F(GermanDialogsTest, TemplatesShowGermanNamesButStoreTheCataloguesOwn) {
+    German german;
+    EXPECT_EQ(layoutDisplayText(QStringLiteral("Three 4 x 6 Prints")), QStringLiteral("Drei Bilder 4 x 6"));
+    EXPECT_EQ(layoutDisplayText(QStringLiteral("Top: One 4\" x 6\" Prints + Bottom: No Photos")),
+              QStringLiteral("Oben: Ein Bild 4\" x 6\" + Unten: Keine Fotos"));
+    // A name the catalogue does not know is shown as it is.
+    EXPECT_EQ(layoutDisplayText(QStringLiteral("Top: x + Bottom")), QStringLiteral("Top: x + Bottom"));
+
+    LayoutSetupContext layout;
+    layout.document = doc.get();
+    layout.services = fakes.services(&store());
+    CPhotoLayoutSetupDlg sheet(layout, 1, doc->imageList().entries().front());
+    QComboBox* templates = nullptr;
+    for (QComboBox* c : sheet.findChildren<QComboBox*>())
+        if (c->accessibleName() == QStringLiteral("Ganzseitige Vorlage")) templates = c;
+    ASSERT_NE(templates, nullptr);
+    EXPECT_EQ(templates->currentText(), QStringLiteral("Drei Bilder 4 x 6"));
+    const int index = templates->findData(QStringLiteral("Six 3 x 4 Prints"));
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(templates->itemText(index), QStringLiteral("Sechs Bilder 3 x 4"));
+    Q_EMIT templates->activated(index);
+    EXPECT_EQ(doc->settings().FullPageTemplateSel, QStringLiteral("Six 3 x 4 Prints"));
 }

@@ -57,10 +57,12 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     templates_ = new QComboBox(this);
     templates_->setAccessibleName(tr("Full-page template"));
     templates_->setToolTip(tr("A layout for the whole page, or half-page styles for the top and bottom"));
-    templates_->addItems(fullPageTemplateChoices());
+    // Shown in the window's language; the catalogue's name is what is chosen and stored.
+    for (const QString& name : fullPageTemplateChoices())
+        templates_->addItem(templateDisplayName(name), name);
     templates_->setMaxVisibleItems(30);
     connect(templates_, &QComboBox::activated, this,
-            [this](int index) { chooseTemplate(templates_->itemText(index)); });
+            [this](int index) { chooseTemplate(templates_->itemData(index).toString()); });
     auto* templateLabel = new QLabel(tr("T&emplate:"), this);
     templateLabel->setBuddy(templates_);
 
@@ -204,7 +206,7 @@ void CPPageTemplateControl::pageShown() {
 
 void CPPageTemplateControl::showTemplateName() {
     const QString name = sheet_.settings().FullPageTemplateSel;
-    const int index = templates_->findText(name);
+    const int index = templates_->findData(name);
     if (index >= 0) templates_->setCurrentIndex(index);
 }
 

@@ -13,7 +13,7 @@
 namespace layout_setup {
 
 QString templatesTitle(const AppSettings& s) {
-    if (isFullPage(s.FullPageTemplateSel)) return s.FullPageTemplateSel;
+    if (isFullPage(s.FullPageTemplateSel)) return templateDisplayName(s.FullPageTemplateSel);
     return QCoreApplication::translate("LayoutSetup", "Top: %1 + Bottom: %2")
         .arg(halfPageStyleDisplayName(s.TopPageStyle), halfPageStyleDisplayName(s.BottomPageStyle));
 }
@@ -41,7 +41,7 @@ QString photoInformationLine(const QString& path, bool loaded, int width, int he
 
 QString sheetCaption(const QString& layoutText, const QString& printerName) {
     return QCoreApplication::translate("LayoutSetup", "Photo Page Layout: %1 - Printer: %2")
-        .arg(layoutText, printerName);
+        .arg(layoutDisplayText(layoutText), printerName);
 }
 
 std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {

@@ -11,6 +11,7 @@
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 #include "layout/RenderPass.h"
+#include "layout/TemplateCatalogue.h"
 
 namespace slot_stats {
 
@@ -45,14 +46,14 @@ QString statisticsText(const AppSettings& s, const PageReport& report, int slot)
             "Image Resolution: %s Layout Cell [%d x %d]\nTransformations: %s")
             .toUtf8()
             .constData(),
-        s.MaxPageWidthIn, s.MaxPageHeightIn, report.layoutText.toUtf8().constData(), slot, report.slotCount,
-        r.fileName.toUtf8().constData(), r.sizeText.toUtf8().constData(), r.slotWidth, r.slotHeight,
-        transformations.toUtf8().constData());
+        s.MaxPageWidthIn, s.MaxPageHeightIn, layoutDisplayText(report.layoutText).toUtf8().constData(), slot,
+        report.slotCount, r.fileName.toUtf8().constData(), r.sizeText.toUtf8().constData(), r.slotWidth,
+        r.slotHeight, transformations.toUtf8().constData());
 }
 
 QString previewCaption(const QString& layoutText, const QString& printerName) {
     return QCoreApplication::translate("SlotStats", "Photo Page Layout: %1 - Printer: %2")
-        .arg(layoutText, printerName);
+        .arg(layoutDisplayText(layoutText), printerName);
 }
 
 QString originalPhotoLabel() {

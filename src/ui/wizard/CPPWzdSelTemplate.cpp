@@ -17,6 +17,7 @@
 
 #include "core/CommandIds.h"
 #include "document/PrintDocument.h"
+#include "layout/TemplateCatalogue.h"
 #include "ui/PagePreview.h"
 #include "ui/wizard/KioskWizard.h"
 #include "ui/wizard/WizardModel.h"
@@ -229,6 +230,6 @@ void CPPWzdSelTemplate::refresh() {
     paper_->setText(wizard::requiredPaperSizeText(s));
     single_->setEnabled(wizard::singleImageAvailable(s));
     single_->setChecked(s.UseSingleImage != 0);
-    frame_->setTitle(doc.hasPage() ? doc.report().layoutText : s.FullPageTemplateSel);
+    frame_->setTitle(layoutDisplayText(doc.hasPage() ? doc.report().layoutText : s.FullPageTemplateSel));
     frame_->setAccessibleName(frame_->title());
 }
