@@ -1745,6 +1745,10 @@ oben oder an den Seiten jedes Fotos!</translation>
         <source>Print canvas to &quot;%1&quot;</source>
         <translation>Die Seite auf „%1“ drucken</translation>
     </message>
+    <message>
+        <source>Default Printer</source>
+        <translation>Standarddrucker</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPagePreview</name>

@@ -315,7 +315,10 @@ bool AskMarginReset(AppSettings& s, SettingsStore* store, Notifier& notifier) {
 }
 
 QString PrintCommandText(PrinterBackend& backend) {
-    return QCoreApplication::translate("Commands", "Print canvas to \"%1\"").arg(currentPrinterName(backend));
+    // The window's own word when no queue is named; the name itself is never translated.
+    const QString name = backend.defaultPrinterName();
+    return QCoreApplication::translate("Commands", "Print canvas to \"%1\"")
+        .arg(name.isEmpty() ? QCoreApplication::translate("Commands", "Default Printer") : name);
 }
 
 PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPage* page,

@@ -159,6 +159,8 @@ TEST_F(MainWindowTest, TheGermanWindowsMenusToolbarAndStatusBarAreGerman) {
     EXPECT_EQ(menuTitles(w), QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Werkzeuge", "&Hilfe"}));
     EXPECT_EQ(w.action(cmd::SaveCanvas)->text(), QStringLiteral("Seite speichern..."));
     EXPECT_EQ(w.action(cmd::Exit)->text(), QStringLiteral("&Beenden"));
+    // No queue named: the window's own word for it, in German too.
+    EXPECT_EQ(w.action(cmd::Print)->text(), QStringLiteral("Die Seite auf „Standarddrucker“ drucken"));
     // The shortcut comes from the English table whatever the language.
     EXPECT_EQ(w.action(cmd::OpenImageList)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(w.toolbarAction(cmd::Print)->toolTip(), QStringLiteral("Die Seite drucken."));
