@@ -1,5 +1,6 @@
 #include "album/AlbumFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -230,9 +231,10 @@ bool ReadAlbumFile(const QString& fileName, Album& album, QString& lastUpdate, N
     album.description = r.description;
     lastUpdate = r.lastUpdate;
     if (r.duplicates > 0 && notifier) {
-        notifier->message(QStringLiteral("Duplicate Image File Warning"),
-                          QString::asprintf("%d duplicate image files ignored]", r.duplicates),
-                          MessageKind::Error);
+        notifier->message(
+            QCoreApplication::translate("Messages", "Duplicate Image File Warning"),
+            QCoreApplication::translate("Messages", "%1 duplicate image files ignored]").arg(r.duplicates),
+            MessageKind::Error);
     }
     return true;
 }

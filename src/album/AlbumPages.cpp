@@ -1,5 +1,6 @@
 #include "album/AlbumPages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -264,7 +265,7 @@ void AlbumPageModel::setThumbnailAreaSize(const QSize& size) {
 }
 
 void AlbumPageModel::reportMemoryError() {
-    if (status_) status_->setWindowTitle(QString::fromLatin1(kBitmapMemoryErrorPane));
+    if (status_) status_->setWindowTitle(QCoreApplication::translate("Status", kBitmapMemoryErrorPane));
     if (notifier_) notifier_->plainOk(QString::fromLatin1(kBitmapMemoryErrorText));
 }
 
@@ -376,7 +377,11 @@ int AlbumPageModel::drawPage(QPainter& painter, int W, int H, int start) {
 
 bool AlbumPageModel::RenderAlbumPage(const QSize& area, Drawing why) {
     if (busy_) return false;  // a drawing is under way: input let through its progress bar
-    if (status_) status_->setPaneText(0, QString::asprintf(album_text::kContainsFiles, int(files_.size())));
+    if (status_)
+        status_->setPaneText(
+            0, QString::asprintf(
+                   QCoreApplication::translate("Status", album_text::kContainsFiles).toUtf8().constData(),
+                   int(files_.size())));
     Canvas canvas;
     if (!canvas.create(area.width(), area.height())) {
         failedArea_ = area;

@@ -78,7 +78,7 @@ QString ShortenCaption(const QString& text, int length);
 
 // The texts the album pages show.
 namespace album_text {
-inline constexpr const char* kContainsFiles = "Album contains %d file(s).";
+inline constexpr const char* kContainsFiles = QT_TRANSLATE_NOOP("Status", "Album contains %d file(s).");
 inline constexpr const char* kLoadError = "(?x?) Image Load Error\n%s\nCheck your file location.";
 inline constexpr const char* kCaption = "(%dx%d)\n%s";
 inline constexpr const char* kEmptyAlbum = "Your album is empty!";

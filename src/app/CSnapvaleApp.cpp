@@ -1,6 +1,7 @@
 #include "app/CSnapvaleApp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "app/CSnapvaleDlg.h"
@@ -26,8 +27,10 @@ bool CSnapvaleApp::claimSingleCopy() {
         case SingleInstanceLock::Result::Acquired:
             return true;
         case SingleInstanceLock::Result::OtherCopyRunning:
-            options_.notifier->message(QStringLiteral("Snapvale Error: Duplicate Copy"),
-                                       QStringLiteral("Application already running!"), MessageKind::Error);
+            options_.notifier->message(
+                QCoreApplication::translate("CSnapvaleApp", "Snapvale Error: Duplicate Copy"),
+                QCoreApplication::translate("CSnapvaleApp", "Application already running!"),
+                MessageKind::Error);
             return false;
         case SingleInstanceLock::Result::Unavailable:
             // Without a place for the lock one copy cannot be told from two; starting

@@ -55,7 +55,8 @@
 #include "ui/wizard/WizardModel.h"
 
 namespace {
-const QString kCropOffWarning = QStringLiteral(
+const char* const kCropOffWarning = QT_TRANSLATE_NOOP(
+    "CSnapvaleDlg",
     "** Warning ** - your crop settings are turned OFF.\nYour photos may not fit any template you select "
     "withous "
     "gaps\non the tops or sides of each photo!");
@@ -234,7 +235,7 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
     // 8. Command states; 9. the crop warning.
     updateCommandStates();
     panes_->relayout(width());
-    if (document_->settings().AutoCropOn == 0) services_.notifier->plainOk(kCropOffWarning);
+    if (document_->settings().AutoCropOn == 0) services_.notifier->plainOk(tr(kCropOffWarning));
 }
 
 CSnapvaleDlg::~CSnapvaleDlg() {
@@ -269,11 +270,10 @@ void CSnapvaleDlg::buildActions() {
     for (const CommandInfo& info : commandTable()) {
         auto* a = new QAction(this);
         a->setData(info.id);
-        a->setText(info.menuText ? menuLabel(info)
-                                 : QString::fromUtf8(info.shortLabel ? info.shortLabel : ""));
+        a->setText(info.menuText ? menuLabel(info) : commandText(info.shortLabel));
         if (info.stringText) {
-            a->setToolTip(QString::fromUtf8(info.stringText));
-            a->setStatusTip(QString::fromUtf8(info.stringText));
+            a->setToolTip(commandText(info.stringText));
+            a->setStatusTip(commandText(info.stringText));
         }
         QList<QKeySequence> keys;
         const QString shortcut = menuShortcut(info);
@@ -294,22 +294,22 @@ void CSnapvaleDlg::buildMenus() {
         const char* title;
         unsigned place;
     };
-    const MenuSpec menus[] = {{"&File", InFileMenu},
-                              {"&Edit", InEditMenu},
-                              {"&View", InViewMenu},
-                              {"&Tools", InToolsMenu},
-                              {"&Help", InHelpMenu}};
+    const MenuSpec menus[] = {{QT_TR_NOOP("&File"), InFileMenu},
+                              {QT_TR_NOOP("&Edit"), InEditMenu},
+                              {QT_TR_NOOP("&View"), InViewMenu},
+                              {QT_TR_NOOP("&Tools"), InToolsMenu},
+                              {QT_TR_NOOP("&Help"), InHelpMenu}};
     // Groups of the File menu, for a little order in a long menu.
     const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
     for (const MenuSpec& menuDef : menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuDef.title));
+        QMenu* menu = menuBar()->addMenu(tr(menuDef.title));
         for (const CommandInfo& info : commandTable()) {
             if (!(info.places & menuDef.place)) continue;
             if (menuDef.place == InFileMenu && fileGroupStarts.contains(info.id)) menu->addSeparator();
             menu->addAction(actions_.value(info.id));
         }
     }
-    popup_ = new QMenu(QStringLiteral("Main View"), this);
+    popup_ = new QMenu(tr("Main View"), this);
     for (int id : popupLayout()) {
         if (id == kSeparator)
             popup_->addSeparator();
@@ -319,7 +319,7 @@ void CSnapvaleDlg::buildMenus() {
 }
 
 void CSnapvaleDlg::buildToolbar() {
-    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_ = addToolBar(tr("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("mainToolBar"));
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setMovable(false);
@@ -338,16 +338,16 @@ void CSnapvaleDlg::buildToolbar() {
             continue;
         }
         const CommandInfo* info = findCommand(id);
-        auto* a = new QAction(toolbarIcon(*info), QString::fromUtf8(info->shortLabel), toolbar_);
+        auto* a = new QAction(toolbarIcon(*info), commandText(info->shortLabel), toolbar_);
         a->setData(id);
-        a->setToolTip(toolbarTooltip(QString::fromUtf8(info->stringText)));
+        a->setToolTip(toolbarTooltip(commandText(info->stringText)));
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         toolbar_->addAction(a);
         toolbarActions_.insert(id, a);
         // Tab goes through the toolbar, the page view and the status lamp.
         if (QWidget* button = toolbar_->widgetForAction(a)) {
             button->setFocusPolicy(Qt::TabFocus);
-            button->setAccessibleName(QString::fromUtf8(info->shortLabel));
+            button->setAccessibleName(commandText(info->shortLabel));
         }
     }
 }
@@ -433,7 +433,7 @@ bool CSnapvaleDlg::layoutSetupChecks() {
 void CSnapvaleDlg::printCommand() {
     const PrintResult result = PrintDocumentPage(*document_, services_);
     if (result == PrintResult::NotPrinted)
-        services_.status->setPaneText(0, QStringLiteral("The page could not be sent to the printer \"%1\".")
+        services_.status->setPaneText(0, tr("The page could not be sent to the printer \"%1\".")
                                              .arg(currentPrinterName(*services_.printer)));
 }
 
@@ -511,7 +511,7 @@ void CSnapvaleDlg::showWelcomeTips() {
 }
 
 void CSnapvaleDlg::notAvailableYet() {
-    services_.status->setPaneText(0, QStringLiteral("This command is not available yet."));
+    services_.status->setPaneText(0, tr("This command is not available yet."));
 }
 
 void CSnapvaleDlg::openHelp() {
@@ -564,9 +564,9 @@ void CSnapvaleDlg::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!closeApproved_) {
-        const Answer answer = services_.notifier->message(QStringLiteral("Snapvale Warning: Program Exit?"),
-                                                          QStringLiteral("Do you want to exit Snapvale?"),
-                                                          MessageKind::WarningQuestion);
+        const Answer answer =
+            services_.notifier->message(tr("Snapvale Warning: Program Exit?"),
+                                        tr("Do you want to exit Snapvale?"), MessageKind::WarningQuestion);
         if (answer != Answer::Yes) {
             event->ignore();
             return;

@@ -32,7 +32,10 @@ struct CommandInfo {
 const std::vector<CommandInfo>& commandTable();
 const CommandInfo* findCommand(int id);
 
-// The menu text without its "\t..." shortcut part, and that shortcut ("Ctrl+O"), if any.
+// One of the table's texts in the window's language; empty for null.
+QString commandText(const char* text);
+// The menu text, translated, without its "\t..." shortcut part, and that shortcut
+// ("Ctrl+O"), if any, which is never translated.
 QString menuLabel(const CommandInfo& info);
 QString menuShortcut(const CommandInfo& info);
 

@@ -1,6 +1,7 @@
 #include "app/GuiSeams.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -36,6 +37,17 @@ QMessageBox::ButtonRole roleFor(const QString& name) {
     if (name == QLatin1String("Cancel")) return QMessageBox::RejectRole;
     return QMessageBox::ActionRole;
 }
+
+// The buttons the core names in its plain boxes, marked so their translations are kept.
+[[maybe_unused]] const char* const kButtonNames[] = {
+    QT_TRANSLATE_NOOP("MessageButton", "OK"),
+    QT_TRANSLATE_NOOP("MessageButton", "Cancel"),
+    QT_TRANSLATE_NOOP("MessageButton", "Yes"),
+    QT_TRANSLATE_NOOP("MessageButton", "No"),
+    QT_TRANSLATE_NOOP("MessageButton", "Wait"),
+    QT_TRANSLATE_NOOP("MessageButton", "Stop"),
+    QT_TRANSLATE_NOOP("MessageButton", "Launch Browser"),
+};
 
 }  // namespace
 
@@ -75,7 +87,9 @@ int MessageBoxNotifier::plain(const QString& title, const QString& text, Message
     box.setIcon(boxIcon(icon));
     const QStringList names = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
     QList<QAbstractButton*> made;
-    for (const QString& name : names) made << box.addButton(name, roleFor(name));
+    for (const QString& name : names)
+        made << box.addButton(QCoreApplication::translate("MessageButton", name.toUtf8().constData()),
+                              roleFor(name));
     // Escape answers No or Cancel where the box has one, else the only button.
     int escape = names.indexOf(QStringLiteral("No"));
     if (escape < 0) escape = names.indexOf(QStringLiteral("Cancel"));

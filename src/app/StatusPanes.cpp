@@ -12,17 +12,18 @@ StatusPanes::StatusPanes(QWidget* parent) : QWidget(parent) {
         pane->setMargin(1);
         pane->setIndent(4);
     }
-    panes_[0]->setText(QStringLiteral("Ready..."));
-    panes_[1]->setText(QStringLiteral("Photo load progress..."));
-    panes_[2]->setText(QStringLiteral("Page layout style..."));
+    panes_[0]->setText(tr("Ready..."));
+    panes_[1]->setText(tr("Photo load progress..."));
+    panes_[2]->setText(tr("Page layout style..."));
 
     indicator_ = new PictureButton(this);
-    indicator_->setToolTip(QStringLiteral("Click here for photo template information."));
+    indicator_->setToolTip(tr("Click here for photo template information."));
     indicator_->setAccessibleDescription(indicator_->toolTip());
     // Reached by Tab like any other button, so the keyboard gets out of the page view.
     indicator_->setFocusPolicy(Qt::TabFocus);
-    const char* const names[3] = {"Status", "Photo loading", "Page layout"};
-    for (int i = 0; i < 3; ++i) panes_[i]->setAccessibleName(QString::fromLatin1(names[i]));
+    const char* const names[3] = {QT_TR_NOOP("Status"), QT_TR_NOOP("Photo loading"),
+                                  QT_TR_NOOP("Page layout")};
+    for (int i = 0; i < 3; ++i) panes_[i]->setAccessibleName(tr(names[i]));
     connect(indicator_, &QAbstractButton::clicked, this, &StatusPanes::indicatorClicked);
 
     progress_ = new QProgressBar(this);

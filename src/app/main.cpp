@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/CSnapvaleApp.h"
+#include "app/Translations.h"
 #include "core/AppServices.h"
 
 namespace {
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Before any window or message: the single-copy check already speaks to the person.
+    installTranslations(app, QLocale::system(), translationsDirectory());
     QApplication::setApplicationDisplayName(QStringLiteral("Snapvale"));
     QApplication::setDesktopFileName(QStringLiteral("snapvale"));
     const QIcon icon(QStringLiteral(":/icons/snapvale.png"));

@@ -1,5 +1,6 @@
 #include "core/AppServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,8 @@ bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifi
     const QString path = helpDir + name;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        notifier.plainOk(QStringLiteral("Unable to locate context help topic:\n %1").arg(path));
+        notifier.plainOk(
+            QCoreApplication::translate("Messages", "Unable to locate context help topic:\n %1").arg(path));
         return false;
     }
     file.close();
@@ -50,9 +52,10 @@ bool openHelpTopic(const QString& helpDir, const QString& name, Notifier& notifi
 bool ConfirmReplacingFile(const QString& chosen, const QString& written, Notifier* notifier) {
     if (written == chosen || !QFileInfo::exists(written)) return true;
     if (!notifier) return false;
-    return notifier->plainYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                    .arg(QFileInfo(written).fileName()),
-                                QStringLiteral("Confirm Save As")) == Answer::Yes;
+    return notifier->plainYesNo(
+               QCoreApplication::translate("Messages", "%1 already exists.\nDo you want to replace it?")
+                   .arg(QFileInfo(written).fileName()),
+               QCoreApplication::translate("Messages", "Confirm Save As")) == Answer::Yes;
 }
 
 qint64 freeDiskSpace(const QString& path, bool* ok) {
@@ -66,8 +69,8 @@ qint64 freeDiskSpace(const QString& path, bool* ok) {
 }
 
 void showListEmpty(Notifier& notifier, bool already) {
-    notifier.message(QStringLiteral("Snapvale List Empty"),
-                     already ? QStringLiteral("Your image list is already empty!")
-                             : QStringLiteral("Your image list is empty!"),
+    notifier.message(QCoreApplication::translate("Messages", "Snapvale List Empty"),
+                     already ? QCoreApplication::translate("Messages", "Your image list is already empty!")
+                             : QCoreApplication::translate("Messages", "Your image list is empty!"),
                      MessageKind::Information);
 }

@@ -1,5 +1,6 @@
 #include "core/StatusIndicator.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -30,12 +31,15 @@ QString statusIndicatorLamp(const QString& name) {
 
 QString statusLampDescription(const QString& lamp) {
     const QString name = statusIndicatorLamp(lamp);
-    if (name == QLatin1String("LED_DKGRN")) return QStringLiteral("Print resolution: good");
-    if (name == QLatin1String("LED_LTGRN")) return QStringLiteral("Print resolution: drawing the page");
+    if (name == QLatin1String("LED_DKGRN"))
+        return QCoreApplication::translate("Status", "Print resolution: good");
+    if (name == QLatin1String("LED_LTGRN"))
+        return QCoreApplication::translate("Status", "Print resolution: drawing the page");
     if (name == QLatin1String("LED_YELLOW"))
-        return QStringLiteral("Print resolution: low for a photo on the page");
+        return QCoreApplication::translate("Status", "Print resolution: low for a photo on the page");
     if (name == QLatin1String("LED_RED"))
-        return QStringLiteral("Print resolution: a photo could not be loaded");
-    if (name == QLatin1String("LED_CYAN")) return QStringLiteral("Print resolution: no page drawn yet");
-    return QStringLiteral("Print resolution: not graded");
+        return QCoreApplication::translate("Status", "Print resolution: a photo could not be loaded");
+    if (name == QLatin1String("LED_CYAN"))
+        return QCoreApplication::translate("Status", "Print resolution: no page drawn yet");
+    return QCoreApplication::translate("Status", "Print resolution: not graded");
 }

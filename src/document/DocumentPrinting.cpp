@@ -1,5 +1,7 @@
 #include "document/DocumentPrinting.h"
 
+#include <QCoreApplication>
+
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
 #include "output/AlignmentPage.h"
@@ -39,7 +41,7 @@ bool BatchPrintDocument(PrintDocument& document, const Services& services, std::
     };
     hooks.pause = std::move(pause);
     hooks.stopAsked = [&] { return document.takeStopRequest(); };
-    PrintDocument::BusyScope busy(document, QStringLiteral("the batch print"));
+    PrintDocument::BusyScope busy(document, QCoreApplication::translate("Messages", "the batch print"));
     BatchPrintContext context{document.settings(), document.imageList(), services, hooks};
     return BatchPrint(context);
 }

@@ -1,5 +1,7 @@
 #include "document/ImageListCommands.h"
 
+#include <QCoreApplication>
+
 #include "album/AlbumFile.h"
 #include "album/AlbumPages.h"
 #include "album/AlbumSave.h"
@@ -13,8 +15,9 @@
 #include "imagelist/ImageList.h"
 
 namespace {
-const QString kAlbumFilter = QStringLiteral("Photo Album Files(*.pho) | *.pho");
-const QString kAlbumSaveFilter = QStringLiteral("Photo Album Files|*.pho|All Files|*.*||");
+const char* const kAlbumFilter = QT_TRANSLATE_NOOP("FileDialogs", "Photo Album Files(*.pho) | *.pho");
+const char* const kAlbumSaveFilter =
+    QT_TRANSLATE_NOOP("FileDialogs", "Photo Album Files|*.pho|All Files|*.*||");
 }  // namespace
 
 ImageListCommands::ImageListCommands(PrintDocument& document, const Services& services,
@@ -92,7 +95,7 @@ Answer ImageListCommands::ask(const QString& title, const QString& text) {
 
 void ImageListCommands::openDirectory() {
     FileDialogRequest request;
-    request.title = QStringLiteral("Open Directory And Start At Selected Image");
+    request.title = QCoreApplication::translate("FileDialogs", "Open Directory And Start At Selected Image");
     request.defaultExtension = QStringLiteral("jpg");
     request.initialPath = settings_.StartSeqPic;
     request.fallbackFolder = settings_.BitmapPath;
@@ -132,14 +135,14 @@ void ImageListCommands::openFolderAt(const QString& folder, const QString& start
 
 void ImageListCommands::addFiles() {
     if (!list_.isEmpty() && services_.notifier &&
-        services_.notifier->plainYesNo(
-            QStringLiteral("Do you want to erase your current image list first?")) == Answer::Yes) {
+        services_.notifier->plainYesNo(QCoreApplication::translate(
+            "Messages", "Do you want to erase your current image list first?")) == Answer::Yes) {
         list_.clear();
         forgetPositions();
     }
 
     FileDialogRequest request;
-    request.title = QStringLiteral("Add Additional Image Files To Image List");
+    request.title = QCoreApplication::translate("FileDialogs", "Add Additional Image Files To Image List");
     request.defaultExtension = QStringLiteral("jpg");
     request.initialPath = settings_.StartSeqPic;
     request.fallbackFolder = settings_.BitmapPath;
@@ -161,11 +164,11 @@ void ImageListCommands::addPhotoFiles(const QStringList& paths) {
 
 void ImageListCommands::importAlbum() {
     FileDialogRequest request;
-    request.title = QStringLiteral("Import Photo Album File");
+    request.title = QCoreApplication::translate("FileDialogs", "Import Photo Album File");
     request.defaultExtension = QStringLiteral("pho");
     request.initialPath = settings_.ImportedAlbum;
     request.fallbackFolder = settings_.BitmapPath;
-    request.filter = kAlbumFilter;
+    request.filter = QCoreApplication::translate("FileDialogs", kAlbumFilter);
     request.preview = true;
     importAlbumFile(services_.files ? services_.files->openFile(request) : QString());
 }
@@ -202,7 +205,7 @@ void ImageListCommands::buildFromDirectory() {
         return;
     }
     {
-        PrintDocument::BusyScope busy(document_, QStringLiteral("the folder scan"));
+        PrintDocument::BusyScope busy(document_, QCoreApplication::translate("Messages", "the folder scan"));
         BuildFromDirectory(list_, settings_.BitmapPath, settings_.StartSeqPic, *services_.store,
                            services_.status);
     }
@@ -238,8 +241,8 @@ void ImageListCommands::exportToAlbum() {
         return;
     }
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Photo Image List As Photo Album");
-    request.filter = kAlbumSaveFilter;
+    request.title = QCoreApplication::translate("FileDialogs", "Save Photo Image List As Photo Album");
+    request.filter = QCoreApplication::translate("FileDialogs", kAlbumSaveFilter);
     request.fallbackFolder = settings_.BitmapPath;
     request.overwritePrompt = true;
     QString name = services_.files ? services_.files->saveFile(request) : QString();
@@ -267,8 +270,9 @@ void ImageListCommands::exportToAlbum() {
         // The list still comes from where it came from; the album named nothing.
         if (services_.notifier)
             services_.notifier->message(
-                QStringLiteral("Snapvale Error: Album Not Saved"),
-                QStringLiteral("Unable to write the photo album file:\n%1\n%2").arg(name, error),
+                QCoreApplication::translate("Messages", "Snapvale Error: Album Not Saved"),
+                QCoreApplication::translate("Messages", "Unable to write the photo album file:\n%1\n%2")
+                    .arg(name, error),
                 MessageKind::Error);
         updateCommandStates();
         return;
@@ -281,8 +285,9 @@ void ImageListCommands::exportToAlbum() {
 void ImageListCommands::erase() {
     if (list_.isEmpty()) {
         if (services_.notifier) showListEmpty(*services_.notifier, true);
-    } else if (ask(QStringLiteral("Snapvale Delete Image List?"),
-                   QStringLiteral("Do you want to remove ALL image files from the current image list?")) ==
+    } else if (ask(QCoreApplication::translate("Messages", "Snapvale Delete Image List?"),
+                   QCoreApplication::translate(
+                       "Messages", "Do you want to remove ALL image files from the current image list?")) ==
                Answer::Yes) {
         list_.clear();
         forgetPositions();
@@ -328,7 +333,7 @@ void ImageListCommands::redraw() {
 bool ImageListCommands::exportHtml() {
     bool ok = false;
     {
-        PrintDocument::BusyScope busy(document_, QStringLiteral("the HTML export"));
+        PrintDocument::BusyScope busy(document_, QCoreApplication::translate("Messages", "the HTML export"));
         ok = ExportImageListHtml(list_, services_, QString(), [this] { return document_.takeStopRequest(); });
     }
     updateCommandStates();

@@ -1,5 +1,7 @@
 #include "document/PrintDocument.h"
 
+#include <QCoreApplication>
+
 #include "core/SettingsStore.h"
 #include "image/PhotoImage.h"
 #include "layout/IndexSheets.h"
@@ -84,7 +86,7 @@ void PrintDocument::setZoomMode(bool on) {
 
 PrintDocument::BusyScope::BusyScope(PrintDocument& document, const QString& what)
     : document_(document), previous_(document.busyWith_) {
-    document_.busyWith_ = what.isEmpty() ? QStringLiteral("a long operation") : what;
+    document_.busyWith_ = what.isEmpty() ? QCoreApplication::translate("Messages", "a long operation") : what;
     if (previous_.isEmpty()) {
         document_.stopRequested_ = false;
         Q_EMIT document_.busyChanged(true);
@@ -100,7 +102,7 @@ PrintDocument::BusyScope::~BusyScope() {
 }
 
 QString PrintDocument::busyRefusalText() const {
-    return QStringLiteral("Please wait: %1 is still running.").arg(busyWith_);
+    return QCoreApplication::translate("Messages", "Please wait: %1 is still running.").arg(busyWith_);
 }
 
 bool PrintDocument::takeStopRequest() {

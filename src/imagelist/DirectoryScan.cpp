@@ -1,5 +1,6 @@
 #include "imagelist/DirectoryScan.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <iterator>
@@ -75,13 +76,16 @@ int BuildFromDirectory(ImageList& list, const QString& directory, const QString&
         if (AcceptsPhotoFile(path, store)) {
             list.append(path);
             if (!first && status)
-                status->setPaneText(0, QStringLiteral("Adding file to image list: %1").arg(path));
+                status->setPaneText(
+                    0, QCoreApplication::translate("Status", "Adding file to image list: %1").arg(path));
         }
         first = false;
     }
 
     list.sort();
-    if (status) status->setPaneText(0, QStringLiteral("Image list contains %1 files.").arg(list.count()));
+    if (status)
+        status->setPaneText(
+            0, QCoreApplication::translate("Status", "Image list contains %1 files.").arg(list.count()));
     list.setCursor(0);
     list.seekResume(resumePhoto);
     return list.count();

@@ -1,5 +1,6 @@
 #include "imagelist/HtmlExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <cmath>
@@ -91,9 +92,9 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
 
     std::unique_ptr<ProgressWindow> progress = services.progress ? services.progress->makeProgressWindow()
                                                                  : std::make_unique<SilentProgressWindow>();
-    progress->create(QStringLiteral("Photo Image List Web Page Progress"), true);
+    progress->create(QCoreApplication::translate("Status", "Photo Image List Web Page Progress"), true);
     progress->setRange(0, 100, 1);
-    progress->setText(QStringLiteral("Creating web page at location: \n%1").arg(path));
+    progress->setText(QCoreApplication::translate("Status", "Creating web page at location: \n%1").arg(path));
 
     put(htmlPageHead());
     put(htmlTableHeader(versionText));
@@ -113,13 +114,15 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
             int height = 0;
             if (ReadPhotoPixelSize(photo, width, height)) {
                 progress->setText(
-                    QStringLiteral(
+                    QCoreApplication::translate(
+                        "Status",
                         "Web page location: %1\n\nCreating HTML table record %2 of %3 for photo: \n%4")
                         .arg(path, QString::number(n), QString::number(total), name));
                 sizeText = QStringLiteral("[%1 x %2]").arg(width).arg(height);
             } else {
                 progress->setText(
-                    QStringLiteral(
+                    QCoreApplication::translate(
+                        "Status",
                         "Web page location: %1\n\nHTML table record **error** %2 of %3 for photo: \n%4")
                         .arg(path, QString::number(n), QString::number(total), name));
                 sizeText = QStringLiteral("[Load Error!]");
@@ -131,12 +134,14 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
         progress->pump(true);
         if (stopAsked && stopAsked()) progress->cancel();
         if (progress->cancelled()) {
-            const Answer a = services.notifier
-                                 ? services.notifier->message(
-                                       QStringLiteral("Photo Image List Web Page Progress Interrupt"),
-                                       QStringLiteral("Do you want to stop web page creation?"),
-                                       MessageKind::WarningQuestion)
-                                 : Answer::Yes;
+            const Answer a =
+                services.notifier
+                    ? services.notifier->message(
+                          QCoreApplication::translate("Messages",
+                                                      "Photo Image List Web Page Progress Interrupt"),
+                          QCoreApplication::translate("Messages", "Do you want to stop web page creation?"),
+                          MessageKind::WarningQuestion)
+                    : Answer::Yes;
             if (a == Answer::Yes) {
                 result = false;
                 break;
@@ -157,8 +162,8 @@ bool ExportImageListHtml(const ImageList& list, const Services& services, const 
 
     if (result && services.notifier) {
         const int button = services.notifier->plain(
-            QStringLiteral("Photo Image List Webpage Finished"),
-            QStringLiteral("The photo image webpage has been successfully created."),
+            QCoreApplication::translate("Messages", "Photo Image List Webpage Finished"),
+            QCoreApplication::translate("Messages", "The photo image webpage has been successfully created."),
             MessageIcon::Information, {QStringLiteral("OK"), QStringLiteral("Launch Browser")});
         if (button == 1 && services.launcher) services.launcher->openLocalFile(path);
     }

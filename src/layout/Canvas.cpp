@@ -1,5 +1,6 @@
 #include "layout/Canvas.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cstring>
 #include <new>
@@ -9,7 +10,7 @@
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
 
-const char* const kBitmapMemoryErrorPane = "*Bitmap Memory Error*";
+const char* const kBitmapMemoryErrorPane = QT_TRANSLATE_NOOP("Status", "*Bitmap Memory Error*");
 const char* const kBitmapMemoryErrorText = "Bitmap Memory Error - reduce your page size and/or resolution.";
 
 Canvas::Canvas() = default;
@@ -89,7 +90,7 @@ bool Canvas::keptPageFrom(const QImage& source, CxImage& page, int resolution) {
 }
 
 void reportBitmapMemoryError(StatusSink* status, Notifier* notifier) {
-    if (status) status->setPaneText(0, QString::fromLatin1(kBitmapMemoryErrorPane));
+    if (status) status->setPaneText(0, QCoreApplication::translate("Status", kBitmapMemoryErrorPane));
     if (notifier) notifier->plainOk(QString::fromLatin1(kBitmapMemoryErrorText));
 }
 

@@ -1,5 +1,6 @@
 #include "layout/Fitting.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -168,18 +169,25 @@ PhotoFitPlan planPhotoFit(int iw, int ih, int sw, int sh, const SlotFitContext& 
 }
 
 QString cropStatusText(int loaded, int slotCount, const QString& fileName, const CropPlan& plan) {
-    return QString::asprintf("Loading photo (%d of %d) - %s (%.1f fit) -> cropped to %ld %ld %ld %ld", loaded,
-                             slotCount, fileName.toUtf8().constData(), plan.fit.bestCoverage, plan.left,
-                             plan.right, plan.top, plan.bottom);
+    return QString::asprintf(
+        QCoreApplication::translate("Status",
+                                    "Loading photo (%d of %d) - %s (%.1f fit) -> cropped to %ld %ld %ld %ld")
+            .toUtf8()
+            .constData(),
+        loaded, slotCount, fileName.toUtf8().constData(), plan.fit.bestCoverage, plan.left, plan.right,
+        plan.top, plan.bottom);
 }
 
 QString transformationSummary(bool rotated, bool cropped, double deficit) {
     QString text;
-    if (rotated) text = QStringLiteral("[rotated]");
-    if (cropped) text += QStringLiteral("[cropped]");
+    if (rotated) text = QCoreApplication::translate("Status", "[rotated]");
+    if (cropped) text += QCoreApplication::translate("Status", "[cropped]");
     if (deficit > 0)
-        text += QString::asprintf("[stretched by %.1f%%]", deficit);
+        text += QString::asprintf(
+            QCoreApplication::translate("Status", "[stretched by %.1f%%]").toUtf8().constData(), deficit);
     else
-        text += QString::asprintf("[compressed by %.1f%%]", std::fabs(deficit));
+        text += QString::asprintf(
+            QCoreApplication::translate("Status", "[compressed by %.1f%%]").toUtf8().constData(),
+            std::fabs(deficit));
     return text;
 }

@@ -1,5 +1,6 @@
 #include "layout/IndexSheets.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -247,8 +248,11 @@ bool IndexSheets::fillFrame(RenderPass& pass, QPainter& painter, const QRect& fr
 
     if (fileName.size() > 3) {
         if (pass.status())
-            pass.status()->setPaneText(0, QString::asprintf("Loading photo (%d of %d) - %s", slot,
-                                                            pass.slotCount(), fileName.toUtf8().constData()));
+            pass.status()->setPaneText(
+                0, QString::asprintf(QCoreApplication::translate("Status", "Loading photo (%d of %d) - %s")
+                                         .toUtf8()
+                                         .constData(),
+                                     slot, pass.slotCount(), fileName.toUtf8().constData()));
         const QRect photoRect = sheet.slides ? slidePhotoRect(frame) : filmPhotoRect(frame);
         // A page too small for its frames still asks for a photo of no size, never a negative one.
         SuppliedPhoto supplied = pass.takePhoto(

@@ -1,5 +1,6 @@
 #include "layout/RenderPass.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -80,8 +81,12 @@ bool isLowResolution(int fw, int fh, int sw, int sh) {
 
 QString renderWindowTitle(double tw, double th, int cw, int ch, int resolution) {
     return QStringLiteral("Snapvale ") + versionLine() +
-           QString::asprintf(" - Template Size ->  %.2f in x  %.2f in: (%d x %d) -> resolution [%d DPI]", tw,
-                             th, cw, ch, resolution);
+           QString::asprintf(
+               QCoreApplication::translate(
+                   "Status", " - Template Size ->  %.2f in x  %.2f in: (%d x %d) -> resolution [%d DPI]")
+                   .toUtf8()
+                   .constData(),
+               tw, th, cw, ch, resolution);
 }
 
 namespace {
@@ -477,8 +482,11 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
 
     if (fileName.size() > 3) {
         if (status_)
-            status_->setPaneText(0, QString::asprintf("Loading photo (%d of %d) - %s", loaded_, slotCount_,
-                                                      fileName.toUtf8().constData()));
+            status_->setPaneText(
+                0, QString::asprintf(QCoreApplication::translate("Status", "Loading photo (%d of %d) - %s")
+                                         .toUtf8()
+                                         .constData(),
+                                     loaded_, slotCount_, fileName.toUtf8().constData()));
         const SlotFitContext fit = SlotFitContext::forSlot(slot, s.UserWidth, s.UserHeight);
         SuppliedPhoto supplied =
             supplyPhoto(fileName, decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit));
@@ -562,10 +570,11 @@ void RenderPass::finishStatus() {
     if (!status_) return;
     const PageReport r = report();
     status_->setProgress(0);
-    status_->setPaneText(2, layoutText_);
+    status_->setPaneText(2, layoutDisplayText(layoutText_));
     if (indexSheetMissing_) {
         status_->setPaneText(
-            0, QStringLiteral("Index sheets cannot be drawn yet: the page of \"%1\" is left blank.")
+            0, QCoreApplication::translate(
+                   "Status", "Index sheets cannot be drawn yet: the page of \"%1\" is left blank.")
                    .arg(s.FullPageTemplateSel));
         status_->setIndicator(r.lamp);
     } else {
@@ -573,20 +582,35 @@ void RenderPass::finishStatus() {
         const int lastIndex = r.lastIndex;
         if (!s.ImportedAlbum.isEmpty())
             status_->setPaneText(
-                0, QString::asprintf("%d photos loaded (%d - %d) from photo album: %s", slotCount_,
-                                     firstIndex, lastIndex, s.ImportedAlbum.toUtf8().constData()));
+                0,
+                QString::asprintf(
+                    QCoreApplication::translate("Status", "%d photos loaded (%d - %d) from photo album: %s")
+                        .toUtf8()
+                        .constData(),
+                    slotCount_, firstIndex, lastIndex, s.ImportedAlbum.toUtf8().constData()));
         else
             status_->setPaneText(
-                0, QString::asprintf("%d photos loaded (%d - %d) from disk: %s", slotCount_, firstIndex,
-                                     lastIndex, s.BitmapPath.toUtf8().constData()));
+                0, QString::asprintf(
+                       QCoreApplication::translate("Status", "%d photos loaded (%d - %d) from disk: %s")
+                           .toUtf8()
+                           .constData(),
+                       slotCount_, firstIndex, lastIndex, s.BitmapPath.toUtf8().constData()));
         status_->setIndicator(r.lamp);
     }
     if (isFullPage(s.FullPageTemplateSel))
-        status_->setPaneText(1, QString::asprintf("     Full Page Template -> Paper (%.02f x %.02f in)",
-                                                  s.MaxPageWidthIn, s.MaxPageHeightIn));
+        status_->setPaneText(
+            1, QString::asprintf(QCoreApplication::translate(
+                                     "Status", "     Full Page Template -> Paper (%.02f x %.02f in)")
+                                     .toUtf8()
+                                     .constData(),
+                                 s.MaxPageWidthIn, s.MaxPageHeightIn));
     else
-        status_->setPaneText(1, QString::asprintf("     Half Page Templates ->Paper (%.02f x %.02f in)",
-                                                  s.MaxPageWidthIn, s.MaxPageHeightIn));
+        status_->setPaneText(
+            1, QString::asprintf(QCoreApplication::translate(
+                                     "Status", "     Half Page Templates ->Paper (%.02f x %.02f in)")
+                                     .toUtf8()
+                                     .constData(),
+                                 s.MaxPageWidthIn, s.MaxPageHeightIn));
 }
 
 PagePaintResult PaintPage(RenderPass& pass, KeptPage& keptPage, QImage* emptyPage) {

@@ -1,5 +1,6 @@
 #include "layout/TemplateCatalogue.h"
 
+#include <QCoreApplication>
 #include <climits>
 #include <cmath>
 #include <initializer_list>
@@ -8,11 +9,11 @@
 
 using PC = PrintSizeClass;
 
-const char* const kHalfPageSelection = "NONE - USE HALF PAGE TEMPLATES";
+const char* const kHalfPageSelection = QT_TRANSLATE_NOOP("Templates", "NONE - USE HALF PAGE TEMPLATES");
 
 namespace {
 
-const QString kNoPhotos = QStringLiteral("No Photos");
+const QString kNoPhotos = QStringLiteral(QT_TRANSLATE_NOOP("Templates", "No Photos"));
 
 // Truncation toward zero of the exact value. Binary doubles land a hair below a whole
 // pixel now and then (3000 * 8.2 / 10 gives 2459.9999999999995), which would leave
@@ -119,27 +120,32 @@ std::vector<Template> buildFullPage() {
     std::vector<Template> all;
     {
         // The page follows the user's size; 1 x 1 only stands in for it here.
-        Template t = wholePage("One Borderless User Defined Print", 1, 1, PC::UserDefined);
+        Template t = wholePage(QT_TRANSLATE_NOOP("Templates", "One Borderless User Defined Print"), 1, 1,
+                               PC::UserDefined);
         t.userPage = true;
         all.push_back(t);
     }
-    all.push_back(wholePage("One Borderless 4in x 6in Print", 4, 6, PC::Print4x6));
-    all.push_back(wholePage("One Borderless 5in x 7in Print", 5, 7, PC::Print5x7));
+    all.push_back(
+        wholePage(QT_TRANSLATE_NOOP("Templates", "One Borderless 4in x 6in Print"), 4, 6, PC::Print4x6));
+    all.push_back(
+        wholePage(QT_TRANSLATE_NOOP("Templates", "One Borderless 5in x 7in Print"), 5, 7, PC::Print5x7));
     {
-        Template t = page("Two 5in x 7in Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Two 5in x 7in Prints"), 8, 10);
         Placements(t).marks(PC::Print5x7).slot(0.5, 7.5, 0, 5).slot(0.5, 7.5, 5, 10);
         all.push_back(t);
     }
-    all.push_back(wholePage("One Borderless 6in x 8in Print", 6, 8, PC::Print6x8));
-    all.push_back(wholePage("One Borderless 8in x 10in Print", 8, 10, PC::Print8x10));
+    all.push_back(
+        wholePage(QT_TRANSLATE_NOOP("Templates", "One Borderless 6in x 8in Print"), 6, 8, PC::Print6x8));
+    all.push_back(
+        wholePage(QT_TRANSLATE_NOOP("Templates", "One Borderless 8in x 10in Print"), 8, 10, PC::Print8x10));
     {
-        Template t = page("Greeting Card (Half-fold) 5in x 8in", 8, 10.5);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Greeting Card (Half-fold) 5in x 8in"), 8, 10.5);
         Placements(t).marks(PC::GreetingCard5x8).slot(0, 8, 0, 5).slot(0, 8, 5.5, 10.5);
         all.push_back(t);
     }
-    all.push_back(wholePage("One 8 x 10 Print", 8, 10, PC::Print8x10));
+    all.push_back(wholePage(QT_TRANSLATE_NOOP("Templates", "One 8 x 10 Print"), 8, 10, PC::Print8x10));
     {
-        Template t = page("One 6 x 8 + Five (Wallet) 2 x 3 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "One 6 x 8 + Five (Wallet) 2 x 3 Prints"), 8, 10);
         Placements(t)
             .marks(PC::Print6x8)
             .slot(0, 6, 0, 8)
@@ -152,7 +158,7 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("Six (Wallet) 2 x 3 + Two 4 x 5 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Six (Wallet) 2 x 3 + Two 4 x 5 Prints"), 8, 10);
         Placements(t)
             .marks(PC::Print4x5)
             .slot(0, 5, 0, 4)
@@ -163,7 +169,7 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("Two 4 x 6 + Two 3 x 4 + One 2 x 3 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Two 4 x 6 + Two 3 x 4 + One 2 x 3 Prints"), 8, 10);
         Placements(t)
             .marks(PC::Print4x6)
             .slot(0, 4, 0, 6)
@@ -176,17 +182,17 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("Six 3 x 4 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Six 3 x 4 Prints"), 8, 10);
         Placements(t).marks(PC::Print3x4).rows({{0.5, 3.5}, {3.5, 6.5}, {6.5, 9.5}}, {{0, 4}, {4, 8}});
         all.push_back(t);
     }
     {
-        Template t = page("Three 4 x 6 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Three 4 x 6 Prints"), 8, 10);
         Placements(t).marks(PC::Print4x6).slot(1, 7, 0, 4).slot(0, 4, 4, 10).slot(4, 8, 4, 10);
         all.push_back(t);
     }
     {
-        Template t = page("Eight 2 1/2 x 3 1/2 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Eight 2 1/2 x 3 1/2 Prints"), 8, 10);
         Placements(t)
             .marks(PC::Print2_5x3_5)
             .rows({{0.25, 3.75}, {3.75, 7.25}}, {{0.25, 2.75}, {2.75, 5.25}, {5.25, 7.75}})
@@ -195,14 +201,15 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("Nine (Wallet - Avery #53283) 2.25in x 3in Prints", 7.5, 10.1);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Nine (Wallet - Avery #53283) 2.25in x 3in Prints"),
+                          7.5, 10.1);
         Placements(t)
             .marks(PC::WalletLabel2_25x3)
             .rows({{0.1, 3.1}, {3.5, 6.5}, {6.9, 9.9}}, {{0, 2.25}, {2.6, 4.9}, {5.25, 7.5}});
         all.push_back(t);
     }
     {
-        Template t = page("Thirteen (Wallet) 2 x 3 Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Thirteen (Wallet) 2 x 3 Prints"), 8, 10);
         Placements(t)
             .marks(PC::Wallet2x3)
             .rows({{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}}, {{0, 3}, {3, 6}})
@@ -212,7 +219,7 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("Ten 2 x 3 1/2 (Business Card) Prints", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "Ten 2 x 3 1/2 (Business Card) Prints"), 8, 10);
         Placements(t)
             .marks(PC::BusinessCard2x3_5)
             .rows({{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}}, {{0.5, 4}, {4, 7.5}});
@@ -220,22 +227,29 @@ std::vector<Template> buildFullPage() {
     }
     const auto film = TemplateKind::NegativeStripSheet;
     const auto slides = TemplateKind::SlideMountSheet;
-    all.push_back(indexSheet("Index Sheet (Negative Strip) - 9 Prints", film, 3, 3, 36));
-    all.push_back(indexSheet("Index Sheet (Negative Strip) - 16 Prints", film, 4, 4, 20));
-    all.push_back(indexSheet("Index Sheet (Negative Strip) - 25 Prints", film, 5, 5, 11));
-    all.push_back(indexSheet("Index Sheet (Negative Strip) - 36 Prints", film, 6, 6, 5));
-    all.push_back(indexSheet("Index Sheet (3D Slides) - 6 Prints", slides, 2, 3, 56));
-    all.push_back(indexSheet("Index Sheet (3D Slides) - 12 Prints", slides, 3, 4, 20));
-    all.push_back(indexSheet("Index Sheet (3D Slides) - 20 Prints", slides, 4, 5, 11));
+    all.push_back(indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (Negative Strip) - 9 Prints"), film,
+                             3, 3, 36));
+    all.push_back(indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (Negative Strip) - 16 Prints"), film,
+                             4, 4, 20));
+    all.push_back(indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (Negative Strip) - 25 Prints"), film,
+                             5, 5, 11));
+    all.push_back(indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (Negative Strip) - 36 Prints"), film,
+                             6, 6, 5));
+    all.push_back(
+        indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (3D Slides) - 6 Prints"), slides, 2, 3, 56));
+    all.push_back(
+        indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (3D Slides) - 12 Prints"), slides, 3, 4, 20));
+    all.push_back(
+        indexSheet(QT_TRANSLATE_NOOP("Templates", "Index Sheet (3D Slides) - 20 Prints"), slides, 4, 5, 11));
     {
-        Template t = page("CD Case (Booklet) 4.75 x 4.75 in", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "CD Case (Booklet) 4.75 x 4.75 in"), 8, 10);
         t.disc.booklet = true;
         Placements(t).marks(PC::CdBooklet).slot(0, 4.75, 0, 4.75).slot(0, 4.75, 4.75, 9.5);
         all.push_back(t);
     }
     {
         // The narrow strips mark where the inlay folds round the case's sides.
-        Template t = page("CD Case (InLay) 5.9 x 4.60 in", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "CD Case (InLay) 5.9 x 4.60 in"), 8, 10);
         t.disc.inlay = true;
         Placements(t)
             .marks(PC::CdInlay)
@@ -248,14 +262,15 @@ std::vector<Template> buildFullPage() {
         all.push_back(t);
     }
     {
-        Template t = page("DVD Case (Booklet) 7.3 x 4.85 in", 8, 10);
+        Template t = page(QT_TRANSLATE_NOOP("Templates", "DVD Case (Booklet) 7.3 x 4.85 in"), 8, 10);
         t.disc.booklet = true;
         Placements(t).marks(PC::DvdBooklet).slot(0.35, 7.65, 0, 4.85).slot(0.35, 7.65, 4.85, 9.7);
         all.push_back(t);
     }
     {
         // The spine is outlined once more at the end so the cover photo below cannot hide its edge.
-        Template t = page("DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in", 8, 10.7);
+        Template t = page(
+            QT_TRANSLATE_NOOP("Templates", "DVD Case (Cover) 7.2 x 5.1 in (Spline) .5 x 7.2 in"), 8, 10.7);
         t.disc.booklet = true;
         Placements(t)
             .marks(PC::DvdCover)
@@ -283,33 +298,39 @@ Template style(int number, const QString& title, double w, double h) {
 std::vector<Template> buildHalfPage() {
     std::vector<Template> all;
     {
-        Template t = style(124, QStringLiteral("One 5 1/4\" x 8 1/4\" Prints"), 8.5, 11);
+        Template t = style(
+            124, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 5 1/4\" x 8 1/4\" Prints")), 8.5, 11);
         t.resolutionText = true;
         Placements(t).marks(PC::Print5_25x8_25).slot(0.25, 8.25, 5.5, 10.75);
         all.push_back(t);
     }
     {
-        Template t = style(125, QStringLiteral("One 5\" x 7\" Prints"), 8, 10);
+        Template t =
+            style(125, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 5\" x 7\" Prints")), 8, 10);
         Placements(t).marks(PC::Print5x7).slot(0.5, 7.5, 5, 10);
         all.push_back(t);
     }
     {
-        Template t = style(126, QStringLiteral("One 4\" x 6\" Prints"), 8, 10);
+        Template t =
+            style(126, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 4\" x 6\" Prints")), 8, 10);
         Placements(t).marks(PC::Print4x6).slot(1, 7, 5, 9);
         all.push_back(t);
     }
     {
-        Template t = style(127, QStringLiteral("Two 4\" x 5\" Prints"), 8, 10);
+        Template t =
+            style(127, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Two 4\" x 5\" Prints")), 8, 10);
         Placements(t).marks(PC::Print4x5).slot(0, 4, 5, 10).slot(4, 8, 5, 10);
         all.push_back(t);
     }
     {
-        Template t = style(128, QStringLiteral("Two 3 1/2\" x 5\" Prints"), 8, 10);
+        Template t =
+            style(128, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Two 3 1/2\" x 5\" Prints")), 8, 10);
         Placements(t).marks(PC::Print3_5x5).slot(0.5, 4, 5, 10).slot(4, 7.5, 5, 10);
         all.push_back(t);
     }
     {
-        Template t = style(129, QStringLiteral("Six (Wallet) 2 x 3 Prints"), 8, 10);
+        Template t =
+            style(129, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Six (Wallet) 2 x 3 Prints")), 8, 10);
         Placements(t)
             .marks(PC::Wallet2x3)
             .rows({{5, 8}}, {{0, 2}, {2, 4}, {4, 6}, {6, 8}})
@@ -318,7 +339,8 @@ std::vector<Template> buildHalfPage() {
         all.push_back(t);
     }
     {
-        Template t = style(130, QStringLiteral("Three 2 1/2\" x 3 1/2\" Prints"), 8, 10);
+        Template t = style(
+            130, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Three 2 1/2\" x 3 1/2\" Prints")), 8, 10);
         Placements(t).marks(PC::Print2_5x3_5).rows({{5, 8.5}}, {{0.25, 2.75}, {2.75, 5.25}, {5.25, 7.75}});
         all.push_back(t);
     }
@@ -344,7 +366,8 @@ std::vector<Template> buildHalfPage() {
         all.push_back(t);
     }
     {
-        Template t = style(133, QStringLiteral("Mini ID 1 x 1 1/2 26 Prints"), 8, 10);
+        Template t =
+            style(133, QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Mini ID 1 x 1 1/2 26 Prints")), 8, 10);
         Placements(t)
             .marks(PC::MiniId)
             .rows({{8.5, 10}, {7, 8.5}}, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}})
@@ -495,27 +518,31 @@ int halfPageStyleSlotCount(int number) {
 }
 
 QString halfPageStyleDisplayName(int number) {
+    return templateDisplayName(halfPageStyleName(number));
+}
+
+QString halfPageStyleName(int number) {
     switch (number) {
         case 124:
-            return QStringLiteral("One 5 1/4 x 8 1/4 Print");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 5 1/4 x 8 1/4 Print"));
         case 125:
-            return QStringLiteral("One 5 x 7 Print");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 5 x 7 Print"));
         case 126:
-            return QStringLiteral("One 4 x 6 Print");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "One 4 x 6 Print"));
         case 127:
-            return QStringLiteral("Two 4 x 5 Prints");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Two 4 x 5 Prints"));
         case 128:
-            return QStringLiteral("Two 3 1/2 x 5 Prints");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Two 3 1/2 x 5 Prints"));
         case 129:
-            return QStringLiteral("Six (Wallet) 2 x 3 Prints");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Six (Wallet) 2 x 3 Prints"));
         case 130:
-            return QStringLiteral("Three 2 1/2 x 3 1/2 Prints");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Three 2 1/2 x 3 1/2 Prints"));
         case 131:
             return QString::asprintf("Passport %1.2f\" x %1.2f\"- 14 Prints", 1.38, 1.8);
         case 132:
             return QString::asprintf("Passport %1.2f\" x %1.2f\"- 13 Prints", 1.5, 2.0);
         case 133:
-            return QStringLiteral("Mini ID 1 x 1 1/2 26 Prints");
+            return QStringLiteral(QT_TRANSLATE_NOOP("Templates", "Mini ID 1 x 1 1/2 26 Prints"));
         default:
             return QString();
     }
@@ -644,5 +671,30 @@ PagePlan planPage(const PlacementContext& ctx) {
 }
 
 QString loadingTemplateText(int slotCount) {
-    return QString::asprintf("Loading %d photos into template...", slotCount);
+    return QString::asprintf(
+        QCoreApplication::translate("Status", "Loading %d photos into template...").toUtf8().constData(),
+        slotCount);
+}
+
+namespace {
+// Names the catalogue makes by formatting, marked here so their translations are kept.
+[[maybe_unused]] const char* const kFormattedNames[] = {
+    QT_TRANSLATE_NOOP("Templates", "Passport 1.38\" x 1.80\"- 14 Prints"),
+    QT_TRANSLATE_NOOP("Templates", "Passport 1.50\" x 2.00\"- 13 Prints"),
+};
+}  // namespace
+
+QString templateDisplayName(const QString& name) {
+    return QCoreApplication::translate("Templates", name.toUtf8().constData());
+}
+
+QString layoutDisplayText(const QString& layoutText) {
+    // The half-page form is the one planPage writes: "Top: <style> + Bottom: <style>".
+    static const QString top = QStringLiteral("Top: ");
+    static const QString bottom = QStringLiteral(" + Bottom: ");
+    const int split = layoutText.indexOf(bottom);
+    if (!layoutText.startsWith(top) || split < 0) return templateDisplayName(layoutText);
+    return QCoreApplication::translate("Templates", "Top: %1 + Bottom: %2")
+        .arg(templateDisplayName(layoutText.mid(top.size(), split - top.size())),
+             templateDisplayName(layoutText.mid(split + bottom.size())));
 }

@@ -174,8 +174,14 @@ bool isFullPage(const QString& selection);
 bool isBorderlessTemplate(const QString& selection);
 // Photos a half-page style takes; 0 for any number that is not a style.
 int halfPageStyleSlotCount(int style);
-// The style's name in the setup sheet's title line; empty for any other number.
+// The style's name in the setup sheet's title line, in the window's language; empty
+// for any other number. halfPageStyleName gives it as the catalogue writes it.
 QString halfPageStyleDisplayName(int style);
+QString halfPageStyleName(int style);
+// A template's name, or a page's layout text ("Top: ... + Bottom: ..."), in the window's
+// language. Settings, reports and the command line keep the catalogue's own names.
+QString templateDisplayName(const QString& name);
+QString layoutDisplayText(const QString& layoutText);
 // The choices of the full-page template list: the half-page entry first, then the catalogue.
 QStringList fullPageTemplateChoices();
 

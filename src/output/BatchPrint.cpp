@@ -1,5 +1,6 @@
 #include "output/BatchPrint.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <cmath>
@@ -77,7 +78,8 @@ int pagePosition(int page, int pageCount) {
     return static_cast<int>(std::trunc(double(page) * 100.0 / double(pageCount)));
 }
 
-const QString kSpoolError = QStringLiteral("Printer spool error - auto print process aborted!");
+const char* const kSpoolError =
+    QT_TRANSLATE_NOOP("Messages", "Printer spool error - auto print process aborted!");
 
 }  // namespace
 
@@ -95,16 +97,22 @@ bool BatchPrint(BatchPrintContext& ctx) {
         return false;
     }
     const int pageCount = BatchPageCount(imageCount, BatchPhotosPerPage(ctx.settings));
-    const QString templateName = BatchTemplateName(ctx.settings);
+    const QString templateName = layoutDisplayText(BatchTemplateName(ctx.settings));
     const QString printerName = currentPrinterName(printer);
 
     const QString question = QString::asprintf(
-        "This operation will print your ENTIRE image list of %d images. Using the current photo template:\n "
-        "\"%s\", this will require %d printer pages. \nYou should make sure your printer paper and settings "
-        "match the current template.\n\nDo you want to continue this operation?",
+        QCoreApplication::translate("Messages",
+                                    "This operation will print your ENTIRE image list of %d images. Using "
+                                    "the current photo template:\n "
+                                    "\"%s\", this will require %d printer pages. \nYou should make sure your "
+                                    "printer paper and settings "
+                                    "match the current template.\n\nDo you want to continue this operation?")
+            .toUtf8()
+            .constData(),
         imageCount, templateName.toUtf8().constData(), pageCount);
-    if (notifier.message(QStringLiteral("Batch Print Image List -> %1").arg(printerName), question,
-                         MessageKind::WarningQuestion) != Answer::Yes)
+    if (notifier.message(
+            QCoreApplication::translate("Messages", "Batch Print Image List -> %1").arg(printerName),
+            question, MessageKind::WarningQuestion) != Answer::Yes)
         return false;
 
     BatchRun run;
@@ -114,15 +122,15 @@ bool BatchPrint(BatchPrintContext& ctx) {
     if (ctx.services.progress) run.window = ctx.services.progress->makeProgressWindow();
     if (!run.window) run.window = std::make_unique<SilentProgressWindow>();
     ProgressWindow& progress = *run.window;
-    progress.create(QStringLiteral("Photo Auto Print - %1").arg(printerName));
+    progress.create(QCoreApplication::translate("Messages", "Photo Auto Print - %1").arg(printerName));
     progress.setRange(0, 100, 1);
 
     // The Cancel button, an Escape or a close of the main window: asks whether to stop.
     auto stopWanted = [&] {
         if (ctx.hooks.stopAsked && ctx.hooks.stopAsked()) progress.cancel();
         if (!progress.cancelled()) return false;
-        if (notifier.message(QStringLiteral("Photo Printing Progress Interrupt"),
-                             QStringLiteral("Do you want to stop photo printing?"),
+        if (notifier.message(QCoreApplication::translate("Messages", "Photo Printing Progress Interrupt"),
+                             QCoreApplication::translate("Messages", "Do you want to stop photo printing?"),
                              MessageKind::WarningQuestion) == Answer::Yes)
             return true;
         progress.clearCancelled();
@@ -156,15 +164,20 @@ bool BatchPrint(BatchPrintContext& ctx) {
     };
     // The window holds four lines: the state takes the empty one under the template's name.
     auto pageText = [&](const QString& rest) {
-        return QString::asprintf("Template type: %s\n", templateName.toUtf8().constData()) + windowLine +
-               u'\n' + rest;
+        return QString::asprintf(
+                   QCoreApplication::translate("Status", "Template type: %s\n").toUtf8().constData(),
+                   templateName.toUtf8().constData()) +
+               windowLine + u'\n' + rest;
     };
     // The waiting text is rewritten only when the count or the printer's state changed.
     auto showWaiting = [&] {
         if (jobCount == lastShown && stateText == lastStateShown) return;
-        progress.setText(pageText(
-            QString::asprintf("Printing photo page %d of %d\n(...waiting for %d jobs queued to print.)", page,
-                              pageCount, jobCount)));
+        progress.setText(pageText(QString::asprintf(
+            QCoreApplication::translate(
+                "Status", "Printing photo page %d of %d\n(...waiting for %d jobs queued to print.)")
+                .toUtf8()
+                .constData(),
+            page, pageCount, jobCount)));
         progress.setPosition(pagePosition(page, pageCount));
         lastShown = jobCount;
         lastStateShown = stateText;
@@ -179,12 +192,14 @@ bool BatchPrint(BatchPrintContext& ctx) {
             if (printed != PrintResult::Printed) {
                 // A page that never reached the spooler leaves the queue empty; going
                 // on would end in "All photos printed!" with pages missing.
-                notifier.plainOk(kSpoolError);
+                notifier.plainOk(QCoreApplication::translate("Messages", kSpoolError));
                 goOn = false;
                 result = false;
                 continue;
             }
-            progress.setText(pageText(QString::asprintf("Printing photo page %d of %d", page, pageCount)));
+            progress.setText(pageText(QString::asprintf(
+                QCoreApplication::translate("Status", "Printing photo page %d of %d").toUtf8().constData(),
+                page, pageCount)));
             progress.setPosition(pagePosition(page, pageCount));
             lastShown = -1;
             lastStateShown = stateText;
@@ -200,7 +215,7 @@ bool BatchPrint(BatchPrintContext& ctx) {
         }
 
         if (!PollPrintQueue(printer, jobCount, pause)) {
-            notifier.plainOk(kSpoolError);
+            notifier.plainOk(QCoreApplication::translate("Messages", kSpoolError));
             goOn = false;
             result = false;
             continue;
@@ -235,6 +250,6 @@ bool BatchPrint(BatchPrintContext& ctx) {
 
     run.window->destroy();
     run.flag.reset();
-    if (result) notifier.plainOk(QStringLiteral("All photos printed!"));
+    if (result) notifier.plainOk(QCoreApplication::translate("Messages", "All photos printed!"));
     return result;
 }

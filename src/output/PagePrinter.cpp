@@ -1,5 +1,6 @@
 #include "output/PagePrinter.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <climits>
@@ -119,7 +120,8 @@ bool hasPrintableArea(const PrinterPage& page) {
 }
 
 QString sizeConflictTitle(PrinterBackend& backend) {
-    return QStringLiteral("Printer Page Size Conflict - %1").arg(currentPrinterName(backend));
+    return QCoreApplication::translate("Messages", "Printer Page Size Conflict - %1")
+        .arg(currentPrinterName(backend));
 }
 
 bool batchFlag = false;
@@ -270,15 +272,21 @@ bool CheckBorderlessPage(PrinterBackend& backend, Notifier& notifier, const Pape
     backend.useBorderlessMedia(false);
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
     if (inBorderlessBand(ratio)) return false;
-    QString text = QString::asprintf(
-        "Your printer is not setup for borderless printing for the template\nyou have selected. Your current "
-        "template size is %.02lf x %.02lf inches.\nFor best results, your printer page size should be set "
-        "to match your template\ndimensions.\n",
-        sizes.paperWidth, sizes.paperHeight);
+    QString text =
+        QString::asprintf(QCoreApplication::translate("Messages",
+                                                      "Your printer is not setup for borderless printing for "
+                                                      "the template\nyou have selected. Your current "
+                                                      "template size is %.02lf x %.02lf inches.\nFor best "
+                                                      "results, your printer page size should be set "
+                                                      "to match your template\ndimensions.\n")
+                              .toUtf8()
+                              .constData(),
+                          sizes.paperWidth, sizes.paperHeight);
     // Said only when the queue's paper is known and it has no borderless version:
     // then no setting of the paper's size alone would help.
     if (!hasBorderless && media.isValid())
-        text += QStringLiteral("The printer \"%1\" has no borderless version of its %2 paper.\n")
+        text += QCoreApplication::translate("Messages",
+                                            "The printer \"%1\" has no borderless version of its %2 paper.\n")
                     .arg(currentPrinterName(backend),
                          media.displayName.isEmpty() ? media.name : media.displayName);
     notifier.message(sizeConflictTitle(backend), text, MessageKind::Information);
@@ -288,8 +296,13 @@ bool CheckBorderlessPage(PrinterBackend& backend, Notifier& notifier, const Pape
 bool AskMarginReset(AppSettings& s, SettingsStore* store, Notifier& notifier) {
     if (!(s.TopBottomMargin > 0) && !(s.LeftRightMargin > 0)) return true;
     const QString question = QString::asprintf(
-        "Your current printer margin settings are: TopBottom -> %.1f and LeftRight -> %.1f.\nThese values "
-        "MUST be set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.",
+        QCoreApplication::translate(
+            "Messages",
+            "Your current printer margin settings are: TopBottom -> %.1f and LeftRight -> %.1f.\nThese "
+            "values "
+            "MUST be set to 0 for borderless printing.\n\nClick \"Yes\" to automatically reset these values.")
+            .toUtf8()
+            .constData(),
         double(s.TopBottomMargin), double(s.LeftRightMargin));
     if (notifier.plainYesNo(question) != Answer::Yes) return false;
     s.TopBottomMargin = 0.0f;
@@ -302,7 +315,10 @@ bool AskMarginReset(AppSettings& s, SettingsStore* store, Notifier& notifier) {
 }
 
 QString PrintCommandText(PrinterBackend& backend) {
-    return QStringLiteral("Print canvas to \"%1\"").arg(currentPrinterName(backend));
+    // The window's own word when no queue is named; the name itself is never translated.
+    const QString name = backend.defaultPrinterName();
+    return QCoreApplication::translate("Commands", "Print canvas to \"%1\"")
+        .arg(name.isEmpty() ? QCoreApplication::translate("Commands", "Default Printer") : name);
 }
 
 PrintResult PrintPage(const AppSettings& settings, bool listEmpty, const KeptPage* page,

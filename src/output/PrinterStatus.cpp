@@ -1,5 +1,7 @@
 #include "output/PrinterStatus.h"
 
+#include <QCoreApplication>
+
 #include "core/Seams.h"
 
 namespace {
@@ -19,7 +21,8 @@ bool hasReason(const PrinterState& state, const char* base) {
 // "a", "a and b", "a, b and c".
 QString spokenList(const QStringList& parts) {
     if (parts.size() < 2) return parts.value(0);
-    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + parts.last();
+    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) +
+           QCoreApplication::translate("Status", " and ") + parts.last();
 }
 }  // namespace
 
@@ -34,28 +37,31 @@ bool PrinterNeedsAttention(const PrinterState& state) {
 
 QString PrinterStateText(const PrinterState& state, const QString& printerName) {
     QStringList parts;
-    if (state.kind == PrinterState::Kind::Stopped) parts << QStringLiteral("stopped");
-    if (hasReason(state, "offline")) parts << QStringLiteral("offline");
+    if (state.kind == PrinterState::Kind::Stopped) parts << QCoreApplication::translate("Status", "stopped");
+    if (hasReason(state, "offline")) parts << QCoreApplication::translate("Status", "offline");
     if (hasReason(state, "media-empty") || hasReason(state, "media-needed"))
-        parts << QStringLiteral("out of paper");
-    if (hasReason(state, "media-jam")) parts << QStringLiteral("jammed");
+        parts << QCoreApplication::translate("Status", "out of paper");
+    if (hasReason(state, "media-jam")) parts << QCoreApplication::translate("Status", "jammed");
     if (hasReason(state, "marker-supply-empty") || hasReason(state, "toner-empty"))
-        parts << QStringLiteral("out of ink or toner");
+        parts << QCoreApplication::translate("Status", "out of ink or toner");
     else if (hasReason(state, "marker-supply-low") || hasReason(state, "toner-low"))
-        parts << QStringLiteral("low on ink or toner");
+        parts << QCoreApplication::translate("Status", "low on ink or toner");
     if (parts.isEmpty()) return {};
-    if (printerName.isEmpty()) return QStringLiteral("The printer is %1.").arg(spokenList(parts));
-    return QStringLiteral("The printer \"%1\" is %2.").arg(printerName, spokenList(parts));
+    if (printerName.isEmpty())
+        return QCoreApplication::translate("Status", "The printer is %1.").arg(spokenList(parts));
+    return QCoreApplication::translate("Status", "The printer \"%1\" is %2.")
+        .arg(printerName, spokenList(parts));
 }
 
 bool AskWaitForPrinter(Notifier& notifier, const QString& printerName, const QString& stateText) {
     const QString text =
-        stateText + QStringLiteral(
+        stateText + QCoreApplication::translate(
+                        "Messages",
                         "\nThe pages sent to it wait in its queue until it prints again.\n\nWait for the "
                         "printer, or stop photo printing?");
     const QStringList buttons{QStringLiteral("Wait"), QStringLiteral("Stop")};
-    return notifier.plain(QStringLiteral("Photo Auto Print - %1").arg(printerName), text,
-                          MessageIcon::Exclamation, buttons) == 0;
+    return notifier.plain(QCoreApplication::translate("Messages", "Photo Auto Print - %1").arg(printerName),
+                          text, MessageIcon::Exclamation, buttons) == 0;
 }
 
 PrinterState ReadPrinterState(PrinterBackend& backend) {

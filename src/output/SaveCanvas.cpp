@@ -1,5 +1,6 @@
 #include "output/SaveCanvas.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "core/AppServices.h"
@@ -15,8 +16,8 @@
 namespace {
 
 // Each name/pattern pair a filter of the save dialog.
-const char kSnapshotFilter[] =
-    "Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||";
+const char kSnapshotFilter[] = QT_TRANSLATE_NOOP(
+    "FileDialogs", "Snapshot Files (*.bmp *.jpg *.png *.pdf)|*.bmp;*.jpg;*.png;*.pdf|All Files|*.*||");
 
 }  // namespace
 
@@ -55,17 +56,20 @@ bool DiskSpaceCheck(const QString& path, std::size_t pageBytes, int saveAsJpg, N
     bool ok = false;
     const qint64 available = path.isEmpty() || !freeSpace ? 0 : freeSpace(path, &ok);
     if (!ok) {
-        notifier.message(
-            QStringLiteral("Snapvale Error: Disk Space"),
-            QStringLiteral("Unable to determine free disk space available: \nPath - %1").arg(path),
-            MessageKind::Error);
+        notifier.message(QCoreApplication::translate("Messages", "Snapvale Error: Disk Space"),
+                         QCoreApplication::translate(
+                             "Messages", "Unable to determine free disk space available: \nPath - %1")
+                             .arg(path),
+                         MessageKind::Error);
         return false;
     }
     const double factor = saveAsJpg == 1 ? 0.11 : 1.0;
     const auto required = static_cast<qint64>(double(pageBytes) * factor);
     if (required > available) {
-        notifier.message(QStringLiteral("Snapvale Error: Low Disk Space Remaining"),
-                         QStringLiteral("Not enough disk space remaining to continue: \nFile - %1").arg(path),
+        notifier.message(QCoreApplication::translate("Messages", "Snapvale Error: Low Disk Space Remaining"),
+                         QCoreApplication::translate(
+                             "Messages", "Not enough disk space remaining to continue: \nFile - %1")
+                             .arg(path),
                          MessageKind::Error);
         return false;
     }
@@ -89,8 +93,8 @@ bool SaveCanvasCommand::run(const KeptPage& kept) {
     }
     if (!services_.files) return false;
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Snapvale Snapshot As...");
-    request.filter = QString::fromLatin1(kSnapshotFilter);
+    request.title = QCoreApplication::translate("FileDialogs", "Save Snapvale Snapshot As...");
+    request.filter = QCoreApplication::translate("FileDialogs", kSnapshotFilter);
     request.overwritePrompt = true;
     const QString chosen = services_.files->saveFile(request);
     if (chosen.isEmpty()) return false;
@@ -100,7 +104,8 @@ bool SaveCanvasCommand::run(const KeptPage& kept) {
         if (notifier)
             notifier->message(
                 QStringLiteral("Snapvale"),
-                QStringLiteral("Illegal or unsupported EXPORT image type: \"%1\"").arg(target.extension),
+                QCoreApplication::translate("Messages", "Illegal or unsupported EXPORT image type: \"%1\"")
+                    .arg(target.extension),
                 MessageKind::Error);
         return false;
     }
@@ -135,8 +140,9 @@ bool SaveCanvasCommand::run(const KeptPage& kept) {
     // A snapshot that did not reach the disk is said so: the person would otherwise
     // believe the page saved.
     if (!written && notifier)
-        notifier->message(QStringLiteral("Snapvale Error"),
-                          QStringLiteral("Unable to save the snapshot \"%1\":\n%2").arg(target.path, error),
+        notifier->message(QCoreApplication::translate("Messages", "Snapvale Error"),
+                          QCoreApplication::translate("Messages", "Unable to save the snapshot \"%1\":\n%2")
+                              .arg(target.path, error),
                           MessageKind::Error);
     return written;
 }

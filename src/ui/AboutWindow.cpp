@@ -10,7 +10,7 @@
 #include "core/AppServices.h"
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Snapvale"));
+    setWindowTitle(tr("About Snapvale"));
     setModal(false);
 
     auto* icon = new QLabel(this);

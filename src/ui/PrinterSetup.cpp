@@ -1,5 +1,6 @@
 #include "ui/PrinterSetup.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,12 +13,13 @@ void RunPrinterSetup(QWidget* parent, PrinterBackend& backend) {
     if (!system) return;
     QPrinter* printer = system->printerForSetup();
     if (!printer) {
-        QMessageBox::information(parent, QStringLiteral("Printer Select/Setup"),
-                                 QStringLiteral("No printer is installed on this computer."));
+        QMessageBox::information(
+            parent, QCoreApplication::translate("PrinterSetup", "Printer Select/Setup"),
+            QCoreApplication::translate("PrinterSetup", "No printer is installed on this computer."));
         return;
     }
     QPrintDialog dialog(printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Printer Select/Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrinterSetup", "Printer Select/Setup"));
     // Pages are chosen by the program; the dialog picks the printer, paper and quality.
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

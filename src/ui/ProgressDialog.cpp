@@ -66,7 +66,7 @@ void ProgressDialog::doCreate(const QString& caption, bool smooth) {
     label_->setTextFormat(Qt::PlainText);
     bar_ = new QProgressBar(w);
     bar_->setTextVisible(smooth);
-    button_ = new QPushButton(QStringLiteral(" Cancel "), w);
+    button_ = new QPushButton(QObject::tr(" Cancel "), w);
     button_->setCursor(Qt::ArrowCursor);
     button_->setToolTip(QObject::tr("Stop the work in progress"));
     button_->setAutoDefault(false);

@@ -251,20 +251,21 @@ void AlbumEditor::buildToolBar() {
         QKeySequence keys;
     };
     const ToolbarCommand commands[] = {
-        {New, "New", "Start a new, empty album", "document-new", nullptr, QStyle::SP_FileIcon,
-         QKeySequence::New},
-        {Open, "Open", "Open an album file", "document-open", "57601", QStyle::SP_DialogOpenButton,
-         QKeySequence::Open},
-        {AddFiles, "Add Files", "Add photo files to the album", "list-add", "32771",
+        {New, QT_TR_NOOP("New"), QT_TR_NOOP("Start a new, empty album"), "document-new", nullptr,
+         QStyle::SP_FileIcon, QKeySequence::New},
+        {Open, QT_TR_NOOP("Open"), QT_TR_NOOP("Open an album file"), "document-open", "57601",
+         QStyle::SP_DialogOpenButton, QKeySequence::Open},
+        {AddFiles, QT_TR_NOOP("Add Files"), QT_TR_NOOP("Add photo files to the album"), "list-add", "32771",
          QStyle::SP_FileDialogNewFolder, QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {Save, "Save", "Save the album with a thumbnail of the page shown", "document-save", "57603",
-         QStyle::SP_DialogSaveButton, QKeySequence::Save},
-        {Delete, "Delete", "Remove the selected photos from the album (the files stay where they are)",
+        {Save, QT_TR_NOOP("Save"), QT_TR_NOOP("Save the album with a thumbnail of the page shown"),
+         "document-save", "57603", QStyle::SP_DialogSaveButton, QKeySequence::Save},
+        {Delete, QT_TR_NOOP("Delete"),
+         QT_TR_NOOP("Remove the selected photos from the album (the files stay where they are)"),
          "edit-delete", "32774", QStyle::SP_TrashIcon, QKeySequence()},
-        {Help, "Help", "Help on photo albums", "help-contents", "32809", QStyle::SP_DialogHelpButton,
-         QKeySequence::HelpContents},
-        {Close, "Close", "Close the album editor without saving", "window-close", "32803",
-         QStyle::SP_DialogCloseButton, QKeySequence()},
+        {Help, QT_TR_NOOP("Help"), QT_TR_NOOP("Help on photo albums"), "help-contents", "32809",
+         QStyle::SP_DialogHelpButton, QKeySequence::HelpContents},
+        {Close, QT_TR_NOOP("Close"), QT_TR_NOOP("Close the album editor without saving"), "window-close",
+         "32803", QStyle::SP_DialogCloseButton, QKeySequence()},
     };
     for (const ToolbarCommand& entry : commands) {
         QAction* a = addCommand(entry.command, tr(entry.text), tr(entry.tip), entry.keys,
@@ -285,10 +286,12 @@ void AlbumEditor::buildMenu() {
         QKeySequence keys;
     };
     const MenuCommand commands[] = {
-        {SaveAs, "Save &As...", "Save the album under another name",
+        {SaveAs, QT_TR_NOOP("Save &As..."), QT_TR_NOOP("Save the album under another name"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {PrintPage, "&Print Album Page...", "Print the album page shown", QKeySequence::Print},
-        {PrinterSetup, "Printer &Setup...", "Select or set up the printer", QKeySequence()},
+        {PrintPage, QT_TR_NOOP("&Print Album Page..."), QT_TR_NOOP("Print the album page shown"),
+         QKeySequence::Print},
+        {PrinterSetup, QT_TR_NOOP("Printer &Setup..."), QT_TR_NOOP("Select or set up the printer"),
+         QKeySequence()},
     };
     menu_ = new QMenu(tr("More album commands"), this);
     for (const MenuCommand& entry : commands) {

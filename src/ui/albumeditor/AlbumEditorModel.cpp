@@ -1,5 +1,6 @@
 #include "ui/albumeditor/AlbumEditorModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -206,8 +207,9 @@ bool AlbumEditorModel::write(const QString& fileName) {
         // Saying nothing would leave the person believing the album is safe.
         if (services_.notifier)
             services_.notifier->message(
-                QStringLiteral("Snapvale Error: Album Not Saved"),
-                QStringLiteral("Unable to write the photo album file:\n%1\n%2").arg(fileName, error),
+                QCoreApplication::translate("AlbumEditor", "Snapvale Error: Album Not Saved"),
+                QCoreApplication::translate("AlbumEditor", "Unable to write the photo album file:\n%1\n%2")
+                    .arg(fileName, error),
                 MessageKind::Error);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "ui/fileopen/FileOpenModel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -28,24 +29,33 @@ struct FilterDef {
 };
 // In the order the page lists them.
 const FilterDef kFilters[CPPageAdvancedOptionsControl::FilterCount] = {
-    {"&Emboss Photos", &AppSettings::EmbossPhoto, "Raise the edges of every photo like an embossing"},
-    {"E&dge Only", &AppSettings::EdgePhoto, "Keep only the edges of every photo"},
-    {"&Lighten Photos", &AppSettings::LightenPhoto, "Make every photo lighter by an amount you choose"},
-    {"Dar&ken Photos", &AppSettings::DarkenPhoto, "Make every photo darker by an amount you choose"},
-    {"&Grayscale Photos", &AppSettings::GrayscalePhotos, "Print the whole page in shades of grey"},
-    {"Neg&ative Photos", &AppSettings::NegativeImage, "Turn every photo into its negative"},
-    {"Repair Photos", &AppSettings::RepairPhoto, "Smooth away noise and dust specks"},
-    {"Sharpen Photos", &AppSettings::PhotoSharpen, "Sharpen every photo"},
-    {"So&ften Photos", &AppSettings::PhotoSoften, "Soften every photo"},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "&Emboss Photos"), &AppSettings::EmbossPhoto,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Raise the edges of every photo like an embossing")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "E&dge Only"), &AppSettings::EdgePhoto,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Keep only the edges of every photo")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "&Lighten Photos"), &AppSettings::LightenPhoto,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Make every photo lighter by an amount you choose")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Dar&ken Photos"), &AppSettings::DarkenPhoto,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Make every photo darker by an amount you choose")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "&Grayscale Photos"), &AppSettings::GrayscalePhotos,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Print the whole page in shades of grey")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Neg&ative Photos"), &AppSettings::NegativeImage,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Turn every photo into its negative")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Repair Photos"), &AppSettings::RepairPhoto,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Smooth away noise and dust specks")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Sharpen Photos"), &AppSettings::PhotoSharpen,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Sharpen every photo")},
+    {QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "So&ften Photos"), &AppSettings::PhotoSoften,
+     QT_TRANSLATE_NOOP("CPPageAdvancedOptionsControl", "Soften every photo")},
 };
 
 QString plain(const char* label) {
-    return QString::fromLatin1(label).remove(QLatin1Char('&'));
+    return QCoreApplication::translate("CPPageAdvancedOptionsControl", label).remove(QLatin1Char('&'));
 }
 }  // namespace
 
 CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg& sheet) : sheet_(sheet) {
-    setAccessibleName(QStringLiteral("Advanced"));
+    setAccessibleName(tr("Advanced"));
     AppSettings& s = sheet_.settings();
 
     // Resolution.
@@ -66,7 +76,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     auto* filters = new QGroupBox(tr("Image Filters"), this);
     auto* filterGrid = new QGridLayout(filters);
     for (int f = 0; f < FilterCount; ++f) {
-        auto* box = new QCheckBox(QString::fromLatin1(kFilters[f].label), filters);
+        auto* box = new QCheckBox(tr(kFilters[f].label), filters);
         box->setAccessibleName(plain(kFilters[f].label));
         box->setToolTip(tr(kFilters[f].tip));
         box->setChecked(s.*(kFilters[f].field) != 0);
@@ -74,16 +84,16 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
         filterGrid->addWidget(box, f / 3, f % 3);
         connect(box, &QCheckBox::clicked, this, [this, f](bool on) { filterToggled(Filter(f), on); });
     }
-    auto* note = new QLabel(QStringLiteral("Note: click the Re-Draw Page button to see results."), filters);
+    auto* note = new QLabel(tr("Note: click the Re-Draw Page button to see results."), filters);
     note->setWordWrap(true);
     filterGrid->addWidget(note, 3, 0, 1, 3);
 
     // Logo and watermark.
     auto* logo = new QGroupBox(tr("Logo and Watermark"), this);
-    imageLogo_ = new QCheckBox(QStringLiteral("Add I&mage Logo"), logo);
-    textWatermark_ = new QCheckBox(QStringLiteral("Add Te&xt Watermark"), logo);
-    imageLogo_->setAccessibleName(QStringLiteral("Add Image Logo"));
-    textWatermark_->setAccessibleName(QStringLiteral("Add Text Watermark"));
+    imageLogo_ = new QCheckBox(tr("Add I&mage Logo"), logo);
+    textWatermark_ = new QCheckBox(tr("Add Te&xt Watermark"), logo);
+    imageLogo_->setAccessibleName(tr("Add Image Logo"));
+    textWatermark_->setAccessibleName(tr("Add Text Watermark"));
     imageLogo_->setChecked(s.UseImageLogo != 0);
     textWatermark_->setChecked(s.UseTextLogo != 0);
     connect(imageLogo_, &QCheckBox::clicked, this, [this] { logoToggled(true); });
@@ -115,8 +125,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
                    textWatermark_->isChecked());
     });
     location_ = new QComboBox(logo);
-    location_->addItems({QStringLiteral("Lower Left"), QStringLiteral("Lower Right"),
-                         QStringLiteral("Upper Left"), QStringLiteral("Upper Right")});
+    location_->addItems({tr("Lower Left"), tr("Lower Right"), tr("Upper Left"), tr("Upper Right")});
     location_->setAccessibleName(tr("Logo location"));
     location_->setCurrentIndex(qBound(0, s.LogoLocation, 3));
     connect(location_, &QComboBox::activated, this, [this](int index) {
@@ -144,9 +153,10 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     autoCrop_->setAutoDefault(false);
     autoCrop_->setToolTip(tr("Cut photos to fill their slots, or fit them whole"));
     connect(autoCrop_, &QPushButton::clicked, this, &CPPageAdvancedOptionsControl::toggleAutoCrop);
-    const char* cropLabels[4] = {"Crop Top", "Crop &Bottom", "Crop Left", "Crop Right"};
+    const char* cropLabels[4] = {QT_TR_NOOP("Crop Top"), QT_TR_NOOP("Crop &Bottom"), QT_TR_NOOP("Crop Left"),
+                                 QT_TR_NOOP("Crop Right")};
     for (int side = 0; side < 4; ++side) {
-        crops_[side] = new QCheckBox(QString::fromLatin1(cropLabels[side]), crop);
+        crops_[side] = new QCheckBox(tr(cropLabels[side]), crop);
         crops_[side]->setAccessibleName(plain(cropLabels[side]));
         connect(crops_[side], &QCheckBox::clicked, this, [this, side](bool on) { cropToggled(side, on); });
     }
@@ -157,8 +167,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     cropWarningIcon_ = new QLabel(crop);
     cropWarningIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
     cropWarning_ = new QLabel(
-        QStringLiteral(
-            "Warning: Auto Crop setting are OFF! Your photo may not fit the selected template dimensions."),
+        tr("Warning: Auto Crop setting are OFF! Your photo may not fit the selected template dimensions."),
         crop);
     cropWarning_->setWordWrap(true);
     cropWarning_->setAccessibleName(cropWarning_->text());
@@ -220,8 +229,7 @@ void CPPageAdvancedOptionsControl::filterToggled(Filter f, bool on) {
     const bool lighten = f == Lighten;
     double amount = lighten ? s.PhotoLighten : -s.PhotoDarken;
     const auto& ask = sheet_.context().askValue;
-    if (!ask ||
-        !ask(lighten ? QStringLiteral("Lighten Images") : QStringLiteral("Darken Images"), 0, 50, amount)) {
+    if (!ask || !ask(lighten ? tr("Lighten Images") : tr("Darken Images"), 0, 50, amount)) {
         set(f, false);
         return;
     }
@@ -277,8 +285,8 @@ void CPPageAdvancedOptionsControl::browseLogo() {
     FileChooser* files = sheet_.context().services.files;
     if (!files) return;
     FileDialogRequest request;
-    request.title = QStringLiteral("Select Logo BMP File");
-    request.filter = QStringLiteral("Graphic Files (*.BMP)|*.BMP|BMP Files(*.BMP)");
+    request.title = tr("Select Logo BMP File");
+    request.filter = tr("Graphic Files (*.BMP)|*.BMP|BMP Files(*.BMP)");
     request.defaultExtension = QStringLiteral("bmp");
     request.initialPath = sheet_.settings().LogoFileName;
     request.preview = true;
@@ -325,7 +333,7 @@ void CPPageAdvancedOptionsControl::toggleAutoCrop() {
 void CPPageAdvancedOptionsControl::updateCropDisplay() {
     const AppSettings& s = sheet_.settings();
     const bool on = s.AutoCropOn != 0;
-    const QString caption = on ? QStringLiteral("Auto Crop (ON)") : QStringLiteral("Auto Crop (OFF)");
+    const QString caption = on ? tr("Auto Crop (ON)") : tr("Auto Crop (OFF)");
     autoCrop_->setText(caption);
     autoCrop_->setAccessibleName(caption);
     const int values[4] = {s.CropTop, s.CropBottom, s.CropLeft, s.CropRight};

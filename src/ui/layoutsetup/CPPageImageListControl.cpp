@@ -91,7 +91,7 @@ QPushButton* pictureButton(const QString& text, const QString& icon, const QStri
 }  // namespace
 
 CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sheet_(sheet) {
-    setAccessibleName(QStringLiteral("Image List"));
+    setAccessibleName(tr("Image List"));
     heading_ = new QLineEdit(this);
     heading_->setReadOnly(true);
     heading_->setAccessibleName(tr("Image list size"));
@@ -113,8 +113,7 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
     goTo_->setRange(1, 9999);
     goTo_->setAccessibleName(tr("Image number"));
     goTo_->setToolTip(tr("The position of a photo in the list"));
-    auto* goButton =
-        pictureButton(QStringLiteral("&Goto Image #"), QString(), tr("Start the page at this photo"), this);
+    auto* goButton = pictureButton(tr("&Goto Image #"), QString(), tr("Start the page at this photo"), this);
     connect(goButton, &QPushButton::clicked, this, [this] { goToImage(goTo_->value()); });
     connect(goTo_, &QSpinBox::editingFinished, this, [this] {
         if (goTo_->hasFocus()) goToImage(goTo_->value());
@@ -122,21 +121,21 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
     auto* goLabel = new QLabel(tr("Image n&umber:"), this);
     goLabel->setBuddy(goTo_);
 
-    auto* open = pictureButton(QStringLiteral("&Open Directory..."), QStringLiteral("57601"),
+    auto* open = pictureButton(tr("&Open Directory..."), QStringLiteral("57601"),
                                tr("Build the list from a folder of photos"), this);
-    auto* add = pictureButton(QStringLiteral("&Add Images..."), QStringLiteral("32771"),
-                              tr("Add photo files to the list"), this);
-    auto* import = pictureButton(QStringLiteral("Import Photo &Album..."), QStringLiteral("32830"),
+    auto* add =
+        pictureButton(tr("&Add Images..."), QStringLiteral("32771"), tr("Add photo files to the list"), this);
+    auto* import = pictureButton(tr("Import Photo &Album..."), QStringLiteral("32830"),
                                  tr("Build the list from a photo album"), this);
     connect(open, &QPushButton::clicked, this, [this] { runListCommand(cmd::OpenImageList); });
     connect(add, &QPushButton::clicked, this, [this] { runListCommand(cmd::AddFiles); });
     connect(import, &QPushButton::clicked, this, [this] { runListCommand(cmd::ImportAlbum); });
 
     auto* draw = new QGroupBox(tr("Draw"), this);
-    gridOnly_ = new QRadioButton(QStringLiteral("Grid Onl&y"), draw);
-    gridAndPhotos_ = new QRadioButton(QStringLiteral("Gri&d + Photos"), draw);
-    photosOnly_ = new QRadioButton(QStringLiteral("Photos On&ly"), draw);
-    singleImage_ = new QCheckBox(QStringLiteral("Use Single I&mage"), draw);
+    gridOnly_ = new QRadioButton(tr("Grid Onl&y"), draw);
+    gridAndPhotos_ = new QRadioButton(tr("Gri&d + Photos"), draw);
+    photosOnly_ = new QRadioButton(tr("Photos On&ly"), draw);
+    singleImage_ = new QCheckBox(tr("Use Single I&mage"), draw);
     singleImage_->setToolTip(tr("Put the same photo into every slot"));
     auto* group = new QButtonGroup(this);
     for (QRadioButton* r : {gridOnly_, gridAndPhotos_, photosOnly_}) {
@@ -144,7 +143,7 @@ CPPageImageListControl::CPPageImageListControl(CPhotoLayoutSetupDlg& sheet) : sh
         r->setAccessibleName(r->text().remove(QLatin1Char('&')));
         connect(r, &QRadioButton::clicked, this, &CPPageImageListControl::gridModeChosen);
     }
-    singleImage_->setAccessibleName(QStringLiteral("Use Single Image"));
+    singleImage_->setAccessibleName(tr("Use Single Image"));
     connect(singleImage_, &QCheckBox::clicked, this, &CPPageImageListControl::singleImageToggled);
     auto* drawRow = new QHBoxLayout(draw);
     drawRow->addWidget(gridOnly_);

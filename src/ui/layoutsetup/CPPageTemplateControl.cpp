@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -39,7 +40,7 @@ const StyleEntry kStyles[] = {
     {131, nullptr},
     {132, nullptr},
     {133, nullptr},
-    {123, "No Photos (Empty)"},
+    {123, QT_TRANSLATE_NOOP("CPPageTemplateControl", "No Photos (Empty)")},
 };
 
 bool parseInches(const QString& text, double& value) {
@@ -52,14 +53,16 @@ bool parseInches(const QString& text, double& value) {
 }  // namespace
 
 CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : sheet_(sheet) {
-    setAccessibleName(QStringLiteral("Photo Templates"));
+    setAccessibleName(tr("Photo Templates"));
     templates_ = new QComboBox(this);
     templates_->setAccessibleName(tr("Full-page template"));
     templates_->setToolTip(tr("A layout for the whole page, or half-page styles for the top and bottom"));
-    templates_->addItems(fullPageTemplateChoices());
+    // Shown in the window's language; the catalogue's name is what is chosen and stored.
+    for (const QString& name : fullPageTemplateChoices())
+        templates_->addItem(templateDisplayName(name), name);
     templates_->setMaxVisibleItems(30);
     connect(templates_, &QComboBox::activated, this,
-            [this](int index) { chooseTemplate(templates_->itemText(index)); });
+            [this](int index) { chooseTemplate(templates_->itemData(index).toString()); });
     auto* templateLabel = new QLabel(tr("T&emplate:"), this);
     templateLabel->setBuddy(templates_);
 
@@ -72,10 +75,10 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
 
     // Half-page styles.
     auto* halves = new QGroupBox(tr("Half-page styles"), this);
-    top_ = new QRadioButton(QStringLiteral("Select T&op Half Style"), halves);
-    bottom_ = new QRadioButton(QStringLiteral("Select &Bottom Half Style"), halves);
-    top_->setAccessibleName(QStringLiteral("Select Top Half Style"));
-    bottom_->setAccessibleName(QStringLiteral("Select Bottom Half Style"));
+    top_ = new QRadioButton(tr("Select T&op Half Style"), halves);
+    bottom_ = new QRadioButton(tr("Select &Bottom Half Style"), halves);
+    top_->setAccessibleName(tr("Select Top Half Style"));
+    bottom_->setAccessibleName(tr("Select Bottom Half Style"));
     auto* halfGroup = new QButtonGroup(this);
     halfGroup->addButton(top_);
     halfGroup->addButton(bottom_);
@@ -87,7 +90,7 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     grid->addWidget(bottom_, 0, 1);
     int i = 0;
     for (const StyleEntry& e : kStyles) {
-        const QString label = e.label ? QString::fromLatin1(e.label) : halfPageStyleDisplayName(e.style);
+        const QString label = e.label ? tr(e.label) : halfPageStyleDisplayName(e.style);
         auto* b = new QPushButton(label, halves);
         b->setCheckable(true);
         b->setAutoDefault(false);
@@ -106,22 +109,22 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     paper_->setReadOnly(true);
     paper_->setAccessibleName(tr("Paper size"));
     border_ = new QLineEdit(this);
-    border_->setAccessibleName(QStringLiteral("Border (inches)"));
+    border_->setAccessibleName(tr("Border (inches)"));
     border_->setToolTip(tr("White border around each photo, 0.0 to 0.15 inches"));
     border_->installEventFilter(this);
     auto* form = new QFormLayout;
     form->addRow(templateLabel, templates_);
     form->addRow(tr("Paper size:"), paper_);
-    auto* borderLabel = new QLabel(QStringLiteral("Bor&der (inches)"), this);
+    auto* borderLabel = new QLabel(tr("Bor&der (inches)"), this);
     borderLabel->setBuddy(border_);
     form->addRow(borderLabel, border_);
 
     auto* draw = new QGroupBox(tr("Draw"), this);
-    gridOnly_ = new QRadioButton(QStringLiteral("Grid Onl&y"), draw);
-    gridAndPhotos_ = new QRadioButton(QStringLiteral("&Grid + Photos"), draw);
-    photosOnly_ = new QRadioButton(QStringLiteral("Photos On&ly"), draw);
-    singleImage_ = new QCheckBox(QStringLiteral("Use Single I&mage"), draw);
-    singleImage_->setAccessibleName(QStringLiteral("Use Single Image"));
+    gridOnly_ = new QRadioButton(tr("Grid Onl&y"), draw);
+    gridAndPhotos_ = new QRadioButton(tr("&Grid + Photos"), draw);
+    photosOnly_ = new QRadioButton(tr("Photos On&ly"), draw);
+    singleImage_ = new QCheckBox(tr("Use Single I&mage"), draw);
+    singleImage_->setAccessibleName(tr("Use Single Image"));
     singleImage_->setToolTip(tr("Put the same photo into every slot"));
     auto* drawGroup = new QButtonGroup(this);
     auto* drawRow = new QHBoxLayout(draw);
@@ -150,15 +153,17 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
         ColorRef AppSettings::*field;
         const char* label;
     } colourDefs[] = {
-        {&setting::LayoutGridColor, &AppSettings::LayoutGridColor, "Grid / Text Color"},
-        {&setting::FilmStripBkgndCol, &AppSettings::FilmStripBkgndCol, "Negative Strip Background"},
-        {&setting::FilmTextColor, &AppSettings::FilmTextColor, "Negative StripText"},
-        {&setting::FilmStripOutlineCol, &AppSettings::FilmStripOutlineCol, "Negative StripOutline"},
+        {&setting::LayoutGridColor, &AppSettings::LayoutGridColor, QT_TR_NOOP("Grid / Text Color")},
+        {&setting::FilmStripBkgndCol, &AppSettings::FilmStripBkgndCol,
+         QT_TR_NOOP("Negative Strip Background")},
+        {&setting::FilmTextColor, &AppSettings::FilmTextColor, QT_TR_NOOP("Negative StripText")},
+        {&setting::FilmStripOutlineCol, &AppSettings::FilmStripOutlineCol,
+         QT_TR_NOOP("Negative StripOutline")},
     };
     int n = 0;
     for (const auto& d : colourDefs) {
-        auto* b = new QPushButton(QString::fromLatin1(d.label), colours);
-        b->setAccessibleName(QString::fromLatin1(d.label));
+        auto* b = new QPushButton(tr(d.label), colours);
+        b->setAccessibleName(tr(d.label));
         b->setToolTip(tr("Choose the colour"));
         b->setAutoDefault(false);
         colours_.push_back({d.key, d.field, b});
@@ -201,7 +206,7 @@ void CPPageTemplateControl::pageShown() {
 
 void CPPageTemplateControl::showTemplateName() {
     const QString name = sheet_.settings().FullPageTemplateSel;
-    const int index = templates_->findText(name);
+    const int index = templates_->findData(name);
     if (index >= 0) templates_->setCurrentIndex(index);
 }
 
@@ -311,8 +316,7 @@ void CPPageTemplateControl::borderEdited() {
     // Put the accepted value back before the message, so the field never shows a refused one.
     border_->setText(QString::asprintf("%.2f", lastBorder_));
     if (notifier)
-        notifier->plainOk(number ? layout_setup::borderRefusedText(value)
-                                 : QStringLiteral("Please enter a number."));
+        notifier->plainOk(number ? layout_setup::borderRefusedText(value) : tr("Please enter a number."));
 }
 
 void CPPageTemplateControl::pickColour(ColourButton& c) {

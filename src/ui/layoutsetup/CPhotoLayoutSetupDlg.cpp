@@ -40,7 +40,7 @@ bool CPhotoLayoutSetupDlg::isOpen() {
 CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, int page,
                                            const QString& selectedPhoto, QWidget* parent)
     : QDialog(parent), context_(context), selectedPhoto_(selectedPhoto) {
-    setWindowTitle(QStringLiteral("Custom Photo Layout Setup"));
+    setWindowTitle(tr("Custom Photo Layout Setup"));
     setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
@@ -50,9 +50,9 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     imageListPage_ = new CPPageImageListControl(*this);
     templatePage_ = new CPPageTemplateControl(*this);
     advancedPage_ = new CPPageAdvancedOptionsControl(*this);
-    sheet_->addTab(imageListPage_, QStringLiteral("&Image List"));
-    sheet_->addTab(templatePage_, QStringLiteral("Photo &Templates"));
-    sheet_->addTab(advancedPage_, QStringLiteral("Ad&vanced"));
+    sheet_->addTab(imageListPage_, tr("&Image List"));
+    sheet_->addTab(templatePage_, tr("Photo &Templates"));
+    sheet_->addTab(advancedPage_, tr("Ad&vanced"));
 
     preview_ = new DocumentPagePreview(document(), tr("Page preview"), this);
 
@@ -64,9 +64,8 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     slotList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     slotList_->setAllColumnsShowFocus(true);
     slotList_->setIconSize(QSize(16, 16));
-    slotList_->setHeaderLabels({QStringLiteral("Slot"), QStringLiteral("Img #"),
-                                QStringLiteral("Image File Name"), QStringLiteral("Photo Size"),
-                                QStringLiteral("Transformations")});
+    slotList_->setHeaderLabels(
+        {tr("Slot"), tr("Img #"), tr("Image File Name"), tr("Photo Size"), tr("Transformations")});
     slotList_->setMinimumHeight(150);
     slotList_->viewport()->installEventFilter(this);
     connect(slotList_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { slotChosen(item); });
@@ -79,19 +78,16 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
 
     // Close, Printer Setup..., Print Page, Draw Prev Page, Re-Draw Page, Draw Next Page, Help.
     auto* row = new QHBoxLayout;
-    QPushButton* close =
-        addButton(QStringLiteral("&Close"), QStringLiteral("32803"), tr("Close this window"));
-    QPushButton* setup = addButton(QStringLiteral("Printer &Setup..."), QStringLiteral("57606"),
-                                   tr("Select or set up the printer"));
-    QPushButton* print =
-        addButton(QStringLiteral("&Print Page"), QStringLiteral("32814"), tr("Print this page"));
-    QPushButton* prev = addButton(QStringLiteral("Draw P&rev Page"), QStringLiteral("32773"),
-                                  tr("Draw the previous page of the list"));
-    QPushButton* redraw =
-        addButton(QStringLiteral("Re-Dra&w Page"), QStringLiteral("1196"), tr("Draw this page again"));
-    QPushButton* next = addButton(QStringLiteral("Draw &Next Page"), QStringLiteral("32772"),
-                                  tr("Draw the next page of the list"));
-    QPushButton* help = addButton(QStringLiteral("&Help"), QStringLiteral("32809"), tr("Help on this page"));
+    QPushButton* close = addButton(tr("&Close"), QStringLiteral("32803"), tr("Close this window"));
+    QPushButton* setup =
+        addButton(tr("Printer &Setup..."), QStringLiteral("57606"), tr("Select or set up the printer"));
+    QPushButton* print = addButton(tr("&Print Page"), QStringLiteral("32814"), tr("Print this page"));
+    QPushButton* prev =
+        addButton(tr("Draw P&rev Page"), QStringLiteral("32773"), tr("Draw the previous page of the list"));
+    QPushButton* redraw = addButton(tr("Re-Dra&w Page"), QStringLiteral("1196"), tr("Draw this page again"));
+    QPushButton* next =
+        addButton(tr("Draw &Next Page"), QStringLiteral("32772"), tr("Draw the next page of the list"));
+    QPushButton* help = addButton(tr("&Help"), QStringLiteral("32809"), tr("Help on this page"));
     for (QPushButton* b : buttons_) row->addWidget(b);
 
     auto* column = new QVBoxLayout(this);
@@ -193,15 +189,16 @@ void CPhotoLayoutSetupDlg::refresh() {
 }
 
 void CPhotoLayoutSetupDlg::updateCaption() {
-    const QString printer = context_.services.printer ? currentPrinterName(*context_.services.printer)
-                                                      : QStringLiteral("Default Printer");
+    const QString printer =
+        context_.services.printer ? currentPrinterName(*context_.services.printer) : tr("Default Printer");
     setWindowTitle(layout_setup::sheetCaption(document().report().layoutText, printer));
 }
 
 void CPhotoLayoutSetupDlg::fillSlotList() {
     slotList_->clear();
     static const char* const lamps[3] = {"LED_DKGRN", "LED_YELLOW", "LED_RED"};
-    static const char* const meaning[3] = {"enough resolution", "low resolution", "not loaded"};
+    static const char* const meaning[3] = {QT_TR_NOOP("enough resolution"), QT_TR_NOOP("low resolution"),
+                                           QT_TR_NOOP("not loaded")};
     for (const layout_setup::SlotRow& row :
          layout_setup::slotRows(document().report(), settings().PhotoGridOnly)) {
         auto* item = new QTreeWidgetItem(slotList_);

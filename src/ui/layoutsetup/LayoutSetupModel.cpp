@@ -1,5 +1,6 @@
 #include "ui/layoutsetup/LayoutSetupModel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -12,28 +13,35 @@
 namespace layout_setup {
 
 QString templatesTitle(const AppSettings& s) {
-    if (isFullPage(s.FullPageTemplateSel)) return s.FullPageTemplateSel;
-    return QStringLiteral("Top: ") + halfPageStyleDisplayName(s.TopPageStyle) +
-           QStringLiteral(" + Bottom: ") + halfPageStyleDisplayName(s.BottomPageStyle);
+    if (isFullPage(s.FullPageTemplateSel)) return templateDisplayName(s.FullPageTemplateSel);
+    return QCoreApplication::translate("LayoutSetup", "Top: %1 + Bottom: %2")
+        .arg(halfPageStyleDisplayName(s.TopPageStyle), halfPageStyleDisplayName(s.BottomPageStyle));
 }
 
 QString paperSizeText(const AppSettings& s) {
-    return QString::asprintf("%.02f x %.02f in", s.MaxPageWidthIn, s.MaxPageHeightIn);
+    return QString::asprintf(
+        QCoreApplication::translate("LayoutSetup", "%.02f x %.02f in").toUtf8().constData(), s.MaxPageWidthIn,
+        s.MaxPageHeightIn);
 }
 
 QString imageListHeading(int count) {
-    return QString::asprintf("Current Image List [%d] Files", count);
+    return QCoreApplication::translate("LayoutSetup", "Current Image List [%1] Files").arg(count);
 }
 
 QString photoInformationLine(const QString& path, bool loaded, int width, int height) {
     const QString line =
-        loaded ? QString::asprintf("%s [%d x %d]", path.toUtf8().constData(), width, height)
-               : QString::asprintf("**Unknown Format** %s [%d x %d]", path.toUtf8().constData(), 0, 0);
+        loaded
+            ? QString::asprintf("%s [%d x %d]", path.toUtf8().constData(), width, height)
+            : QString::asprintf(QCoreApplication::translate("LayoutSetup", "**Unknown Format** %s [%d x %d]")
+                                    .toUtf8()
+                                    .constData(),
+                                path.toUtf8().constData(), 0, 0);
     return ShortenCaption(line, 60);
 }
 
 QString sheetCaption(const QString& layoutText, const QString& printerName) {
-    return QStringLiteral("Photo Page Layout: %1 - Printer: %2").arg(layoutText, printerName);
+    return QCoreApplication::translate("LayoutSetup", "Photo Page Layout: %1 - Printer: %2")
+        .arg(layoutDisplayText(layoutText), printerName);
 }
 
 std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
@@ -51,7 +59,7 @@ std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
         row.columns[2] = r.fileName.mid(slash + 1) + QStringLiteral(" [+] ") + r.fileName.left(slash + 1);
         row.columns[3] = r.sizeText;
         row.columns[4] = r.failed
-                             ? QStringLiteral("Image error!")
+                             ? QCoreApplication::translate("LayoutSetup", "Image error!")
                              : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
         rows.push_back(row);
     }
@@ -118,11 +126,14 @@ bool borderAccepted(double inches) {
 }
 
 QString borderRefusedText(double inches) {
-    return QString::asprintf(
-        "The photo border value must be between 0.0 and .15 inches.\nThe value %.02f is out of range and "
-        "will be "
-        "ignored.",
-        inches);
+    return QString::asprintf(QCoreApplication::translate("LayoutSetup",
+                                                         "The photo border value must be between 0.0 and .15 "
+                                                         "inches.\nThe value %.02f is out of range and "
+                                                         "will be "
+                                                         "ignored.")
+                                 .toUtf8()
+                                 .constData(),
+                             inches);
 }
 
 QIcon colourSwatch(ColorRef c) {
@@ -140,7 +151,8 @@ const std::vector<int>& resolutionChoices() {
 }
 
 QString highResolutionWarning() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "LayoutSetup",
         "Higher resolutions require more memory to be used\nby this program. If you don't have enough "
         "memory, "
         "you will\nsee bitmap memory errors. 200 DPI is sufficient for most prints\nup to 8 x 10 inches. If "

@@ -40,27 +40,24 @@ AlignmentDialog::AlignmentDialog(PrinterBackend& printer, PrintFunction print, Q
     intro->setTextFormat(Qt::PlainText);
 
     const AlignmentOffsets kept = printer_.alignmentOffsets();
-    horizontal_ = offsetField(kept.xMm, QStringLiteral("Horizontal offset (mm)"),
-                              alignment_dialog::horizontalToolTip(), this);
-    vertical_ = offsetField(kept.yMm, QStringLiteral("Vertical offset (mm)"),
-                            alignment_dialog::verticalToolTip(), this);
+    horizontal_ =
+        offsetField(kept.xMm, tr("Horizontal offset (mm)"), alignment_dialog::horizontalToolTip(), this);
+    vertical_ = offsetField(kept.yMm, tr("Vertical offset (mm)"), alignment_dialog::verticalToolTip(), this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Horizontal offset (mm):"), horizontal_);
-    form->addRow(QStringLiteral("&Vertical offset (mm):"), vertical_);
+    form->addRow(tr("&Horizontal offset (mm):"), horizontal_);
+    form->addRow(tr("&Vertical offset (mm):"), vertical_);
 
-    print_ = new QPushButton(QStringLiteral("&Print Alignment Page"), this);
-    nameButton(print_, QStringLiteral("Print Alignment Page"),
-               QStringLiteral("Print the alignment page with the offsets above."));
+    print_ = new QPushButton(tr("&Print Alignment Page"), this);
+    nameButton(print_, tr("Print Alignment Page"), tr("Print the alignment page with the offsets above."));
     print_->setAutoDefault(false);
     connect(print_, &QPushButton::clicked, this, &AlignmentDialog::printPage);
     result_ = new QLabel(this);
     result_->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    nameButton(buttons->button(QDialogButtonBox::Ok), QStringLiteral("OK"),
-               QStringLiteral("Keep the offsets for this printer."));
-    nameButton(buttons->button(QDialogButtonBox::Cancel), QStringLiteral("Cancel"),
-               QStringLiteral("Close without changing the offsets."));
+    nameButton(buttons->button(QDialogButtonBox::Ok), tr("OK"), tr("Keep the offsets for this printer."));
+    nameButton(buttons->button(QDialogButtonBox::Cancel), tr("Cancel"),
+               tr("Close without changing the offsets."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -95,8 +92,8 @@ void AlignmentDialog::accept() {
 void RunPrintAlignment(QWidget* parent, PrinterBackend& printer, Notifier& notifier,
                        AlignmentDialog::PrintFunction print) {
     if (printer.defaultPrinterName().isEmpty()) {
-        notifier.message(QStringLiteral("Print Alignment Page"),
-                         QStringLiteral("No printer is installed on this computer."),
+        notifier.message(AlignmentDialog::tr("Print Alignment Page"),
+                         AlignmentDialog::tr("No printer is installed on this computer."),
                          MessageKind::Information);
         return;
     }

@@ -14,6 +14,8 @@ class Notifier;
 class PrinterBackend;
 
 class AlignmentDialog final : public QDialog {
+    Q_OBJECT
+
 public:
     // print sends the alignment page moved by the offsets in the fields.
     using PrintFunction = std::function<PrintResult(const AlignmentOffsets&)>;

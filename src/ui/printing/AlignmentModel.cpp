@@ -1,5 +1,6 @@
 #include "ui/printing/AlignmentModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +9,12 @@
 namespace alignment_dialog {
 
 QString windowTitle(const QString& printerName) {
-    return QStringLiteral("Print Alignment Page - %1").arg(printerName);
+    return QCoreApplication::translate("Alignment", "Print Alignment Page - %1").arg(printerName);
 }
 
 QString introText(const QString& printerName) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Alignment",
                "Print the alignment page, measure where its frame landed on the paper and enter the "
                "offsets. They are kept for the printer \"%1\" and added to every print on it.\n\n")
                .arg(printerName) +
@@ -20,12 +22,13 @@ QString introText(const QString& printerName) {
 }
 
 QString horizontalToolTip() {
-    return QStringLiteral(
-        "Millimetres to move every print on this printer to the right; negative moves it left.");
+    return QCoreApplication::translate(
+        "Alignment", "Millimetres to move every print on this printer to the right; negative moves it left.");
 }
 
 QString verticalToolTip() {
-    return QStringLiteral("Millimetres to move every print on this printer down; negative moves it up.");
+    return QCoreApplication::translate(
+        "Alignment", "Millimetres to move every print on this printer down; negative moves it up.");
 }
 
 double fieldValue(double mm) {
@@ -37,8 +40,11 @@ double fieldValue(double mm) {
 
 QString printedText(PrintResult result, const QString& printerName) {
     if (result == PrintResult::Printed)
-        return QStringLiteral("The alignment page was sent to \"%1\".").arg(printerName);
-    return QStringLiteral("The alignment page could not be sent to the printer \"%1\".").arg(printerName);
+        return QCoreApplication::translate("Alignment", "The alignment page was sent to \"%1\".")
+            .arg(printerName);
+    return QCoreApplication::translate("Alignment",
+                                       "The alignment page could not be sent to the printer \"%1\".")
+        .arg(printerName);
 }
 
 }  // namespace alignment_dialog

@@ -38,7 +38,9 @@ const SettingKey* const kChannelKeys[kChannels] = {&setting::RedChannel, &settin
                                                    &setting::BlueChannel, &setting::GrayChannel};
 int AppSettings::*const kChannelFields[kChannels] = {&AppSettings::RedChannel, &AppSettings::GreenChannel,
                                                      &AppSettings::BlueChannel, &AppSettings::GrayChannel};
-const char* const kChannelNames[kChannels] = {"red", "green", "blue", "gray"};
+const char* const kChannelNames[kChannels] = {
+    QT_TRANSLATE_NOOP("CSlotStatsDlg", "red"), QT_TRANSLATE_NOOP("CSlotStatsDlg", "green"),
+    QT_TRANSLATE_NOOP("CSlotStatsDlg", "blue"), QT_TRANSLATE_NOOP("CSlotStatsDlg", "gray")};
 
 // The histogram box at the top of the photo area: it paints itself in the area's
 // coordinates, so every figure is the model's.
@@ -127,7 +129,7 @@ QString plainLabel(QString text) {
 CSlotStatsDlg::CSlotStatsDlg(PrintDocument& document, const Services& services, const QString& helpDir,
                              QWidget* parent)
     : QDialog(parent), document_(document), services_(services), helpDir_(helpDir) {
-    setWindowTitle(QStringLiteral("Detailed Layout Statistics"));
+    setWindowTitle(tr("Detailed Layout Statistics"));
     setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
@@ -193,29 +195,29 @@ void CSlotStatsDlg::buildControls() {
     statistics_->setToolTip(
         tr("The paper, the template, the photo file and what was done to the photo in this slot"));
     statistics_->setMinimumHeight(statistics_->fontMetrics().lineSpacing() * 6 + 12);
-    auto* statisticsLabel = new QLabel(QStringLiteral("Slot S&tatistics"), this);
+    auto* statisticsLabel = new QLabel(tr("Slot S&tatistics"), this);
     statisticsLabel->setBuddy(statistics_);
 
     // Histogram switches.
-    auto* histogramGroup = new QGroupBox(QStringLiteral("Hi&stogram"), this);
+    auto* histogramGroup = new QGroupBox(tr("Hi&stogram"), this);
     histogramGroup->setAccessibleName(plainLabel(histogramGroup->title()));
     toggle_ = toolButton(histogramGroup, histogramIcon(), tr("Toggle Histogram"),
                          tr("Switch the photo's histogram on or off"));
     histogramBox_ = new QCheckBox(histogramCaption(true), histogramGroup);
     histogramBox_->setAccessibleName(tr("Histogram"));
     histogramBox_->setToolTip(tr("Show the photo's histogram above it"));
-    logFormat_ = new QRadioButton(QStringLiteral("&Log Format"), histogramGroup);
+    logFormat_ = new QRadioButton(tr("&Log Format"), histogramGroup);
     logFormat_->setToolTip(tr("Counts on a logarithmic scale, so small counts stay visible"));
-    linearFormat_ = new QRadioButton(QStringLiteral("L&inear Format"), histogramGroup);
+    linearFormat_ = new QRadioButton(tr("L&inear Format"), histogramGroup);
     linearFormat_->setToolTip(tr("Counts on a linear scale"));
     auto* scales = new QButtonGroup(this);
     scales->addButton(logFormat_);
     scales->addButton(linearFormat_);
-    const char* const channelLabels[kChannels] = {"&Red Channel", "&Green Channel", "&Blue Channel",
-                                                  "Gr&ay Channel"};
+    const char* const channelLabels[kChannels] = {QT_TR_NOOP("&Red Channel"), QT_TR_NOOP("&Green Channel"),
+                                                  QT_TR_NOOP("&Blue Channel"), QT_TR_NOOP("Gr&ay Channel")};
     for (int c = 0; c < kChannels; ++c) {
-        auto* box = new QCheckBox(QString::fromLatin1(channelLabels[c]), histogramGroup);
-        box->setToolTip(tr("Draw the %1 curve").arg(QLatin1String(kChannelNames[c])));
+        auto* box = new QCheckBox(tr(channelLabels[c]), histogramGroup);
+        box->setToolTip(tr("Draw the %1 curve").arg(tr(kChannelNames[c])));
         channelBoxes_[std::size_t(c)] = box;
         connect(box, &QCheckBox::clicked, this, [this, c](bool on) { channelClicked(Channel(c), on); });
     }
@@ -234,7 +236,7 @@ void CSlotStatsDlg::buildControls() {
     switches->addWidget(channelBoxes_[Blue], 2, 2);
     switches->addWidget(channelBoxes_[Gray], 3, 2);
 
-    auto* previewGroup = new QGroupBox(QStringLiteral("Printer Page Layout"), this);
+    auto* previewGroup = new QGroupBox(tr("Printer Page Layout"), this);
     previewGroup->setAccessibleName(previewGroup->title());
     preview_ = new DocumentPagePreview(document_, tr("Printer Page Layout"), previewGroup);
     preview_->setAccessibleDescription(tr("The whole page as it will print"));
@@ -249,13 +251,13 @@ void CSlotStatsDlg::buildControls() {
         b->setAutoDefault(false);
         return b;
     };
-    prevPage_ = button(QStringLiteral("Draw &Prev Page"), QStringLiteral("32773"),
+    prevPage_ = button(tr("Draw &Prev Page"), QStringLiteral("32773"),
                        tr("Draw the previous page of the list and show its first slot"));
-    nextPage_ = button(QStringLiteral("Draw &Next Page"), QStringLiteral("32772"),
+    nextPage_ = button(tr("Draw &Next Page"), QStringLiteral("32772"),
                        tr("Draw the next page of the list and show its first slot"));
-    help_ = button(QStringLiteral("&Help"), QStringLiteral("32809"), tr("Help on this window"));
+    help_ = button(tr("&Help"), QStringLiteral("32809"), tr("Help on this window"));
     help_->setEnabled(helpAvailable(helpDir_));
-    ok_ = button(QStringLiteral("OK"), QString(), tr("Close this window"));
+    ok_ = button(tr("OK"), QString(), tr("Close this window"));
     ok_->setDefault(true);
 
     // Layout: the photo and its controls on the left, the page on the right.
@@ -555,7 +557,7 @@ QWidget* CSlotStatsDlg::pagePreview() const {
 
 void CSlotStatsDlg::updateCaption() {
     const QString printer =
-        services_.printer ? currentPrinterName(*services_.printer) : QStringLiteral("Default Printer");
+        services_.printer ? currentPrinterName(*services_.printer) : tr("Default Printer");
     setWindowTitle(previewCaption(document_.report().layoutText, printer));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/slotstats/SlotStatsModel.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
 #include "layout/RenderPass.h"
+#include "layout/TemplateCatalogue.h"
 
 namespace slot_stats {
 
@@ -38,28 +40,35 @@ QString statisticsText(const AppSettings& s, const PageReport& report, int slot)
     const QString transformations =
         transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
     return QString::asprintf(
-        "Printer Paper (%.01f x %.01f in) -> %s\nImage Template Slot# (%d of %d): \nFile: %s\n"
-        "Image Resolution: %s Layout Cell [%d x %d]\nTransformations: %s",
-        s.MaxPageWidthIn, s.MaxPageHeightIn, report.layoutText.toUtf8().constData(), slot, report.slotCount,
-        r.fileName.toUtf8().constData(), r.sizeText.toUtf8().constData(), r.slotWidth, r.slotHeight,
-        transformations.toUtf8().constData());
+        QCoreApplication::translate(
+            "SlotStats",
+            "Printer Paper (%.01f x %.01f in) -> %s\nImage Template Slot# (%d of %d): \nFile: %s\n"
+            "Image Resolution: %s Layout Cell [%d x %d]\nTransformations: %s")
+            .toUtf8()
+            .constData(),
+        s.MaxPageWidthIn, s.MaxPageHeightIn, layoutDisplayText(report.layoutText).toUtf8().constData(), slot,
+        report.slotCount, r.fileName.toUtf8().constData(), r.sizeText.toUtf8().constData(), r.slotWidth,
+        r.slotHeight, transformations.toUtf8().constData());
 }
 
 QString previewCaption(const QString& layoutText, const QString& printerName) {
-    return QStringLiteral("Photo Page Layout: %1 - Printer: %2").arg(layoutText, printerName);
+    return QCoreApplication::translate("SlotStats", "Photo Page Layout: %1 - Printer: %2")
+        .arg(layoutDisplayText(layoutText), printerName);
 }
 
 QString originalPhotoLabel() {
-    return QStringLiteral("Original Photo");
+    return QCoreApplication::translate("SlotStats", "Original Photo");
 }
 
 QString loadingLabel(bool histogramOn) {
-    return histogramOn ? QStringLiteral("Loading Photo Image and Building Histogram...")
-                       : QStringLiteral("Loading Photo Image...");
+    return histogramOn
+               ? QCoreApplication::translate("SlotStats", "Loading Photo Image and Building Histogram...")
+               : QCoreApplication::translate("SlotStats", "Loading Photo Image...");
 }
 
 QString histogramCaption(bool on) {
-    return on ? QStringLiteral("On") : QStringLiteral("Off");
+    return on ? QCoreApplication::translate("SlotStats", "On")
+              : QCoreApplication::translate("SlotStats", "Off");
 }
 
 HistogramSwitches switchesFromSettings(const AppSettings& s) {

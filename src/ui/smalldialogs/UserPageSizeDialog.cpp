@@ -35,9 +35,9 @@ QChar localeMark() {
 UserPageSizeDialog::UserPageSizeDialog(AppSettings& settings, SettingsStore& store, Notifier& notifier,
                                        QWidget* parent)
     : QDialog(parent), settings_(settings), store_(store), notifier_(notifier) {
-    setWindowTitle(QStringLiteral("User Page Size Setup"));
+    setWindowTitle(tr("User Page Size Setup"));
 
-    auto* heading = new QLabel(QStringLiteral("Set Page Width and Height"), this);
+    auto* heading = new QLabel(tr("Set Page Width and Height"), this);
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);

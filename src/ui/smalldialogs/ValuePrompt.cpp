@@ -14,7 +14,7 @@
 
 ValuePromptDialog::ValuePromptDialog(Notifier& notifier, const QString& title, int position, QWidget* parent)
     : QDialog(parent), notifier_(notifier), committed_(qBound(kValueSliderMin, position, kValueSliderMax)) {
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Your Prompt Here") : title);
+    setWindowTitle(title.isEmpty() ? tr("Your Prompt Here") : title);
 
     prompt_ = new QLabel(valuePromptLine(kValueSliderMin, kValueSliderMax), this);
     field_ = new QLineEdit(QString::number(committed_), this);

@@ -26,7 +26,7 @@ WelcomeTipsDialog::WelcomeTipsDialog(AppSettings& settings, SettingsStore& store
       notifier_(notifier),
       launcher_(launcher),
       helpDir_(helpDir) {
-    setWindowTitle(QStringLiteral("Snapvale Welcome Tips Dialog"));
+    setWindowTitle(tr("Snapvale Welcome Tips Dialog"));
     setModal(false);
 
     auto* icon = new QLabel(this);
@@ -34,7 +34,7 @@ WelcomeTipsDialog::WelcomeTipsDialog(AppSettings& settings, SettingsStore& store
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     icon->setAccessibleName(tr("Tip symbol"));
 
-    heading_ = new QLabel(QStringLiteral("Did You Know..."), this);
+    heading_ = new QLabel(tr("Did You Know..."), this);
     QFont headingFont = heading_->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
@@ -50,7 +50,7 @@ WelcomeTipsDialog::WelcomeTipsDialog(AppSettings& settings, SettingsStore& store
     tip_->setFixedHeight(tip_->fontMetrics().lineSpacing() * 6 + 2 * tip_->frameWidth() + 8);
     heading_->setBuddy(tip_);
 
-    dontShow_ = new QCheckBox(QStringLiteral("&Don't display this dialog again"), this);
+    dontShow_ = new QCheckBox(tr("&Don't display this dialog again"), this);
     dontShow_->setToolTip(tr("Do not open these tips when Snapvale first reads a folder"));
     // The stored switch, read with 1 as its default here, unlike the start-up load.
     dontShow_->setChecked(readSettingInt(store_, setting::WelcomeTipStatus, 1) != 0);
@@ -58,9 +58,9 @@ WelcomeTipsDialog::WelcomeTipsDialog(AppSettings& settings, SettingsStore& store
             [this](bool checked) { settings_.WelcomeTipStatus = checked ? 1 : 0; });
 
     auto* buttons = new QDialogButtonBox(this);
-    close_ = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
-    next_ = buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
-    help_ = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
+    close_ = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
+    next_ = buttons->addButton(tr("&Next Tip"), QDialogButtonBox::ActionRole);
+    help_ = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     close_->setToolTip(tr("Hide the tips"));
     next_->setToolTip(tr("Show the next tip"));
     help_->setToolTip(tr("Open the page with all the tips"));

@@ -57,13 +57,14 @@ CPPWzdFinish::CPPWzdFinish(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) 
     const struct {
         int icon;
         const char* name;
-    } statuses[] = {
-        {178, "Check your printer paper size"}, {198, "Borderless printing advice"}, {211, "Ready to print"}};
+    } statuses[] = {{178, QT_TR_NOOP("Check your printer paper size")},
+                    {198, QT_TR_NOOP("Borderless printing advice")},
+                    {211, QT_TR_NOOP("Ready to print")}};
     auto* iconColumn = new QVBoxLayout;
     for (const auto& st : statuses) {
         auto* label = new QLabel(this);
         label->setPixmap(QPixmap::fromImage(wizardPicture(st.icon)));
-        label->setAccessibleName(QString::fromLatin1(st.name));
+        label->setAccessibleName(tr(st.name));
         label->setToolTip(label->accessibleName());
         label->hide();
         iconColumn->addWidget(label);
@@ -74,10 +75,10 @@ CPPWzdFinish::CPPWzdFinish(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) 
     advice->addLayout(iconColumn);
     advice->addWidget(message_, 1);
 
-    auto* areaFrame = new QGroupBox(QStringLiteral("Maximum Printable Area"), this);
+    auto* areaFrame = new QGroupBox(tr("Maximum Printable Area"), this);
     area_ = new QLineEdit(areaFrame);
     area_->setReadOnly(true);
-    area_->setAccessibleName(QStringLiteral("Maximum Printable Area"));
+    area_->setAccessibleName(tr("Maximum Printable Area"));
     auto* inArea = new QVBoxLayout(areaFrame);
     inArea->addWidget(area_);
 
@@ -88,19 +89,18 @@ CPPWzdFinish::CPPWzdFinish(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) 
     quality->addWidget(qualityLabel_);
     quality->addStretch(1);
 
-    QPushButton* setup = addButton(QStringLiteral("Printer &Setup..."), toolbarPicture(cmd::PrinterSetup),
+    QPushButton* setup = addButton(tr("Printer &Setup..."), toolbarPicture(cmd::PrinterSetup),
                                    tr("Choose the printer, its paper and borderless printing"));
-    QPushButton* print =
-        addButton(QStringLiteral("&Print Page"), toolbarPicture(cmd::Print), tr("Print this page"));
-    QPushButton* prev = addButton(QStringLiteral("Draw Pre&v Page"), toolbarPicture(cmd::PreviousPage),
+    QPushButton* print = addButton(tr("&Print Page"), toolbarPicture(cmd::Print), tr("Print this page"));
+    QPushButton* prev = addButton(tr("Draw Pre&v Page"), toolbarPicture(cmd::PreviousPage),
                                   tr("Draw the previous page of the list"));
-    QPushButton* next = addButton(QStringLiteral("Draw Ne&xt Page"), toolbarPicture(cmd::NextPage),
-                                  tr("Draw the next page of the list"));
-    QPushButton* advanced = addButton(QStringLiteral("&Advanced Options..."), wizardPicture(209),
+    QPushButton* next =
+        addButton(tr("Draw Ne&xt Page"), toolbarPicture(cmd::NextPage), tr("Draw the next page of the list"));
+    QPushButton* advanced = addButton(tr("&Advanced Options..."), wizardPicture(209),
                                       tr("Resolution, cropping, filters and watermark, in the layout setup"));
-    QPushButton* stats = addButton(QStringLiteral("Slot S&tatistics..."), toolbarPicture(cmd::SlotStatistics),
+    QPushButton* stats = addButton(tr("Slot S&tatistics..."), toolbarPicture(cmd::SlotStatistics),
                                    tr("The figures of every photo on this page"));
-    QPushButton* recheck = addButton(QStringLiteral("Check Printer A&gain"), wizardPicture(210),
+    QPushButton* recheck = addButton(tr("Check Printer A&gain"), wizardPicture(210),
                                      tr("Read the printer's printable area again"));
     auto* grid = new QGridLayout;
     QPushButton* const order[] = {setup, print, prev, next, advanced, stats, recheck};
@@ -165,7 +165,7 @@ QLabel* CPPWzdFinish::statusIcon(int icon) const {
 }
 
 QWidget* CPPWzdFinish::firstControl() const {
-    return button(QStringLiteral("Print Page"));
+    return button(tr("Print Page"));
 }
 
 void CPPWzdFinish::pageActivated() {
@@ -190,8 +190,7 @@ void CPPWzdFinish::refreshPrinterState() {
     judgement_ = wizard::judgePrinter(page, PaperSizes::fromSettings(sheet_.document().settings()));
     message_->setPlainText(judgement_.message);
     for (const StatusIcon& s : icons_) s.label->setVisible(s.icon == judgement_.icon);
-    printer_->setText(
-        wizard::printerLine(printer ? currentPrinterName(*printer) : QStringLiteral("Default Printer")));
+    printer_->setText(wizard::printerLine(printer ? currentPrinterName(*printer) : tr("Default Printer")));
     printer_->setAccessibleName(printer_->text());
     area_->setText(judgement_.printableText);
 }

@@ -3,6 +3,7 @@
 #include <qdrawutil.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 #include "core/CommandIds.h"
 #include "document/PrintDocument.h"
+#include "layout/TemplateCatalogue.h"
 #include "ui/PagePreview.h"
 #include "ui/wizard/KioskWizard.h"
 #include "ui/wizard/WizardModel.h"
@@ -26,7 +28,7 @@ constexpr int kPictureHeight = 95;
 constexpr int kEdge = 2;          // the raised edge around each picture
 constexpr int kEntryWidth = 126;  // one entry's share of the row
 
-const char* const kBitmapMemoryError = "*Bitmap Memory Error*";
+const char* const kBitmapMemoryError = QT_TRANSLATE_NOOP("CPPWzdSelTemplate", "*Bitmap Memory Error*");
 }  // namespace
 
 CPPWzdSelTemplate::CPPWzdSelTemplate(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) {
@@ -65,25 +67,24 @@ CPPWzdSelTemplate::CPPWzdSelTemplate(KioskWizard& sheet) : QWidget(&sheet), shee
     column->addWidget(listLabel);
     column->addWidget(list_);
 
-    single_ = new QCheckBox(QStringLiteral("Use &Single Image"), this);
-    single_->setAccessibleName(QStringLiteral("Use Single Image"));
+    single_ = new QCheckBox(tr("Use &Single Image"), this);
+    single_->setAccessibleName(tr("Use Single Image"));
     single_->setToolTip(tr("Put the same photo into every slot of the page"));
     connect(single_, &QCheckBox::clicked, this, &CPPWzdSelTemplate::setSingleImage);
 
     paper_ = new QLineEdit(this);
     paper_->setReadOnly(true);
     paper_->setAccessibleName(tr("Required paper size"));
-    paper_->setMinimumWidth(paper_->fontMetrics().horizontalAdvance(
-                                QStringLiteral("Required Paper Size: 88.88 in. x 88.88 in.")) +
-                            16);
+    paper_->setMinimumWidth(
+        paper_->fontMetrics().horizontalAdvance(tr("Required Paper Size: 88.88 in. x 88.88 in.")) + 16);
 
-    layouts_ = new QPushButton(QStringLiteral("More La&youts..."), this);
-    layouts_->setAccessibleName(QStringLiteral("More Layouts..."));
+    layouts_ = new QPushButton(tr("More La&youts..."), this);
+    layouts_->setAccessibleName(tr("More Layouts..."));
     layouts_->setIcon(QIcon(QPixmap::fromImage(wizardPicture(207))));
     layouts_->setIconSize(QSize(32, 32));
     layouts_->setToolTip(tr("Every layout, half-page styles and borders, in the layout setup"));
-    review_ = new QPushButton(QStringLiteral("Review Your &Image List..."), this);
-    review_->setAccessibleName(QStringLiteral("Review Your Image List..."));
+    review_ = new QPushButton(tr("Review Your &Image List..."), this);
+    review_->setAccessibleName(tr("Review Your Image List..."));
     review_->setIcon(QIcon(QPixmap::fromImage(wizardPicture(208))));
     review_->setIconSize(QSize(32, 32));
     review_->setToolTip(tr("See the photos of the list and where the page starts"));
@@ -124,14 +125,14 @@ QWidget* CPPWzdSelTemplate::firstControl() const {
 void CPPWzdSelTemplate::fillList() {
     const QPalette pal = palette();
     for (const wizard::WizardTemplate& t : wizard::wizardTemplates()) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(t.label), list_);
+        auto* item = new QListWidgetItem(QCoreApplication::translate("Wizard", t.label), list_);
         const QString name = QString::fromLatin1(t.templateName);
         item->setData(Qt::AccessibleTextRole, name);
         item->setToolTip(name);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         const QImage picture = wizardPicture(t.picture);
         if (picture.isNull()) {
-            caption_ = QString::fromLatin1(kBitmapMemoryError);
+            caption_ = tr(kBitmapMemoryError);
             continue;
         }
         QPixmap framed(kPictureWidth + 2 * kEdge, kPictureHeight + 2 * kEdge);
@@ -229,6 +230,6 @@ void CPPWzdSelTemplate::refresh() {
     paper_->setText(wizard::requiredPaperSizeText(s));
     single_->setEnabled(wizard::singleImageAvailable(s));
     single_->setChecked(s.UseSingleImage != 0);
-    frame_->setTitle(doc.hasPage() ? doc.report().layoutText : s.FullPageTemplateSel);
+    frame_->setTitle(layoutDisplayText(doc.hasPage() ? doc.report().layoutText : s.FullPageTemplateSel));
     frame_->setAccessibleName(frame_->title());
 }

@@ -1,6 +1,7 @@
 #include "ui/wizard/CPPWzdStart.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -56,8 +57,8 @@ CPPWzdStart::CPPWzdStart(KioskWizard& sheet) : QWidget(&sheet), sheet_(sheet) {
     column->addLayout(grid);
     column->addStretch(1);
 
-    alwaysShow_ = new QCheckBox(QStringLiteral("Al&ways show this wizard when program starts."), this);
-    alwaysShow_->setAccessibleName(QString::fromLatin1(wizard::kAlwaysShowText));
+    alwaysShow_ = new QCheckBox(tr("Al&ways show this wizard when program starts."), this);
+    alwaysShow_->setAccessibleName(QCoreApplication::translate("Wizard", wizard::kAlwaysShowText));
     connect(alwaysShow_, &QCheckBox::clicked, this, [this](bool on) {
         AppSettings& s = sheet_.document().settings();
         s.StartupWithWizard = on ? 1 : 0;

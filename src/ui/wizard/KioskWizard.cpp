@@ -89,11 +89,10 @@ KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent
         b->setToolTip(tip);
         return b;
     };
-    help_ = makeButton(QStringLiteral("&Help"), QStringLiteral("Help"), tr("Help on this page (F1)"));
-    back_ = makeButton(QStringLiteral("&Back"), QStringLiteral("Back"), tr("The previous step"));
-    next_ = makeButton(QStringLiteral("&Next"), QStringLiteral("Next"), tr("The next step"));
-    cancel_ =
-        makeButton(QStringLiteral("Close Wizard"), QStringLiteral("Close Wizard"), tr("Close the wizard"));
+    help_ = makeButton(tr("&Help"), tr("Help"), tr("Help on this page (F1)"));
+    back_ = makeButton(tr("&Back"), tr("Back"), tr("The previous step"));
+    next_ = makeButton(tr("&Next"), tr("Next"), tr("The next step"));
+    cancel_ = makeButton(tr("Close Wizard"), tr("Close Wizard"), tr("Close the wizard"));
     back_->setIcon(QIcon(QStringLiteral(":/toolbar/32773.png")));
     next_->setIcon(QIcon(QStringLiteral(":/toolbar/32772.png")));
     next_->setLayoutDirection(Qt::RightToLeft);  // the arrow after the word
