@@ -7,8 +7,6 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins
   libqt6svg6 libgl-dev
-  # lrelease and lupdate for the window's translations, and Qt's own (qtbase_de.qm, ...).
-  qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev libpng-dev zlib1g-dev libtiff-dev libcups2-dev
   liblcms2-dev
   # HEIC/HEIF and AVIF: Debian 12's libheif1 carries its decoders built in, through
