@@ -288,9 +288,11 @@
     </message>
     <message>
         <source>Unable to write the photo album file:
-%1</source>
+%1
+%2</source>
         <translation>Die Fotoalbumdatei konnte nicht geschrieben werden:
-%1</translation>
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -1987,12 +1989,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Snapvale-Fehler: Album nicht gespeichert</translation>
     </message>
     <message>
-        <source>Unable to write the photo album file:
-%1</source>
-        <translation>Die Fotoalbumdatei konnte nicht geschrieben werden:
-%1</translation>
-    </message>
-    <message>
         <source>Photo Image List Web Page Progress Interrupt</source>
         <translation>Erstellen der Webseite unterbrechen</translation>
     </message>
@@ -2147,6 +2143,14 @@ Klicken Sie auf „Ja“, um sie automatisch zurückzusetzen.</translation>
     <message>
         <source>Illegal or unsupported EXPORT image type: &quot;%1&quot;</source>
         <translation>Ungültiger oder nicht unterstützter Bildtyp für den EXPORT: „%1“</translation>
+    </message>
+    <message>
+        <source>Unable to write the photo album file:
+%1
+%2</source>
+        <translation>Die Fotoalbumdatei konnte nicht geschrieben werden:
+%1
+%2</translation>
     </message>
 </context>
 <context>
