@@ -395,7 +395,7 @@ bool AlbumPageModel::RenderAlbumPage(const QSize& area, Drawing why) {
     busy_ = false;
     // A change made meanwhile asked for another page: this one is stale.
     if (generation != generation_) return false;
-    preview_ = canvas.image().copy();
+    preview_ = canvas.takeImage();
     failedArea_ = QSize();
     if (next >= 0) {
         running_ = next;

@@ -10,6 +10,7 @@
 
 #include "core/SettingsTable.h"
 #include "document/PrintDocument.h"
+#include "image/CxImage.h"
 #include "image/PhotoImage.h"
 
 namespace {
@@ -26,19 +27,8 @@ protected:
         QPainter p(this);
         const QRect page = rect();
         p.setClipRegion(event->region());
-        if (!view_->pageImage().isNull()) {
-            // The kept page at the chosen zoom; where the zoom enlarges, only the part on
-            // screen is scaled.
-            const double zoom = view_->zoom();
-            if (zoom <= 1.0) {
-                p.drawImage(event->rect().topLeft(), view_->shownImage(), event->rect());
-            } else {
-                const QRect target = event->rect();
-                const QRectF source(target.x() / zoom, target.y() / zoom, target.width() / zoom,
-                                    target.height() / zoom);
-                p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                p.drawImage(QRectF(target), view_->pageImage(), source);
-            }
+        if (view_->hasPage()) {
+            view_->drawPage(p, event->rect());
             p.end();
             Q_EMIT view_->pageDrawn();
             return;
@@ -142,10 +132,81 @@ const double kZoomSteps[] = {0.1,  0.125, 1.0 / 6, 0.25, 1.0 / 3, 0.5, 2.0 / 3,
                              0.75, 1.0,   1.25,    1.5,  2.0,     3.0, 4.0};
 }  // namespace
 
+bool CSnapvaleView::hasPage() const {
+    return document_.hasPage();
+}
+
+QSize CSnapvaleView::pageSize() const {
+    if (!hasPage()) return canvasSize();
+    const CxImage& page = document_.page().image;
+    return QSize(page.GetWidth(), page.GetHeight());
+}
+
+const QImage& CSnapvaleView::pageImage() const {
+    if (pageImage_.isNull() && hasPage()) pageImage_ = document_.page().image.ToBitmap();
+    return pageImage_;
+}
+
+namespace {
+// Rows top to bottom of the part of a 24-bit bottom-up page inside rect, as RGB.
+QImage pageRegion(const CxImage& page, const QRect& rect) {
+    const QRect r = rect & QRect(0, 0, page.GetWidth(), page.GetHeight());
+    if (r.isEmpty()) return QImage();
+    QImage out(r.size(), QImage::Format_RGB888);
+    if (out.isNull()) return out;
+    const int h = page.GetHeight();
+    for (int y = 0; y < r.height(); ++y) {
+        const std::uint8_t* s = page.GetBits(h - 1 - (r.y() + y)) + 3 * std::size_t(r.x());
+        std::uint8_t* d = out.scanLine(y);
+        for (int x = 0; x < r.width(); ++x, s += 3, d += 3) {
+            d[0] = s[2];
+            d[1] = s[1];
+            d[2] = s[0];
+        }
+    }
+    return out;
+}
+}  // namespace
+
+void CSnapvaleView::drawPage(QPainter& p, const QRect& target) const {
+    const double z = zoom();
+    const CxImage& page = document_.page().image;
+    if (z < 1.0) {
+        p.drawImage(target.topLeft(), shownImage(), target);
+        return;
+    }
+    if (page.GetBpp() != 24 || !pageImage_.isNull()) {
+        // A picture made already (or a page of another depth) is drawn as it is.
+        const QRectF source(target.x() / z, target.y() / z, target.width() / z, target.height() / z);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, z > 1.0);
+        p.drawImage(QRectF(target), pageImage(), source);
+        return;
+    }
+    // Only the rows and columns under the exposed part are read from the kept page,
+    // with one pixel more around them so an enlargement blends over the edges.
+    const QRect needed = QRectF(target.x() / z, target.y() / z, target.width() / z, target.height() / z)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1) &
+                         QRect(0, 0, page.GetWidth(), page.GetHeight());
+    const QImage part = pageRegion(page, needed);
+    if (part.isNull()) return;
+    if (z == 1.0) {
+        p.drawImage(needed.topLeft(), part);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.save();
+    p.setClipRect(target);
+    p.translate(needed.x() * z, needed.y() * z);
+    p.scale(z, z);
+    p.drawImage(QPoint(0, 0), part);
+    p.restore();
+}
+
 double CSnapvaleView::zoom() const {
     if (document_.zoomMode()) return 1.0;
     if (!fit_) return zoom_;
-    const QSize page = pageImage_.isNull() ? canvasSize() : pageImage_.size();
+    const QSize page = pageSize();
     if (page.isEmpty()) return 1.0;
     const QSize room = viewport()->size();
     return qMax(0.01, qMin(double(room.width()) / page.width(), double(room.height()) / page.height()));
@@ -153,11 +214,13 @@ double CSnapvaleView::zoom() const {
 
 const QImage& CSnapvaleView::shownImage() const {
     const double z = zoom();
-    if (pageImage_.isNull() || z >= 1.0) return pageImage_;
+    if (!hasPage() || z >= 1.0) return pageImage();
     if (scaled_.isNull() || scaledZoom_ != z) {
-        // Every screen pixel the average of the page pixels under it.
-        const int w = qMax(1, int(pageImage_.width() * z)), h = qMax(1, int(pageImage_.height() * z));
-        scaled_ = scaleAreaAverage(pageImage_, w, h);
+        // Every screen pixel the average of the page pixels under it, read from the
+        // kept page's rows once for this zoom.
+        const QSize page = pageSize();
+        const int w = qMax(1, int(page.width() * z)), h = qMax(1, int(page.height() * z));
+        scaled_ = scaleAreaAverage(document_.page().image, w, h);
         scaledZoom_ = z;
     }
     return scaled_;
@@ -191,7 +254,7 @@ void CSnapvaleView::zoomOut() {
 }
 
 void CSnapvaleView::layoutPage() {
-    const QSize page = pageImage_.isNull() ? canvasSize() : pageImage_.size();
+    const QSize page = pageSize();
     const double z = zoom();
     // A page too large to show is shown at a size the window system can take.
     const QSize size = QSize(int(page.width() * z), int(page.height() * z))
@@ -236,8 +299,9 @@ void CSnapvaleView::pageDropped() {
 }
 
 void CSnapvaleView::pageRendered() {
-    // The screen copy comes from the kept page, so a page turned gray shows gray.
-    pageImage_ = document_.page().image.ToBitmap();
+    // The screen shows the kept page itself, so a page turned gray shows gray; no
+    // copy of it is made until a zoom asks for one.
+    pageImage_ = QImage();
     scaled_ = QImage();
     layoutPage();
 }

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 
 class PrintDocument;
+class QPainter;
 
 class CSnapvaleView : public QScrollArea {
     Q_OBJECT
@@ -43,10 +44,18 @@ public:
     void zoomOut();
     // The factor the page is drawn at now.
     double zoom() const;
-    // The page as drawn at zoom() (the kept page itself at 1).
+    // The page as drawn at zoom() when that shrinks it, scaled once for each zoom
+    // straight from the kept page; at 1 and above the kept page itself.
     const QImage& shownImage() const;
-    // The kept page as shown on screen; null while there is none.
-    const QImage& pageImage() const { return pageImage_; }
+    // The kept page as a picture, top row first; null while there is none. Made when
+    // first asked for: the view draws from the kept page's own rows.
+    const QImage& pageImage() const;
+    // The size of the page on display, or of the canvas while none is rendered.
+    QSize pageSize() const;
+    bool hasPage() const;
+    // Draws the part of the page under the target rectangle (in page widget
+    // coordinates) at the current zoom.
+    void drawPage(QPainter& painter, const QRect& target) const;
     QSize canvasSize() const;
 
 Q_SIGNALS:
@@ -68,7 +77,7 @@ private:
     void layoutPage();
 
     PrintDocument& document_;
-    QImage pageImage_;
+    mutable QImage pageImage_;
     mutable QImage scaled_;  // pageImage_ at scaledZoom_, made when first drawn
     mutable double scaledZoom_ = 0;
     bool fit_ = false;

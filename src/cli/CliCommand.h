@@ -19,6 +19,11 @@ struct CliCommand {
     QString usage;    // one line: "decode [--raster-only] IN OUT.ppm"
     QString summary;  // what it does, in a few words
     std::function<int(CliContext&)> run;
+    // Draws text (pages, captions, index sheets), so it needs the GUI platform and
+    // its fonts. Commands that only read and print start without them.
+    bool drawsText = true;
+    // When set, decides drawsText from the command's arguments (global flags removed).
+    std::function<bool(const QStringList& args)> drawsTextFor = nullptr;
 };
 
 class CliCommandRegistration {
@@ -27,6 +32,10 @@ public:
 };
 
 const std::vector<CliCommand>& cliCommands();
+// The command the arguments name (the first word that is no option nor the value of
+// --settings), or null when they name none or only ask for help or the version.
+// rest, when given, receives the arguments after it.
+const CliCommand* cliCommandNamed(int argc, const char* const* argv, QStringList* rest = nullptr);
 
 // Writes a line to stderr (messages) or stdout (results).
 void cliError(const QString& text);

@@ -156,15 +156,33 @@ int runInfo(CliContext& ctx) {
     return 0;
 }
 
+// Our own decoders draw no text, but a picture left to Qt's readers may (an SVG with
+// text), and text needs the GUI platform's fonts. Files whose first bytes are those of
+// a format the codec layer decodes itself start without them.
+bool decodedWithoutFonts(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return true;  // nothing to decode: only an error is shown
+    const QByteArray head = file.read(12);
+    return head.startsWith("\xff\xd8") || head.startsWith("\x89PNG") || head.startsWith("BM") ||
+           head.startsWith("GIF8") || head.startsWith(QByteArray("II*\0", 4)) ||
+           head.startsWith(QByteArray("MM\0*", 4)) || head.mid(4, 4) == "ftyp";
+}
+
+bool decodeDrawsText(const QStringList& args) {
+    for (const QString& a : args)
+        if (!a.startsWith(QLatin1Char('-'))) return !decodedWithoutFonts(a);  // the photo comes first
+    return false;
+}
+
 const CliCommandRegistration decodeCommand(CliCommand{
     QStringLiteral("decode"), QStringLiteral("decode [--raster-only] IN OUT.ppm"),
     QStringLiteral("loads a photo as the program does and writes it as a binary PPM, top row first"),
-    runDecode});
+    runDecode, /*drawsText=*/false, decodeDrawsText});
 
 const CliCommandRegistration infoCommand(CliCommand{
     QStringLiteral("info"), QStringLiteral("info [--raster-only] FILE"),
     QStringLiteral(
         "prints how a photo loads: path (raster or system), format, width, height, bits per pixel"),
-    runInfo});
+    runInfo, /*drawsText=*/false, decodeDrawsText});
 
 }  // namespace

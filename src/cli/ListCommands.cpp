@@ -117,16 +117,17 @@ const CliCommandRegistration listRegistration(CliCommand{
     QStringLiteral("list"), QStringLiteral("list [--verbose] SOURCE"),
     QStringLiteral(
         "print the image list of a folder or a .pho album, one path a line, in the program's order"),
-    runList});
+    runList, /*drawsText=*/false});
 
 const CliCommandRegistration albumInfoRegistration(CliCommand{
     QStringLiteral("album-info"), QStringLiteral("album-info ALBUM"),
-    QStringLiteral("print an album's title, description, photo count and last update"), runAlbumInfo});
+    QStringLiteral("print an album's title, description, photo count and last update"), runAlbumInfo,
+    /*drawsText=*/false});
 
 const CliCommandRegistration htmlExportRegistration(CliCommand{
     QStringLiteral("html-export"), QStringLiteral("html-export [--verbose] SOURCE [--out FILE]"),
     QStringLiteral(
         "write the image list of a folder or album as a web page table with each photo's pixel size"),
-    runHtmlExport});
+    runHtmlExport, /*drawsText=*/false});
 
 }  // namespace

@@ -82,6 +82,6 @@ const CliCommandRegistration registration(CliCommand{
     QStringLiteral("templates"), QStringLiteral("templates [--full] [--half] [--slots]"),
     QStringLiteral("list the full-page templates and half-page styles: name, page size, photo count; "
                    "--slots adds each full-page template's rectangles in inches"),
-    runTemplates});
+    runTemplates, /*drawsText=*/false});
 
 }  // namespace

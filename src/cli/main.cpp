@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "cli/CliCommand.h"
 #include "cli/CliSeams.h"
@@ -48,6 +49,25 @@ const std::vector<CliCommand>& cliCommands() {
     return registry();
 }
 
+const CliCommand* cliCommandNamed(int argc, const char* const* argv, QStringList* rest) {
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--settings")) {
+            ++i;
+            continue;
+        }
+        if (a == QLatin1String("help")) return nullptr;
+        if (a.startsWith(QLatin1Char('-'))) continue;
+        for (const CliCommand& c : cliCommands()) {
+            if (c.name != a) continue;
+            for (int j = i + 1; rest && j < argc; ++j) *rest << QString::fromLocal8Bit(argv[j]);
+            return &c;
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
 void cliError(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
@@ -70,13 +90,24 @@ void cliOut(const QString& text) {
 }
 
 int main(int argc, char** argv) {
-    // Fonts and painting need a GUI application object, but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Text on a page needs fonts, and fonts need a GUI application object (never a
+    // display). Commands that draw no text, the help and unknown commands start without
+    // the platform plugin and the font set-up, which is most of a short run's time.
+    QStringList commandArgs;
+    const CliCommand* named = cliCommandNamed(argc, argv, &commandArgs);
+    const bool drawsText =
+        named && (named->drawsTextFor ? named->drawsTextFor(commandArgs) : named->drawsText);
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsText) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Snapvale"));
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     bool assumeYes = false;
     QString settingsFile;
     QString commandName;

@@ -307,11 +307,12 @@ std::vector<Coverage> coverageTable(int n, int m) {
 
 }  // namespace
 
-QImage scaleAreaAverage(const QImage& source, int width, int height) {
-    if (source.isNull() || width <= 0 || height <= 0) return QImage();
-    if (std::uint64_t(width) * std::uint64_t(height) > CxImage::kMaxPixels) return QImage();
-    const QImage src = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int sw = src.width(), sh = src.height();
+namespace {
+
+// Area averaging over sw x sh source pixels, each row given by line(sy) as premultiplied
+// ARGB bytes (blue, green, red, alpha); every row is asked for once, in order.
+template <typename Line>
+QImage scaleAreaAverageRows(int sw, int sh, int width, int height, Line&& line) {
     QImage out(width, height, QImage::Format_ARGB32_Premultiplied);
     if (out.isNull()) return out;
     const std::vector<Coverage> cols = coverageTable(sw, width);
@@ -322,11 +323,11 @@ QImage scaleAreaAverage(const QImage& source, int width, int height) {
         for (const auto& r : reduced)
             if (r.first == sy) return r.second;
         std::vector<std::uint64_t> acc(std::size_t(width) * 4, 0);
-        const std::uint8_t* line = src.constScanLine(sy);
+        const std::uint8_t* src = line(sy);
         for (int x = 0; x < width; ++x) {
             const Coverage& c = cols[std::size_t(x)];
             for (std::size_t k = 0; k < c.weights.size(); ++k) {
-                const std::uint8_t* p = line + 4 * (std::size_t(c.first) + k);
+                const std::uint8_t* p = src + 4 * (std::size_t(c.first) + k);
                 for (int ch = 0; ch < 4; ++ch)
                     acc[4 * std::size_t(x) + ch] += std::uint64_t(c.weights[k]) * p[ch];
             }
@@ -349,4 +350,33 @@ QImage scaleAreaAverage(const QImage& source, int width, int height) {
             dst[i] = std::uint8_t(std::min<std::uint64_t>(255, (sum[i] + denominator / 2) / denominator));
     }
     return out;
+}
+
+}  // namespace
+
+QImage scaleAreaAverage(const QImage& source, int width, int height) {
+    if (source.isNull() || width <= 0 || height <= 0) return QImage();
+    if (std::uint64_t(width) * std::uint64_t(height) > CxImage::kMaxPixels) return QImage();
+    const QImage src = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return scaleAreaAverageRows(src.width(), src.height(), width, height,
+                                [&src](int sy) { return src.constScanLine(sy); });
+}
+
+QImage scaleAreaAverage(const CxImage& source, int width, int height) {
+    if (!source.IsValid() || width <= 0 || height <= 0) return QImage();
+    if (source.GetBpp() != 24) return scaleAreaAverage(source.ToBitmap(), width, height);
+    if (std::uint64_t(width) * std::uint64_t(height) > CxImage::kMaxPixels) return QImage();
+    const int sw = source.GetWidth(), sh = source.GetHeight();
+    // One opaque row at a time, straight from the bottom-up rows: no copy of the picture.
+    std::vector<std::uint8_t> row(std::size_t(sw) * 4, 255);
+    return scaleAreaAverageRows(sw, sh, width, height, [&](int sy) {
+        const std::uint8_t* s = source.GetBits(sh - 1 - sy);
+        std::uint8_t* d = row.data();
+        for (int x = 0; x < sw; ++x, s += 3, d += 4) {
+            d[0] = s[0];
+            d[1] = s[1];
+            d[2] = s[2];
+        }
+        return static_cast<const std::uint8_t*>(row.data());
+    });
 }

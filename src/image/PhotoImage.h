@@ -114,3 +114,5 @@ int mulDivRound(int a, int b, int c);
 // the coverage-weighted mean of the source pixels under it. Works in premultiplied
 // ARGB so transparent edges do not darken. A null image for empty sizes.
 QImage scaleAreaAverage(const QImage& source, int width, int height);
+// The same straight from a raster's rows (a kept page), without a copy of it first.
+QImage scaleAreaAverage(const CxImage& source, int width, int height);

@@ -1,7 +1,10 @@
 #include "layout/Canvas.h"
 
+#include <sys/mman.h>
+
 #include <QCoreApplication>
 #include <QPainter>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -12,6 +15,37 @@
 
 const char* const kBitmapMemoryErrorPane = QT_TRANSLATE_NOOP("Status", "*Bitmap Memory Error*");
 const char* const kBitmapMemoryErrorText = "Bitmap Memory Error - reduce your page size and/or resolution.";
+
+namespace {
+
+constexpr std::size_t kHugePage = 2u * 1024 * 1024;
+
+void freeSurface(void* data) {
+    std::free(data);
+}
+
+// A 32-bit surface on memory of its own: a page-sized block aligned to and advised
+// for transparent huge pages, so clearing and drawing the page takes a few dozen page
+// faults instead of thousands. Small surfaces take Qt's own allocation.
+QImage allocateSurface(int width, int height) {
+    const std::size_t bytes = std::size_t(width) * 4 * std::size_t(height);
+    if (bytes < 2 * kHugePage) {
+        try {
+            return QImage(width, height, QImage::Format_RGB32);
+        } catch (const std::bad_alloc&) {
+            return QImage();
+        }
+    }
+    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* data = std::aligned_alloc(kHugePage, rounded);
+    if (!data) return QImage();
+    madvise(data, rounded, MADV_HUGEPAGE);  // advice only: ignored where unsupported
+    QImage surface(static_cast<uchar*>(data), width, height, qsizetype(width) * 4, QImage::Format_RGB32,
+                   freeSurface, data);
+    return surface;
+}
+
+}  // namespace
 
 Canvas::Canvas() = default;
 Canvas::~Canvas() {
@@ -36,17 +70,12 @@ bool Canvas::sizeAllowed(int width, int height) {
     return 40 + stride * std::uint64_t(height) <= CxImage::kMaxDibBytes;
 }
 
-bool Canvas::create(int width, int height) {
+bool Canvas::create(int width, int height, Fill fill) {
     release();
     if (!sizeAllowed(width, height)) return false;
-    QImage surface;
-    try {
-        surface = QImage(width, height, QImage::Format_RGB32);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    QImage surface = allocateSurface(width, height);
     if (surface.isNull()) return false;
-    surface.fill(Qt::white);
+    if (fill == Fill::White) surface.fill(Qt::white);
     image_ = std::move(surface);
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -56,20 +85,35 @@ bool Canvas::create(int width, int height) {
 }
 
 void Canvas::release() {
-    if (painter_) painter_->end();
-    painter_.reset();
+    endPainting();
     image_ = QImage();
 }
 
-bool Canvas::makeKeptPage(CxImage& page, int resolution) const {
+void Canvas::endPainting() {
+    if (painter_) painter_->end();
+    painter_.reset();
+}
+
+QImage Canvas::takeImage() {
+    endPainting();
+    return std::move(image_);
+}
+
+bool Canvas::makeKeptPage(CxImage& page, int resolution) {
+    endPainting();
     return keptPageFrom(image_, page, resolution);
 }
 
 bool Canvas::keptPageFrom(const QImage& source, CxImage& page, int resolution) {
     if (source.isNull()) return false;
-    const QImage image =
-        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) return false;
+    // Only another format is converted; a QImage copy of the canvas would be a deep
+    // one whenever a painter is still active on it.
+    QImage converted;
+    if (source.format() != QImage::Format_RGB32) {
+        converted = source.convertToFormat(QImage::Format_RGB32);
+        if (converted.isNull()) return false;
+    }
+    const QImage& image = converted.isNull() ? source : converted;
     const int w = image.width(), h = image.height();
     CxImage dib(CXIMAGE_FORMAT_BMP);
     if (!dib.CreateRaster(w, h, 24, CXIMAGE_FORMAT_BMP)) return false;

@@ -32,11 +32,20 @@ public:
     // that both the surface and the kept page stay under the raster ceiling.
     static bool sizeAllowed(int width, int height);
 
-    // A white surface of width x height with a painter on it. False, with nothing
-    // allocated, when the size is not allowed or the memory is not there.
-    bool create(int width, int height);
+    // A surface of width x height with a painter on it, white unless told that the
+    // caller clears it itself (the rendering pass does, so the page is written once).
+    // False, with nothing allocated, when the size is not allowed or the memory is
+    // not there.
+    enum class Fill { White, Uncleared };
+    bool create(int width, int height, Fill fill = Fill::White);
     void release();
+    // Whether the surface can still be drawn on.
     bool isValid() const { return painter_ != nullptr; }
+    // Ends the drawing; the picture stays. Reading the picture while a painter is
+    // active on it would copy every pixel at the first QImage copy.
+    void endPainting();
+    // The picture, drawing ended, moved out without a copy; the canvas is empty after.
+    QImage takeImage();
 
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
@@ -45,10 +54,12 @@ public:
     const QImage& image() const { return image_; }
 
     // The surface as a kept page: a 24-bit DIB, rows bottom-up, recording the page's
-    // resolution, so a file made from it prints at its size. False, and page
-    // untouched, when it cannot be allocated.
-    bool makeKeptPage(CxImage& page, int resolution = 96) const;
+    // resolution, so a file made from it prints at its size. Ends the drawing first and
+    // converts the rows straight into the DIB. False, and page untouched, when it
+    // cannot be allocated.
+    bool makeKeptPage(CxImage& page, int resolution = 96);
     // The same for any picture drawn elsewhere (an album page); 96 dpi unless told.
+    // A 32-bit picture is read where it lies, never copied first.
     static bool keptPageFrom(const QImage& image, CxImage& page, int resolution = 96);
 
 private:

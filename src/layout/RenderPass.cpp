@@ -370,8 +370,30 @@ QRect RenderPass::innerRect(const PlacedSlot& slot) const {
                  slot.rect.height() - 2 * b);
 }
 
+void RenderPass::preparePage(const QSize& canvasSize) {
+    supply_.stop();
+    // The list stands on a photo it holds before the frames are walked for decoding.
+    list_.beginPage();
+    PlacementContext context = PlacementContext::fromSettings(settings_);
+    context.canvasWidth = canvasSize.width();
+    context.canvasHeight = canvasSize.height();
+    preparedPlan_ = planPage(context);
+    preparedSize_ = canvasSize;
+    // Index sheets announce their frames themselves once they have laid them out.
+    if (!preparedPlan_->indexSheet) announceSlots(*preparedPlan_);
+}
+
+void RenderPass::dropPreparedPage() {
+    supply_.stop();
+    preparedPlan_.reset();
+}
+
 bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
     AppSettings& s = settings_;
+    if (!preparedPlan_ || preparedSize_ != QSize(canvas.width(), canvas.height()))
+        preparePage(QSize(canvas.width(), canvas.height()));
+    const PagePlan plan = std::move(*preparedPlan_);
+    preparedPlan_.reset();
     if (status_) {
         status_->setWindowTitle(renderWindowTitle(s.MaxTemplateWidthIn, s.MaxTemplateHeightIn, canvas.width(),
                                                   canvas.height(), s.PageResolution));
@@ -392,15 +414,9 @@ bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
     painter.setPen(layoutPen);
     painter.setBrush(Qt::NoBrush);
 
-    list_.beginPage();
     loaded_ = 0;
     reducedPhotos_ = 0;
-    supply_.stop();
 
-    PlacementContext context = PlacementContext::fromSettings(s);
-    context.canvasWidth = canvas.width();
-    context.canvasHeight = canvas.height();
-    const PagePlan plan = planPage(context);
     if (plan.fullPage) {
         // A selection that names no template places nothing and counts no photos.
         slotCount_ = plan.placed ? plan.slotCount : 0;
@@ -423,7 +439,6 @@ bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
             indexSheetMissing_ = true;
         }
     } else {
-        announceSlots(plan);
         placeSlots(canvas, plan);
     }
     // Photos foreseen but never drawn (a drawer that stopped early) are dropped here:
@@ -615,15 +630,20 @@ void RenderPass::finishStatus() {
 
 PagePaintResult PaintPage(RenderPass& pass, KeptPage& keptPage, QImage* emptyPage) {
     const AppSettings& s = pass.settings();
+    const bool photos = !pass.imageList().isEmpty();
+    const QSize size(s.CanvasWidth, s.CanvasHeight);
+    // The photos start decoding before the canvas is made; the pass clears it itself.
+    if (photos && Canvas::sizeAllowed(size.width(), size.height())) pass.preparePage(size);
     Canvas canvas;
-    if (!canvas.create(s.CanvasWidth, s.CanvasHeight)) {
+    if (!canvas.create(size.width(), size.height(), photos ? Canvas::Fill::Uncleared : Canvas::Fill::White)) {
+        pass.dropPreparedPage();
         reportBitmapMemoryError(pass.status(), pass.notifier());
         return PagePaintResult::MemoryError;
     }
-    if (!pass.imageList().isEmpty())
+    if (photos)
         return pass.renderPage(canvas, keptPage) ? PagePaintResult::Rendered : PagePaintResult::MemoryError;
     paintEmptyListPage(canvas);
-    if (emptyPage) *emptyPage = canvas.image().copy();
+    if (emptyPage) *emptyPage = canvas.takeImage();
     if (pass.status()) pass.status()->setPaneText(0, QString());
     return PagePaintResult::EmptyList;
 }

@@ -12,10 +12,12 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/Seams.h"
@@ -166,10 +168,20 @@ public:
     int reducedPhotoCount() const { return reducedPhotos_; }
     // Decoding workers still alive; none once renderPage has returned.
     int runningDecoders() const { return supply_.runningWorkers(); }
+    // Photos of the coming page being decoded ahead or waiting to be drawn.
+    bool decodingAhead() const { return supply_.active(); }
+
+    // Plans the page for a canvas of this size and starts decoding its photos, so they
+    // decode while the canvas is made and cleared and the grid and texts are drawn.
+    // renderPage does it itself when it was not done for its canvas's size.
+    void preparePage(const QSize& canvasSize);
+    // Forgets a prepared page that will not be drawn; its decoding stops.
+    void dropPreparedPage();
 
     // The whole pass on an allocated canvas. At the end the canvas becomes the kept
-    // page (replacing keptPage). False when the kept page could not be made: the
-    // memory error is reported and keptPage is left as it was.
+    // page (replacing keptPage) and can no longer be drawn on. False when the kept
+    // page could not be made: the memory error is reported and keptPage is left as
+    // it was.
     bool renderPage(Canvas& canvas, KeptPage& keptPage);
 
     // One slot: border inset, counter and progress, grid number or photo, record,
@@ -236,6 +248,8 @@ private:
     SystemClock systemClock_;
 
     PhotoSupply supply_;
+    std::optional<PagePlan> preparedPlan_;  // planned by preparePage, taken by renderPage
+    QSize preparedSize_;
     bool reducedDecoding_ = true;
     int reducedPhotos_ = 0;
 

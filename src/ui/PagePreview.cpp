@@ -22,7 +22,8 @@ void DocumentPagePreview::refresh() {
     if (document_.hasPage() && width() > 0 && height() > 0) {
         const CxImage& page = document_.page().image;
         const QRect fit = PhotoImage::FitRect(rect(), page.GetWidth(), page.GetHeight(), true);
-        if (!fit.isEmpty()) image_ = scaleAreaAverage(page.ToBitmap(), fit.width(), fit.height());
+        // Scaled once, straight from the page's rows: no full-size copy on the way.
+        if (!fit.isEmpty()) image_ = scaleAreaAverage(page, fit.width(), fit.height());
     }
     update();
 }

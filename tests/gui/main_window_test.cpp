@@ -521,3 +521,36 @@ TEST_F(MainWindowTest, ZoomScalesTheKeptPageWithoutRenderingIt) {
     EXPECT_EQ(renders, 0);
     EXPECT_TRUE(w.document().hasPage());
 }
+
+// The view draws from the kept page's own rows: at 1:1 the screen shows its pixels
+// exactly, enlarged a flat area keeps its colour, shrunk it shows the scaled page.
+TEST_F(MainWindowTest, ViewDrawsTheKeptPageAtEveryZoom) {
+    store().writeString("PhotoPageLayout", "FullPageTemplateSel", "One 8 x 10 Print");
+    store().writeInt("PhotoPageLayout", "PageResolution", 50);  // a 400 x 500 page
+    QImage photo(300, 400, QImage::Format_RGB32);
+    photo.fill(QColor(20, 140, 220));
+    ASSERT_TRUE(photo.save(path("flat.png"), "PNG"));
+    CSnapvaleDlg& w = open();
+    w.resize(700, 600);
+    w.show();
+    w.document().setImageList({path("flat.png")});
+    w.view()->renderIfDue();
+    ASSERT_TRUE(w.document().hasPage());
+    QWidget* page = w.view()->widget();
+    const QImage kept = w.document().page().image.ToBitmap().convertToFormat(QImage::Format_RGB32);
+
+    w.runCommand(cmd::ZoomActualSize);
+    const QImage one = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(one.size(), kept.size());
+    EXPECT_EQ(one, kept);
+
+    w.runCommand(cmd::ZoomIn);  // 1.25
+    const QImage big = page->grab().toImage();
+    EXPECT_EQ(big.size(), QSize(500, 625));
+    EXPECT_EQ(big.pixel(250, 312) & 0xffffff, kept.pixel(200, 250) & 0xffffff);
+
+    w.runCommand(cmd::ZoomOut);
+    w.runCommand(cmd::ZoomOut);  // 0.75
+    const QImage small = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(small, w.view()->shownImage().convertToFormat(QImage::Format_RGB32));
+}

@@ -180,6 +180,26 @@ TEST(AreaAverageTest, OutputPixelsAreCoverageWeightedMeans) {
     EXPECT_TRUE(scaleAreaAverage(src, 0, 3).isNull());
 }
 
+// A kept page is scaled straight from its bottom-up rows, to the same pixels as a
+// top-down copy of it would give, shrunk or enlarged.
+TEST(AreaAverageTest, RasterRowsScaleLikeTheirPicture) {
+    CxImage raster;
+    ASSERT_TRUE(raster.CreateRaster(37, 23, 24, CXIMAGE_FORMAT_BMP));
+    for (int row = 0; row < 23; ++row)
+        for (int x = 0; x < 37; ++x) {
+            std::uint8_t* p = raster.GetBits(row) + 3 * x;
+            p[0] = std::uint8_t(x * 7 + row);
+            p[1] = std::uint8_t(row * 11);
+            p[2] = std::uint8_t(x * row);
+        }
+    for (const QSize size : {QSize(10, 6), QSize(37, 23), QSize(50, 31), QSize(1, 1)}) {
+        SCOPED_TRACE(size.width());
+        EXPECT_EQ(scaleAreaAverage(raster, size.width(), size.height()),
+                  scaleAreaAverage(raster.ToBitmap(), size.width(), size.height()));
+    }
+    EXPECT_TRUE(scaleAreaAverage(CxImage(), 5, 5).isNull());
+}
+
 namespace {
 
 // Vertical stripes two dark, one light: the plain stretch into a small box shows

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include "support/TestSupport.h"
 
@@ -70,4 +74,57 @@ TEST_F(TemplatesCliTest, SlotsListEachTemplatesRectanglesInInches) {
               "\tslot\t5.250\t7.500\t6.900\t9.900");
     EXPECT_EQ(after(QStringLiteral("One Borderless User Defined Print")),
               QStringList({"\tslot\t0.000\t5.000\t0.000\t7.000"}));
+}
+
+// Commands that draw no text start without the GUI platform: with a platform that
+// does not exist they still run, where a GUI application would refuse to start.
+TEST_F(TemplatesCliTest, CommandsWithoutTextNeedNoGuiPlatform) {
+    const QString settings = writeFile(QStringLiteral("s.conf"), "");
+    QDir().mkpath(path(QStringLiteral("photos")));
+    QImage photo(30, 20, QImage::Format_RGB32);
+    photo.fill(QColor(200, 40, 40));
+    ASSERT_TRUE(photo.save(path(QStringLiteral("photos/a.png")), "PNG"));
+    const QString png = path(QStringLiteral("photos/a.png"));
+    const QList<QStringList> commands = {
+        {QStringLiteral("templates")},
+        {QStringLiteral("list"), path(QStringLiteral("photos"))},
+        {QStringLiteral("info"), png},
+        {QStringLiteral("decode"), png, path(QStringLiteral("a.ppm"))},
+        {QStringLiteral("html-export"), path(QStringLiteral("photos")), QStringLiteral("--out"),
+         path(QStringLiteral("list.htm"))},
+    };
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(SNAPVALE_STAGE_BIN "/snapvale-cli"),
+                  QStringList{QStringLiteral("--settings"), settings} + command);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        if (command[0] != QLatin1String("decode")) {
+            EXPECT_FALSE(cli.readAllStandardOutput().isEmpty());
+        }
+    }
+    QFile ppm(path(QStringLiteral("a.ppm")));
+    ASSERT_TRUE(ppm.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ppm.readAll().startsWith("P6\n30 20\n255\n"));
+
+    // A picture left to Qt's readers may hold text, which needs fonts: it still decodes.
+    const QString svg = writeFile(QStringLiteral("t.svg"),
+                                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60\" height=\"40\">"
+                                  "<rect width=\"60\" height=\"40\" fill=\"red\"/>"
+                                  "<text x=\"5\" y=\"25\" font-size=\"14\">Hi</text></svg>");
+    for (const char* command : {"info", "decode"}) {
+        SCOPED_TRACE(command);
+        QProcess cli;
+        QStringList args{QStringLiteral("--settings"), settings, QString::fromLatin1(command), svg};
+        if (QLatin1String(command) == QLatin1String("decode")) args << path(QStringLiteral("t.ppm"));
+        cli.start(QStringLiteral(SNAPVALE_STAGE_BIN "/snapvale-cli"), args);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    }
 }

@@ -52,6 +52,31 @@ TEST(CanvasTest, StartsWhiteAndBecomesABottomUpDib) {
     EXPECT_EQ(bottom[0], 255);
 }
 
+// A small surface comes from Qt, a page-sized one from a block of our own; either
+// way the kept page is read from the canvas where it lies, the drawing ended first,
+// and the picture can be handed on without a copy.
+TEST(CanvasTest, KeptPageReadsTheSurfaceWhereItLiesAfterTheDrawingEnds) {
+    for (const QSize size : {QSize(7, 5), QSize(1600, 2000)}) {
+        SCOPED_TRACE(size.width());
+        Canvas canvas;
+        ASSERT_TRUE(canvas.create(size.width(), size.height()));
+        const QImage& surface = canvas.image();
+        const uchar* bits = surface.constBits();
+        EXPECT_EQ(surface.pixel(size.width() - 1, size.height() - 1) & 0xffffff, 0xffffffu);
+        canvas.painter().fillRect(0, 0, 3, 2, QColor(1, 2, 3));
+        CxImage dib;
+        ASSERT_TRUE(canvas.makeKeptPage(dib, 200));
+        EXPECT_FALSE(canvas.isValid()) << "the drawing ends before the canvas is read";
+        EXPECT_EQ(canvas.image().constBits(), bits) << "the surface was not copied";
+        EXPECT_EQ(dib.GetBits(size.height() - 1)[0], 3);
+        EXPECT_EQ(dib.GetBits(0)[0], 255);
+        const QImage taken = canvas.takeImage();
+        EXPECT_EQ(taken.constBits(), bits);
+        EXPECT_TRUE(canvas.image().isNull());
+        EXPECT_EQ(taken.pixel(1, 1) & 0xffffff, 0x010203u);
+    }
+}
+
 using PaintPageTest = RenderFixture;
 
 TEST_F(PaintPageTest, CanvasTooLargeReportsMemoryErrorAndKeepsTheOldPage) {

@@ -344,3 +344,45 @@ TEST_F(DecodeAheadTest, StoppedSupplyLeavesNothingRunning) {
     supply.start(std::vector<PhotoSupply::Job>(jobs.begin() + 2, jobs.end()));
     EXPECT_EQ(supply.take().fullWidth, 1001);
 }
+
+// The photos start decoding when the page is planned, before its canvas exists; a
+// page planned for another size is planned again, and one given up stops its decoding.
+TEST_F(DecodeAheadTest, PreparedPageDecodesBeforeItsCanvasExists) {
+    AppSettings settings = quickSettings(QStringLiteral("Three 4 x 6 Prints"), 60);
+    ImageList list;
+    for (const QString& f : photos) list.append(f);
+    RenderPass pass(settings, list, nullptr, nullptr);
+    pass.setDecodeThreads(2);
+
+    pass.preparePage(QSize(settings.CanvasWidth, settings.CanvasHeight));
+    EXPECT_TRUE(pass.decodingAhead());
+    pass.dropPreparedPage();
+    EXPECT_FALSE(pass.decodingAhead());
+    EXPECT_EQ(pass.runningDecoders(), 0);
+
+    const PageRun fresh = run(QStringLiteral("Three 4 x 6 Prints"), 60, photos, 2, true);
+    struct Case {
+        const char* name;
+        QSize prepared;  // the size planned before the canvas is made
+    };
+    const Case cases[] = {{"same size", QSize(settings.CanvasWidth, settings.CanvasHeight)},
+                          {"other size", QSize(settings.CanvasWidth / 2, settings.CanvasHeight)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageList again;
+        for (const QString& f : photos) again.append(f);
+        RenderPass prepared(settings, again, nullptr, nullptr);
+        prepared.setDecodeThreads(2);
+        prepared.preparePage(c.prepared);
+        Canvas canvas;
+        ASSERT_TRUE(canvas.create(settings.CanvasWidth, settings.CanvasHeight, Canvas::Fill::Uncleared));
+        KeptPage kept;
+        ASSERT_TRUE(prepared.renderPage(canvas, kept));
+        EXPECT_EQ(prepared.runningDecoders(), 0);
+        EXPECT_EQ(keptPageImage(kept.image), fresh.page);
+        std::vector<SlotRecord> records;
+        for (int i = 0; i < SlotTable::kRecords; ++i) records.push_back(prepared.slotTable()[i]);
+        expectSameRecords(records, fresh.records);
+        EXPECT_EQ(again.cursor(), fresh.cursorAfter);
+    }
+}
