@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/AppSettings.h"
+#include "layout/FaceFinder.h"
 
 PhotoFilterSet photoFilterSet(const AppSettings& s) {
     PhotoFilterSet f;
@@ -108,6 +109,15 @@ SuppliedPhoto PhotoSupply::load(const Job& job) {
         supplied.fullWidth = supplied.fullHeight = 0;
         supplied.scale = 1;
         return supplied;
+    }
+    if (target.faces && target.slotFit && photo->Raster()) {
+        const PhotoFitPlan plan = planPhotoFit(supplied.fullWidth, supplied.fullHeight, target.target.width,
+                                               target.target.height, *target.slotFit, target.crop);
+        // Faces can only move a cut that removes something.
+        const ShownRegion shown = shownRegion(plan);
+        if (shown.cut && (shown.width < plan.width || shown.height < plan.height))
+            supplied.faces =
+                target.faces->findFaces(*photo->Raster(), supplied.fullWidth, supplied.fullHeight);
     }
     supplied.photo = std::move(photo);
     return supplied;
