@@ -15,7 +15,7 @@ count=${2:-12}
 photos=${TMPDIR:-/tmp}/snapvale-bench-photos
 "$here/photoset.sh" "$photos" "$count"
 cmake --build "$build" --target face-time-bench
-bench=$build/bench/faces/face-time-bench
+bench=$build/stage/bin/face-time-bench
 mapfile -t set < <(ls "$photos"/photo*.jpg | head -n "$count")
 echo "== 4 x 6 at 300 DPI (1200 x 1800)"
 "$bench" 1200 1800 "${set[@]}"

@@ -79,11 +79,11 @@ SNAPVALE_FACES_EXPORT int snapvale_find_faces(const char* cascadePath, const uns
         const cv::Mat picture(height, width, CV_8UC1, const_cast<unsigned char*>(grey), std::size_t(stride));
         cv::Mat even;
         cv::equalizeHist(picture, even);
-        // Faces smaller than a twelfth of the shorter side do not decide a crop, and
+        // Faces smaller than a tenth of the shorter side do not decide a crop, and
         // skipping them, with a coarse step between sizes, keeps the search short.
-        const int smallest = std::max(24, std::min(width, height) / 12);
+        const int smallest = std::max(24, std::min(width, height) / 10);
         std::vector<cv::Rect> found;
-        detector->detectMultiScale(even, found, 1.2, 4, 0, cv::Size(smallest, smallest));
+        detector->detectMultiScale(even, found, 1.2, 5, 0, cv::Size(smallest, smallest));
         pool().giveBack(path, std::move(detector));
         std::sort(found.begin(), found.end(),
                   [](const cv::Rect& a, const cv::Rect& b) { return a.area() > b.area(); });

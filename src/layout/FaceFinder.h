@@ -27,7 +27,7 @@ public:
 // Faces are looked for in a copy no longer than this on either side: enough for a
 // face that matters to the crop (a twelfth of the shorter side or more), and quick
 // to search.
-constexpr int kFaceSearchEdge = 480;
+constexpr int kFaceSearchEdge = 400;
 
 // An 8-bit grey picture, top row first, rows packed.
 struct GreyPicture {

@@ -153,7 +153,8 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     autoCrop_->setAutoDefault(false);
     autoCrop_->setToolTip(tr("Cut photos to fill their slots, or fit them whole"));
     connect(autoCrop_, &QPushButton::clicked, this, &CPPageAdvancedOptionsControl::toggleAutoCrop);
-    keepFaces_ = new QCheckBox(tr("Keep faces in f&rame"), crop);
+    // No access key: every letter of it is taken on this page or by the sheet's buttons.
+    keepFaces_ = new QCheckBox(tr("Keep faces in frame"), crop);
     keepFaces_->setAccessibleName(tr("Keep faces in frame"));
     connect(keepFaces_, &QCheckBox::clicked, this, [this](bool on) {
         switchToggled(&AppSettings::KeepFacesInFrame, setting::KeepFacesInFrame, on);
