@@ -69,10 +69,11 @@ int main(int argc, char** argv) {
         const double copyMs = threadCpuMs() - g0;
         wall.push_back(ms);
         cpu.push_back(c1 - c0);
-        std::printf("%s: %dx%d held %dx%d, searched %dx%d: %.1f ms (cpu %.1f, of which the grey copy %.1f), "
-                    "%zu faces\n",
-                    argv[i], s.fullWidth, s.fullHeight, raster.GetWidth(), raster.GetHeight(), grey.width,
-                    grey.height, ms, c1 - c0, copyMs, faces.size());
+        std::printf(
+            "%s: %dx%d held %dx%d, searched %dx%d: %.1f ms (cpu %.1f, of which the grey copy %.1f), "
+            "%zu faces\n",
+            argv[i], s.fullWidth, s.fullHeight, raster.GetWidth(), raster.GetHeight(), grey.width,
+            grey.height, ms, c1 - c0, copyMs, faces.size());
     }
     if (wall.empty()) return 1;
     auto median = [](std::vector<double> v) {

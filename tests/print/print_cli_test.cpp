@@ -110,8 +110,9 @@ TEST_F(PrintCliTest, RefusesBadArgumentsBeforePrinting) {
 TEST_F(PrintCliTest, CutMarksAndKeepFacesAreSwitchesOfThePrint) {
     // Taken as switches: the run goes on to the printer (none here) rather than
     // stopping at the arguments, and nothing of them is kept in the settings.
-    CliRun r = print({QStringLiteral("--cut-marks"), QStringLiteral("--keep-faces"), QStringLiteral("--template"),
-                      QStringLiteral("Three 4 x 6 Prints"), path(QStringLiteral("photos"))});
+    CliRun r =
+        print({QStringLiteral("--cut-marks"), QStringLiteral("--keep-faces"), QStringLiteral("--template"),
+               QStringLiteral("Three 4 x 6 Prints"), path(QStringLiteral("photos"))});
     EXPECT_EQ(r.code, 1) << r.err.toStdString();
     EXPECT_FALSE(r.err.contains(QStringLiteral("unknown option")));
     EXPECT_TRUE(r.err.contains(tooSmall)) << r.err.toStdString();
