@@ -103,7 +103,14 @@ SuppliedPhoto PhotoSupply::load(const Job& job) {
     SuppliedPhoto supplied;
     auto photo = std::make_unique<PhotoImage>();
     const DecodeTarget& target = job.target;
-    const auto choose = [&target](int w, int h) { return chooseDecodeScale(w, h, target); };
+    const auto choose = [&target](int w, int h) {
+        int scale = chooseDecodeScale(w, h, target);
+        // Faces are looked for in a copy of kFaceSearchEdge pixels: a decode smaller
+        // than that (a wallet slot) would hide all but the largest faces.
+        if (target.faces)
+            while (scale > 1 && std::max(w, h) / scale < kFaceSearchEdge) scale /= 2;
+        return scale;
+    };
     if (!photo->LoadFileScaled(job.fileName, choose, supplied.fullWidth, supplied.fullHeight,
                                supplied.scale)) {
         supplied.fullWidth = supplied.fullHeight = 0;

@@ -19,6 +19,7 @@ public:
         ++asked;
         std::lock_guard<std::mutex> lock(mutex);
         heldWidths.push_back(raster.GetWidth());
+        heldHeights.push_back(raster.GetHeight());
         fullSizes.push_back(QSize(fullWidth, fullHeight));
         return faces;
     }
@@ -26,6 +27,7 @@ public:
     std::atomic<int> asked{0};
     std::mutex mutex;
     std::vector<int> heldWidths;
+    std::vector<int> heldHeights;
     std::vector<QSize> fullSizes;
 };
 
@@ -94,6 +96,9 @@ TEST_F(FaceRenderTest, AFaceAtTheTopKeepsTheTopInThePrint) {
         {
             std::lock_guard<std::mutex> lock(source.mutex);
             EXPECT_EQ(source.fullSizes.back(), QSize(c.width, c.height));
+            // The search gets a search copy's worth of the photo, or all of a small one.
+            EXPECT_GE(std::max(source.heldWidths.back(), source.heldHeights.back()),
+                      std::min(kFaceSearchEdge, std::max(c.width, c.height)));
         }
         // The status text names the moved cut: nothing left above.
         EXPECT_TRUE(
@@ -119,4 +124,18 @@ TEST_F(FaceRenderTest, FacesAreLookedForOnlyWhereACutIsMade) {
     settings.AutoCropOn = 1;
     ASSERT_TRUE(render());
     EXPECT_EQ(source.asked.load(), 1);
+}
+
+TEST_F(FaceRenderTest, ASmallSlotStillDecodesEnoughOfThePhotoToSearch) {
+    // A 100 x 150 slot takes a 1/8 decode of a 900 x 1600 photo (113 x 200 pixels): too
+    // little to find faces in, so with the switch on it is decoded at 1/4.
+    choosePageResolution(settings, nullptr, 25);
+    list.clear();
+    list.append(writeTallPhoto(path(QStringLiteral("mid.jpg")), 900, 1600));
+    settings.KeepFacesInFrame = 1;
+    ASSERT_TRUE(render());
+    ASSERT_EQ(source.asked.load(), 1);
+    std::lock_guard<std::mutex> lock(source.mutex);
+    EXPECT_EQ(source.heldHeights.back(), 400);
+    EXPECT_EQ(pass->reducedPhotoCount(), 1);
 }
