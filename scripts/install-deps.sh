@@ -12,6 +12,9 @@ PACKAGES=(
   # HEIC/HEIF and AVIF: Debian 12's libheif1 carries its decoders built in, through
   # libde265 (HEVC) and libdav1d (AV1); named here so a missing one fails the install.
   libheif-dev libheif1 libde265-0 libdav1d6
+  # "Keep faces in frame": OpenCV's object detection for the face finder module, and
+  # the frontal-face cascade it reads at run time.
+  libopencv-objdetect-dev libopencv-objdetect406 opencv-data
   fonts-liberation desktop-file-utils
   googletest libgtest-dev
   xvfb xauth locales

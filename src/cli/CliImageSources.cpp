@@ -10,6 +10,7 @@
 #include "document/PrintDocument.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
+#include "layout/FaceFinder.h"
 
 bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& given, QString& error) {
     const int i = args.indexOf(name);
@@ -77,4 +78,26 @@ bool buildCliImageList(const QStringList& sources, PrintDocument& document, CliC
     }
     list.sort();
     return true;
+}
+
+CliPageSwitches cliTakePageSwitches(QStringList& args) {
+    CliPageSwitches s;
+    s.cutMarks = args.removeAll(QStringLiteral("--cut-marks")) > 0;
+    s.keepFaces = args.removeAll(QStringLiteral("--keep-faces")) > 0;
+    return s;
+}
+
+void cliApplyPageSwitches(const CliPageSwitches& switches, AppSettings& settings, SettingsStore& store,
+                          const char* command) {
+    if (switches.cutMarks) {
+        settings.CutMarks = 1;
+        settings.write(store, setting::CutMarks);
+    }
+    if (switches.keepFaces) {
+        settings.KeepFacesInFrame = 1;
+        settings.write(store, setting::KeepFacesInFrame);
+        const QString why = FaceFinder::shared().unavailableReason();
+        if (!why.isEmpty())
+            cliError(QStringLiteral("snapvale-cli %1: --keep-faces: %2").arg(QLatin1String(command), why));
+    }
 }

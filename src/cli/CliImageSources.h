@@ -18,3 +18,18 @@ bool cliTakeValue(QStringList& args, const QString& name, QString& value, bool& 
 // becomes BitmapPath or ImportedAlbum. False with an error for a mix of kinds, a
 // missing file, or nothing to show. The document's list and settings take it.
 bool buildCliImageList(const QStringList& sources, PrintDocument& document, CliContext& ctx, QString& error);
+
+struct AppSettings;
+class SettingsStore;
+
+// --cut-marks and --keep-faces, taken out of args.
+struct CliPageSwitches {
+    bool cutMarks = false;
+    bool keepFaces = false;
+};
+CliPageSwitches cliTakePageSwitches(QStringList& args);
+// Each switch given turns its setting on for this run (written to the store, which
+// keeps it only with --save-settings). Asking for faces where they cannot be looked
+// for is said on stderr; the pages are drawn with the usual crop then.
+void cliApplyPageSwitches(const CliPageSwitches& switches, AppSettings& settings, SettingsStore& store,
+                          const char* command);

@@ -20,7 +20,8 @@
 
 namespace {
 
-const char* const kUsage = "print [--template NAME] [--printer NAME] [--batch] [--yes] SOURCE...";
+const char* const kUsage =
+    "print [--template NAME] [--printer NAME] [--batch] [--cut-marks] [--keep-faces] [--yes] SOURCE...";
 
 int usageError(const QString& text) {
     return cliUsageError("print", kUsage, text);
@@ -69,6 +70,7 @@ int runPrint(CliContext& ctx) {
         !cliTakeValue(args, QStringLiteral("--printer"), printerName, hasPrinter, error))
         return usageError(error);
     const bool batch = args.removeAll(QStringLiteral("--batch")) > 0;
+    const CliPageSwitches switches = cliTakePageSwitches(args);
     for (const QString& a : args)
         if (a.startsWith(QLatin1String("--"))) return usageError(QStringLiteral("unknown option %1").arg(a));
     if (args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
@@ -85,6 +87,7 @@ int runPrint(CliContext& ctx) {
                                   .arg(templateName));
         settings.writeLayoutChoices(store);
     }
+    cliApplyPageSwitches(switches, settings, store, "print");
     const PagePlan plan = planPage(PlacementContext::fromSettings(settings));
     if (plan.fullPage && !plan.placed)
         return failure(

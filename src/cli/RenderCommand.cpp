@@ -23,8 +23,8 @@
 namespace {
 
 const char* const kUsage =
-    "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--save-settings] [--verbose] "
-    "SOURCE... --out PATTERN";
+    "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--cut-marks] [--keep-faces] "
+    "[--save-settings] [--verbose] SOURCE... --out PATTERN";
 
 int usageError(const QString& text) {
     return cliUsageError("render", kUsage, text);
@@ -103,6 +103,7 @@ int runRender(CliContext& ctx) {
         return usageError(error);
     const bool saveSettings = args.removeAll(QStringLiteral("--save-settings")) > 0;
     const bool verbose = args.removeAll(QStringLiteral("--verbose")) > 0;
+    const CliPageSwitches switches = cliTakePageSwitches(args);
     for (const QString& a : args)
         if (a.startsWith(QLatin1String("--"))) return usageError(QStringLiteral("unknown option %1").arg(a));
     if (args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
@@ -150,6 +151,7 @@ int runRender(CliContext& ctx) {
                              hasBottom ? bottomStyle : settings.BottomPageStyle);
     }
     if (hasDpi) choosePageResolution(settings, &store, resolution);
+    cliApplyPageSwitches(switches, settings, store, "render");
     if (hasTemplate || hasTop || hasBottom) settings.writeLayoutChoices(store);
 
     // Pages this layout cannot draw are refused before any photo is read.

@@ -136,6 +136,8 @@ const Binding kLoadOrder[] = {
     {&setting::CropBottom, &AppSettings::CropBottom},
     {&setting::CropLeft, &AppSettings::CropLeft},
     {&setting::CropRight, &AppSettings::CropRight},
+    {&setting::CutMarks, &AppSettings::CutMarks},
+    {&setting::KeepFacesInFrame, &AppSettings::KeepFacesInFrame},
     {&setting::ActivateHistogram, &AppSettings::ActivateHistogram},
     {&setting::LogFormat, &AppSettings::LogFormat},
     {&setting::RedChannel, &AppSettings::RedChannel},

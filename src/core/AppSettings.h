@@ -88,6 +88,8 @@ struct AppSettings {
     int CropBottom = 1;
     int CropLeft = 1;
     int CropRight = 1;
+    int CutMarks = 0;
+    int KeepFacesInFrame = 0;
     int ActivateHistogram = 1;
     int LogFormat = 0;
     int RedChannel = 1;

@@ -1,6 +1,7 @@
 #include "layout/Fitting.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -165,6 +166,108 @@ PhotoFitPlan planPhotoFit(int iw, int ih, int sw, int sh, const SlotFitContext& 
     p.width = p.rotate ? ih : iw;
     p.height = p.rotate ? iw : ih;
     p.crop = planCrop(p.width, p.height, sw, sh, slot, switches);
+    return p;
+}
+
+FaceBox turnedFaceBox(const FaceBox& b, int width, int /*height*/) {
+    // Turned counter-clockwise, photo pixel (x, y) lands at (y, width - 1 - x).
+    return FaceBox{b.y, width - b.x - b.width, b.height, b.width};
+}
+
+namespace {
+
+struct Span {
+    long from = 0;
+    long to = 0;  // exclusive
+    long length() const { return to - from; }
+};
+
+// A face with room for the hair above it and the chin below, in the photo as loaded.
+FaceBox withRoom(const FaceBox& f) {
+    return FaceBox{f.x - f.width / 5, f.y - f.height / 2, f.width + 2 * (f.width / 5),
+                   f.height + f.height / 2 + f.height * 3 / 10};
+}
+
+FaceBox unite(const std::vector<FaceBox>& faces) {
+    int l = faces.front().x, t = faces.front().y;
+    int r = l + faces.front().width, b = t + faces.front().height;
+    for (const FaceBox& f : faces) {
+        l = std::min(l, f.x);
+        t = std::min(t, f.y);
+        r = std::max(r, f.x + f.width);
+        b = std::max(b, f.y + f.height);
+    }
+    return FaceBox{l, t, r - l, b - t};
+}
+
+// Slides the window [from, to) of an axis of length n to hold the first candidate
+// span that fits into it; a window holding it already stays.
+void placeWindow(long n, long& from, long& to, const std::vector<Span>& candidates) {
+    const long size = to - from;
+    if (size <= 0 || size >= n || candidates.empty()) return;
+    long start = from;
+    const Span* fits = nullptr;
+    for (const Span& c : candidates)
+        if (c.length() <= size) {
+            fits = &c;
+            break;
+        }
+    if (fits) {
+        if (fits->from < from)
+            start = fits->from;
+        else if (fits->to > to)
+            start = fits->to - size;
+    } else {
+        // Even the largest face is larger than the window: its middle is shown.
+        const Span& face = candidates.back();
+        start = (face.from + face.to) / 2 - size / 2;
+    }
+    start = std::clamp(start, 0L, n - size);
+    from = start;
+    to = start + size;
+}
+
+}  // namespace
+
+CropPlan keepFacesInCrop(const CropPlan& plan, int width, int height, bool turned,
+                         const std::vector<FaceBox>& faces) {
+    if (!plan.crop || width <= 0 || height <= 0) return plan;
+    // Only the parts of faces inside the photo count.
+    std::vector<FaceBox> inside;
+    for (const FaceBox& f : faces) {
+        const long l = std::max(f.x, 0), t = std::max(f.y, 0);
+        const long r = std::min(long(f.x) + f.width, long(width));
+        const long b = std::min(long(f.y) + f.height, long(height));
+        if (r > l && b > t) inside.push_back(FaceBox{int(l), int(t), int(r - l), int(b - t)});
+    }
+    if (inside.empty()) return plan;
+    const FaceBox* largest = &inside.front();
+    for (const FaceBox& f : inside)
+        if (long(f.width) * f.height > long(largest->width) * largest->height) largest = &f;
+    std::vector<FaceBox> roomy;
+    for (const FaceBox& f : inside) roomy.push_back(withRoom(f));
+    // In order of preference; the last is the face the window centres on when none
+    // fits. The room above and below a face is given upright, before the turn.
+    const FaceBox candidates[] = {unite(roomy), unite(inside), withRoom(*largest), *largest};
+
+    const int cutWidth = turned ? height : width;
+    const int cutHeight = turned ? width : height;
+    std::vector<Span> across, down;
+    for (const FaceBox& upright : candidates) {
+        const FaceBox c = turned ? turnedFaceBox(upright, width, height) : upright;
+        across.push_back(Span{std::max(0, c.x), std::min(long(c.x) + c.width, long(cutWidth))});
+        down.push_back(Span{std::max(0, c.y), std::min(long(c.y) + c.height, long(cutHeight))});
+    }
+    CropPlan moved = plan;
+    placeWindow(cutWidth, moved.left, moved.right, across);
+    placeWindow(cutHeight, moved.top, moved.bottom, down);
+    return moved;
+}
+
+PhotoFitPlan planPhotoFitAroundFaces(int iw, int ih, int sw, int sh, const SlotFitContext& slot,
+                                     const CropSwitches& switches, const std::vector<FaceBox>& faces) {
+    PhotoFitPlan p = planPhotoFit(iw, ih, sw, sh, slot, switches);
+    if (!faces.empty()) p.crop = keepFacesInCrop(p.crop, iw, ih, p.rotate, faces);
     return p;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "layout/TemplateCatalogue.h"
 
@@ -75,6 +76,35 @@ struct PhotoFitPlan {
 };
 PhotoFitPlan planPhotoFit(int photoWidth, int photoHeight, int slotWidth, int slotHeight,
                           const SlotFitContext& slot, const CropSwitches& switches);
+
+// A face found in a photo, in the photo's pixels as loaded (before any turn).
+struct FaceBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const FaceBox&, const FaceBox&) = default;
+};
+
+// A box of a photo of width x height as loaded, in the photo turned a quarter
+// counter-clockwise (its top goes to the left).
+FaceBox turnedFaceBox(const FaceBox& box, int width, int height);
+
+// The automatic cut moved along the axis it cuts, never resized, so the faces stay in
+// the print: all of them when they fit into the window, else the largest. A face is
+// given room for the hair above and the chin below it where that fits too. A window
+// that already holds what it should stays where the crop switches put it; otherwise
+// it moves no further than it must, and centres on a face larger than itself.
+// width x height and the faces are the photo as loaded; `turned`: the plan cuts the
+// photo turned a quarter counter-clockwise. Without faces or without a cut the plan
+// comes back as it was.
+CropPlan keepFacesInCrop(const CropPlan& plan, int width, int height, bool turned,
+                         const std::vector<FaceBox>& faces);
+
+// planPhotoFit with the cut kept around the faces of the photo as loaded.
+PhotoFitPlan planPhotoFitAroundFaces(int photoWidth, int photoHeight, int slotWidth, int slotHeight,
+                                     const SlotFitContext& slot, const CropSwitches& switches,
+                                     const std::vector<FaceBox>& faces);
 
 // "Loading photo (%d of %d) - %s (%.1f fit) -> cropped to %ld %ld %ld %ld" (left, right, top, bottom).
 QString cropStatusText(int loaded, int slotCount, const QString& fileName, const CropPlan& plan);

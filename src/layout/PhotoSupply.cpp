@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/AppSettings.h"
+#include "layout/FaceFinder.h"
 
 PhotoFilterSet photoFilterSet(const AppSettings& s) {
     PhotoFilterSet f;
@@ -102,12 +103,28 @@ SuppliedPhoto PhotoSupply::load(const Job& job) {
     SuppliedPhoto supplied;
     auto photo = std::make_unique<PhotoImage>();
     const DecodeTarget& target = job.target;
-    const auto choose = [&target](int w, int h) { return chooseDecodeScale(w, h, target); };
+    const auto choose = [&target](int w, int h) {
+        int scale = chooseDecodeScale(w, h, target);
+        // Faces are looked for in a copy of kFaceSearchEdge pixels: a decode smaller
+        // than that (a wallet slot) would hide all but the largest faces.
+        if (target.faces)
+            while (scale > 1 && std::max(w, h) / scale < kFaceSearchEdge) scale /= 2;
+        return scale;
+    };
     if (!photo->LoadFileScaled(job.fileName, choose, supplied.fullWidth, supplied.fullHeight,
                                supplied.scale)) {
         supplied.fullWidth = supplied.fullHeight = 0;
         supplied.scale = 1;
         return supplied;
+    }
+    if (target.faces && target.slotFit && photo->Raster()) {
+        const PhotoFitPlan plan = planPhotoFit(supplied.fullWidth, supplied.fullHeight, target.target.width,
+                                               target.target.height, *target.slotFit, target.crop);
+        // Faces can only move a cut that removes something.
+        const ShownRegion shown = shownRegion(plan);
+        if (shown.cut && (shown.width < plan.width || shown.height < plan.height))
+            supplied.faces =
+                target.faces->findFaces(*photo->Raster(), supplied.fullWidth, supplied.fullHeight);
     }
     supplied.photo = std::move(photo);
     return supplied;

@@ -18,6 +18,7 @@
 #include "layout/Fitting.h"
 
 struct AppSettings;
+class FaceSource;
 
 // A photo handed to a slot or frame. The pass may have decoded it ahead of the
 // drawing and, where nothing needs full-resolution pixels, at a reduced scale;
@@ -28,6 +29,8 @@ struct SuppliedPhoto {
     int fullWidth = 0;
     int fullHeight = 0;
     int scale = 1;  // the photo holds 1/scale of the full size on each axis
+    // Faces found in it when they were looked for, in full-size pixels as loaded.
+    std::vector<FaceBox> faces;
 };
 
 // Where a photo will be drawn: the rectangle's size, and whether it is cropped to
@@ -47,6 +50,9 @@ struct DecodeTarget {
     std::optional<SlotFitContext> slotFit;
     CropSwitches crop;
     bool reducedAllowed = true;  // false: always the full resolution
+    // Set for a slot whose cut is kept around faces: they are looked for here, on the
+    // decoding thread, when the cut removes anything.
+    FaceSource* faces = nullptr;
 };
 
 // The filter switches and amounts of the settings.

@@ -18,7 +18,9 @@
 #include "image/PhotoImage.h"
 #include "imagelist/ImageList.h"
 #include "layout/Canvas.h"
+#include "layout/CutMarks.h"
 #include "layout/Decorations.h"
+#include "layout/FaceFinder.h"
 #include "layout/PageFonts.h"
 
 const char* const kLampDarkGreen = "LED_DKGRN";
@@ -183,14 +185,15 @@ inline int ceilDiv(int v, int d) {
 // read for drawing, with the full-resolution cut mapped onto them.
 SlotDrawing drawRasterInSlot(QPainter& painter, PhotoImage& photo, int fullWidth, int fullHeight, int scale,
                              const QRect& inner, const SlotFitContext& fit, const AppSettings& settings,
+                             const std::vector<FaceBox>& faces,
                              const std::function<void(const CropPlan&)>& onCropped) {
     SlotDrawing d;
     d.photoWidth = fullWidth;
     d.photoHeight = fullHeight;
     CxImage* raster = photo.Raster();
     ApplyPhotoFilters(photo, photoFilterSet(settings));
-    const PhotoFitPlan plan = planPhotoFit(fullWidth, fullHeight, inner.width(), inner.height(), fit,
-                                           CropSwitches::fromSettings(settings));
+    const PhotoFitPlan plan = planPhotoFitAroundFaces(fullWidth, fullHeight, inner.width(), inner.height(),
+                                                      fit, CropSwitches::fromSettings(settings), faces);
     const ShownRegion shown = shownRegion(plan);
 
     // The shown part in the pixels the photo holds.
@@ -270,7 +273,7 @@ SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& i
                             const std::function<void(const CropPlan&)>& onCropped) {
     if (const CxImage* raster = photo.Raster())
         return drawRasterInSlot(painter, photo, raster->GetWidth(), raster->GetHeight(), 1, inner, fit,
-                                settings, onCropped);
+                                settings, {}, onCropped);
     SlotDrawing d;
     photo.GetPixelSize(d.photoWidth, d.photoHeight);
     if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
@@ -282,9 +285,13 @@ SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, 
                                     const SlotFitContext& fit, const AppSettings& settings,
                                     const std::function<void(const CropPlan&)>& onCropped) {
     if (!supplied.photo) return SlotDrawing{};
-    if (supplied.scale > 1 && supplied.photo->Raster())
-        return drawRasterInSlot(painter, *supplied.photo, supplied.fullWidth, supplied.fullHeight,
-                                supplied.scale, inner, fit, settings, onCropped);
+    if (const CxImage* raster = supplied.photo->Raster()) {
+        if (supplied.scale > 1)
+            return drawRasterInSlot(painter, *supplied.photo, supplied.fullWidth, supplied.fullHeight,
+                                    supplied.scale, inner, fit, settings, supplied.faces, onCropped);
+        return drawRasterInSlot(painter, *supplied.photo, raster->GetWidth(), raster->GetHeight(), 1, inner,
+                                fit, settings, supplied.faces, onCropped);
+    }
     return DrawPhotoInSlot(painter, *supplied.photo, inner, fit, settings, onCropped);
 }
 
@@ -311,6 +318,8 @@ DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target,
     t.slotFit = fit;
     t.crop = CropSwitches::fromSettings(settings_);
     t.reducedAllowed = reducedDecoding_ && !filtersNeedFullResolution(settings_);
+    if (fit && settings_.KeepFacesInFrame && settings_.AutoCropOn)
+        t.faces = faceSource_ ? faceSource_ : &FaceFinder::shared();
     return t;
 }
 
@@ -440,6 +449,7 @@ bool RenderPass::renderPage(Canvas& canvas, KeptPage& keptPage) {
         }
     } else {
         placeSlots(canvas, plan);
+        if (s.CutMarks) drawCutMarks(painter, cutMarksForPlan(plan, canvas.rect(), s.PageResolution));
     }
     // Photos foreseen but never drawn (a drawer that stopped early) are dropped here:
     // no decoding outlives the pass.

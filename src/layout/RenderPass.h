@@ -28,6 +28,7 @@
 
 class Canvas;
 class CxImage;
+class FaceSource;
 struct KeptPage;
 class ImageList;
 class Notifier;
@@ -164,6 +165,9 @@ public:
     // default; recorded figures are the same either way).
     void setReducedDecoding(bool on) { reducedDecoding_ = on; }
     bool reducedDecoding() const { return reducedDecoding_; }
+    // Where faces come from while KeepFacesInFrame is on; the program's finder when
+    // none is set (opened the first time a face is looked for).
+    void setFaceSource(FaceSource* source) { faceSource_ = source; }
     // Photos of the last pass that were drawn from a reduced decode.
     int reducedPhotoCount() const { return reducedPhotos_; }
     // Decoding workers still alive; none once renderPage has returned.
@@ -252,6 +256,7 @@ private:
     QSize preparedSize_;
     bool reducedDecoding_ = true;
     int reducedPhotos_ = 0;
+    FaceSource* faceSource_ = nullptr;
 
     SlotTable records_;
     int loaded_ = 0;

@@ -61,6 +61,8 @@ TEST_F(SettingsTest, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(s.StartupWithWizard, 1);
     EXPECT_EQ(s.ApplyExifOrientation, 1);
     EXPECT_EQ(s.ColorManagePhotos, 1);
+    EXPECT_EQ(s.CutMarks, 0);
+    EXPECT_EQ(s.KeepFacesInFrame, 0);
     EXPECT_TRUE(s.LogoFileName.endsWith("/mylogo.bmp"));
     // Loading writes nothing: the file does not even appear.
     EXPECT_FALSE(QFile::exists(store().filePath()));
@@ -95,6 +97,8 @@ TEST_F(SettingsTest, StoredEncodingsReadBack) {
     store().writeInt("PhotoPageLayout", "GrayscalePhotos", 1);
     store().writeInt("PhotoPageLayout", "PageResolution", 300);
     store().writeString("Config", "WatermarkText", "Smith, Jones & Co");
+    store().writeInt("PhotoPageLayout", "CutMarks", 1);
+    store().writeInt("PhotoPageLayout", "KeepFacesInFrame", 1);
     AppSettings s;
     s.load(store());
     EXPECT_DOUBLE_EQ(s.UserWidth, 809 * 0.01);
@@ -108,6 +112,8 @@ TEST_F(SettingsTest, StoredEncodingsReadBack) {
     EXPECT_EQ(s.IndexTextHeight, 35);
     EXPECT_EQ(s.CanvasWidth, 2400);
     EXPECT_EQ(s.WatermarkText, "Smith, Jones & Co");  // a comma does not split the text
+    EXPECT_EQ(s.CutMarks, 1);
+    EXPECT_EQ(s.KeepFacesInFrame, 1);
 }
 
 TEST(SettingsCodec, Conversions) {

@@ -16,6 +16,7 @@
 #include "app/CommandTable.h"
 #include "core/SettingsTable.h"
 #include "gui/GuiFixture.h"
+#include "layout/FaceFinder.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
 #include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
@@ -126,6 +127,47 @@ TEST_F(LayoutSetupTest, CropPairsKeepASideAndTheIllustrationFollows) {
     EXPECT_FALSE(page.cropBox(2)->isEnabled());
     EXPECT_FALSE(page.cropWarning()->isHidden());
     EXPECT_EQ(page.cropPictureNumber(), 167);
+}
+
+TEST_F(LayoutSetupTest, CutMarksAndKeepFacesAreStoredAtOnceAndDrawn) {
+    // A finder whose files are there: the switch may be used (nothing is opened to know).
+    FaceFinder finder(writeFile(QStringLiteral("libsnapvale_faces.so"), "x"),
+                      writeFile(QStringLiteral("cascade.xml"), "x"));
+    FaceFinder::replaceShared(&finder);
+    CPPageAdvancedOptionsControl& page = *open(2).advancedPage();
+    EXPECT_EQ(page.cutMarks()->accessibleName(), "Cut Marks");
+    EXPECT_EQ(page.keepFaces()->accessibleName(), "Keep faces in frame");
+    EXPECT_FALSE(page.cutMarks()->isChecked());
+    EXPECT_TRUE(page.keepFaces()->isEnabled());
+    EXPECT_FALSE(page.keepFaces()->toolTip().isEmpty());
+
+    const QImage before = doc->page().image.ToBitmap();
+    page.cutMarks()->click();
+    EXPECT_EQ(settings().CutMarks, 1);
+    EXPECT_EQ(storedInt(setting::CutMarks), 1);
+    EXPECT_NE(doc->page().image.ToBitmap(), before) << "the page is drawn again with its marks";
+
+    page.keepFaces()->click();
+    EXPECT_EQ(settings().KeepFacesInFrame, 1);
+    EXPECT_EQ(storedInt(setting::KeepFacesInFrame), 1);
+    // Faces only move a cut: without the auto crop there is none.
+    page.autoCrop()->click();
+    EXPECT_FALSE(page.keepFaces()->isEnabled());
+    EXPECT_TRUE(page.keepFaces()->isChecked());
+    FaceFinder::replaceShared(nullptr);
+}
+
+TEST_F(LayoutSetupTest, KeepFacesIsGreyedWithTheReasonWhereTheFaceModelIsMissing) {
+    FaceFinder finder(writeFile(QStringLiteral("libsnapvale_faces.so"), "x"),
+                      path(QStringLiteral("gone.xml")));
+    FaceFinder::replaceShared(&finder);
+    settings().KeepFacesInFrame = 1;
+    CPPageAdvancedOptionsControl& page = *open(2).advancedPage();
+    EXPECT_FALSE(page.keepFaces()->isEnabled());
+    EXPECT_TRUE(page.keepFaces()->isChecked()) << "the stored choice is shown as it is";
+    EXPECT_TRUE(page.keepFaces()->toolTip().contains("opencv-data"))
+        << page.keepFaces()->toolTip().toStdString();
+    FaceFinder::replaceShared(nullptr);
 }
 
 TEST(LayoutSetupModelTest, CropIllustrationTable) {

@@ -107,4 +107,16 @@ TEST_F(PrintCliTest, RefusesBadArgumentsBeforePrinting) {
     EXPECT_FALSE(r.err.contains(QStringLiteral("Printer Page Size Conflict")));
 }
 
+TEST_F(PrintCliTest, CutMarksAndKeepFacesAreSwitchesOfThePrint) {
+    // Taken as switches: the run goes on to the printer (none here) rather than
+    // stopping at the arguments, and nothing of them is kept in the settings.
+    CliRun r =
+        print({QStringLiteral("--cut-marks"), QStringLiteral("--keep-faces"), QStringLiteral("--template"),
+               QStringLiteral("Three 4 x 6 Prints"), path(QStringLiteral("photos"))});
+    EXPECT_EQ(r.code, 1) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("unknown option")));
+    EXPECT_TRUE(r.err.contains(tooSmall)) << r.err.toStdString();
+    EXPECT_FALSE(readFileBytes(settingsFile).contains("CutMarks"));
+}
+
 }  // namespace

@@ -31,6 +31,7 @@ protected:
     }
     CliRun render(const QStringList& args) {
         QProcess cli;
+        cli.setProcessEnvironment(environment);
         cli.start(QStringLiteral(SNAPVALE_STAGE_BIN "/snapvale-cli"),
                   QStringList{QStringLiteral("--settings"), settingsFile, QStringLiteral("render")} + args);
         CliRun r;
@@ -42,6 +43,7 @@ protected:
     }
     QString photos() const { return path(QStringLiteral("photos")); }
     QString settingsFile;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
 TEST_F(RenderCliTest, FolderToEveryFormat) {
@@ -229,4 +231,58 @@ TEST_F(RenderCliTest, SettingsChangeOnlyWhenAskedTo) {
     // The next run without --template keeps that choice.
     ASSERT_EQ(render({photos(), QStringLiteral("--out"), path(QStringLiteral("q.png"))}).code, 0);
     EXPECT_EQ(QImage(path(QStringLiteral("q.png"))).size(), QSize(200, 300));
+}
+
+TEST_F(RenderCliTest, CutMarksAndKeepFacesAreSwitchesOfTheRun) {
+    makePhotos(3);
+    const QStringList args = {QStringLiteral("--template"),
+                              QStringLiteral("Three 4 x 6 Prints"),
+                              QStringLiteral("--dpi"),
+                              QStringLiteral("50"),
+                              photos(),
+                              QStringLiteral("--out")};
+    ASSERT_EQ(render(args + QStringList{path(QStringLiteral("plain.png"))}).code, 0);
+    CliRun r = render(QStringList{QStringLiteral("--cut-marks")} + args +
+                      QStringList{path(QStringLiteral("marked.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QImage plain(path(QStringLiteral("plain.png"))), marked(path(QStringLiteral("marked.png")));
+    ASSERT_EQ(plain.size(), marked.size());
+    int marks = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != marked.pixel(x, y)) {
+                ++marks;
+                EXPECT_EQ(marked.pixel(x, y) & 0xffffff, 0u);
+                EXPECT_EQ(plain.pixel(x, y) & 0xffffff, 0xffffffu);
+            }
+    EXPECT_GT(marks, 0);
+    EXPECT_TRUE(readFileBytes(settingsFile).isEmpty()) << "a switch of the run is not kept";
+
+    // Where the face model is missing the run says so and draws the usual crop.
+    environment.insert(QStringLiteral("SNAPVALE_FACE_CASCADE"), path(QStringLiteral("gone.xml")));
+    r = render(QStringList{QStringLiteral("--keep-faces")} + args +
+               QStringList{path(QStringLiteral("faces.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("snapvale-cli render: --keep-faces: "))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("opencv-data")));
+    EXPECT_EQ(QImage(path(QStringLiteral("faces.png"))), plain);
+    environment.remove(QStringLiteral("SNAPVALE_FACE_CASCADE"));
+
+    // Installed as in the stage tree, the module beside the program is found.
+    if (QFile::exists(QStringLiteral(SNAPVALE_STAGE_BIN "/../lib/snapvale/libsnapvale_faces.so")) &&
+        QFile::exists(
+            QStringLiteral("/usr/share/opencv4/haarcascades/haarcascade_frontalface_default.xml"))) {
+        r = render(QStringList{QStringLiteral("--keep-faces"), QStringLiteral("--save-settings")} + args +
+                   QStringList{path(QStringLiteral("faces.png"))});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(QStringLiteral("--keep-faces"))) << r.err.toStdString();
+        SettingsStore saved(settingsFile);
+        EXPECT_EQ(saved.readInt(QStringLiteral("PhotoPageLayout"), QStringLiteral("KeepFacesInFrame"), 0), 1);
+        EXPECT_EQ(saved.readInt(QStringLiteral("PhotoPageLayout"), QStringLiteral("CutMarks"), 0), 0);
+    }
+
+    r = render(
+        {QStringLiteral("--cut-mark"), photos(), QStringLiteral("--out"), path(QStringLiteral("x.png"))});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("unknown option --cut-mark")));
 }

@@ -1,6 +1,7 @@
 // The rendering pass: slot order and list stepping, grading, records, status texts.
 
 #include <QPainter>
+#include <QRegion>
 
 #include "RenderTestSupport.h"
 #include "image/PhotoFilters.h"
@@ -392,4 +393,45 @@ TEST_F(RenderPassTest, WatermarkKeepsItsCornerOnATurnedPhoto) {
     EXPECT_GT(bluePixels(QRect(400, 0, 300, 200)), 20);
     EXPECT_EQ(bluePixels(QRect(400, 200, 300, 200)), 0);
     EXPECT_EQ(bluePixels(QRect(100, 0, 300, 400)), 0);
+}
+
+TEST_F(RenderPassTest, CutMarksGoBesideThePrintsAndLeaveEveryPhotoAsItWas) {
+    // Photos of one dark colour each, so any mark inside a slot would show.
+    useList(makePhotos(3));
+    choose(QStringLiteral("Three 4 x 6 Prints"), 100);
+    ASSERT_TRUE(render());
+    const QImage without = page;
+    settings.CutMarks = 1;
+    ASSERT_TRUE(render());
+    const QImage with = page;
+    ASSERT_EQ(with.size(), without.size());
+
+    PlacementContext context = PlacementContext::fromSettings(settings);
+    context.canvasWidth = settings.CanvasWidth;
+    context.canvasHeight = settings.CanvasHeight;
+    const PagePlan plan = planPage(context);
+    QRegion slots;
+    for (const PlacedSlot& s : plan.slots)
+        slots += QRect(s.rect.left, s.rect.top, s.rect.width(), s.rect.height());
+    int changed = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y)) continue;
+            ++changed;
+            ASSERT_FALSE(slots.contains(QPoint(x, y))) << "changed inside a slot at " << x << "," << y;
+            // Marks go on the page's white only, and they are black.
+            EXPECT_TRUE(isWhite(without.pixel(x, y)));
+            EXPECT_EQ(with.pixel(x, y) & 0xffffff, 0u);
+        }
+    EXPECT_GT(changed, 0);
+
+    // One print has nothing to be cut from: the switch changes nothing.
+    choose(QStringLiteral("One 8 x 10 Print"), 100);
+    useList(makePhotos(1));
+    settings.CutMarks = 0;
+    ASSERT_TRUE(render());
+    const QImage single = page;
+    settings.CutMarks = 1;
+    ASSERT_TRUE(render());
+    EXPECT_TRUE(page == single);
 }

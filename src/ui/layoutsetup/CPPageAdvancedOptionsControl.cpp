@@ -17,6 +17,7 @@
 
 #include "core/SettingsTable.h"
 #include "document/PrintDocument.h"
+#include "layout/FaceFinder.h"
 #include "layout/PageSetup.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 #include "ui/layoutsetup/LayoutSetupModel.h"
@@ -71,6 +72,14 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
             [this](int index) { chooseResolution(resolution_->itemText(index).toInt()); });
     auto* resolutionLabel = new QLabel(tr("Res&olution (DPI):"), this);
     resolutionLabel->setBuddy(resolution_);
+    cutMarks_ = new QCheckBox(tr("C&ut Marks"), this);
+    cutMarks_->setAccessibleName(tr("Cut Marks"));
+    cutMarks_->setToolTip(
+        tr("Draw short marks in the margins and gutters at the corners of each print, for cutting a sheet "
+           "of several prints with a trimmer"));
+    cutMarks_->setChecked(s.CutMarks != 0);
+    connect(cutMarks_, &QCheckBox::clicked, this,
+            [this](bool on) { switchToggled(&AppSettings::CutMarks, setting::CutMarks, on); });
 
     // Filters.
     auto* filters = new QGroupBox(tr("Image Filters"), this);
@@ -153,6 +162,12 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     autoCrop_->setAutoDefault(false);
     autoCrop_->setToolTip(tr("Cut photos to fill their slots, or fit them whole"));
     connect(autoCrop_, &QPushButton::clicked, this, &CPPageAdvancedOptionsControl::toggleAutoCrop);
+    // No access key: every letter of it is taken on this page or by the sheet's buttons.
+    keepFaces_ = new QCheckBox(tr("Keep faces in frame"), crop);
+    keepFaces_->setAccessibleName(tr("Keep faces in frame"));
+    connect(keepFaces_, &QCheckBox::clicked, this, [this](bool on) {
+        switchToggled(&AppSettings::KeepFacesInFrame, setting::KeepFacesInFrame, on);
+    });
     const char* cropLabels[4] = {QT_TR_NOOP("Crop Top"), QT_TR_NOOP("Crop &Bottom"), QT_TR_NOOP("Crop Left"),
                                  QT_TR_NOOP("Crop Right")};
     for (int side = 0; side < 4; ++side) {
@@ -173,6 +188,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     cropWarning_->setAccessibleName(cropWarning_->text());
     auto* cropGrid = new QGridLayout(crop);
     cropGrid->addWidget(autoCrop_, 0, 0, 1, 2);
+    cropGrid->addWidget(keepFaces_, 0, 2);
     cropGrid->addWidget(crops_[0], 1, 1);
     cropGrid->addWidget(crops_[2], 2, 0);
     cropGrid->addWidget(cropPicture_, 2, 1, Qt::AlignCenter);
@@ -187,6 +203,7 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     resolutionRow->addWidget(resolutionLabel);
     resolutionRow->addWidget(resolution_);
     resolutionRow->addStretch(1);
+    resolutionRow->addWidget(cutMarks_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(resolutionRow);
     column->addWidget(filters);
@@ -330,6 +347,13 @@ void CPPageAdvancedOptionsControl::toggleAutoCrop() {
     updateCropDisplay();
 }
 
+void CPPageAdvancedOptionsControl::switchToggled(int AppSettings::*field, const SettingKey& key, bool on) {
+    AppSettings& s = sheet_.settings();
+    s.*field = on ? 1 : 0;
+    s.write(sheet_.document().store(), key);
+    sheet_.reDraw();
+}
+
 void CPPageAdvancedOptionsControl::updateCropDisplay() {
     const AppSettings& s = sheet_.settings();
     const bool on = s.AutoCropOn != 0;
@@ -343,6 +367,14 @@ void CPPageAdvancedOptionsControl::updateCropDisplay() {
     }
     cropWarning_->setVisible(!on);
     cropWarningIcon_->setVisible(!on);
+    // Faces only move a cut, so they need the auto crop, and the finder installed.
+    const QString noFaces = FaceFinder::shared().unavailableReason();
+    keepFaces_->setChecked(s.KeepFacesInFrame != 0);
+    keepFaces_->setEnabled(on && noFaces.isEmpty());
+    keepFaces_->setToolTip(!noFaces.isEmpty()
+                               ? noFaces
+                               : tr("Where the auto crop must cut a photo, keep the faces found in it in the "
+                                    "print"));
     cropPictureNumber_ = layout_setup::cropIllustration(s);
     const QPixmap picture(QStringLiteral(":/images/%1.png").arg(cropPictureNumber_));
     cropPicture_->setPixmap(

@@ -1,6 +1,7 @@
 #pragma once
 // The layout setup sheet's "Advanced" page: the page resolution, the photo filters,
-// the logo and the text watermark, and the auto-crop with the sides it may cut.
+// the logo and the text watermark, the auto-crop with the sides it may cut and the
+// faces it keeps, and the cut marks between prints.
 
 #include <QWidget>
 
@@ -45,6 +46,8 @@ public:
     QCheckBox* cropBox(int side) const { return crops_[side]; }  // top, bottom, left, right
     QLabel* cropWarning() const { return cropWarning_; }
     QLabel* cropPicture() const { return cropPicture_; }
+    QCheckBox* cutMarks() const { return cutMarks_; }
+    QCheckBox* keepFaces() const { return keepFaces_; }
     // The illustration shown now (167 to 177).
     int cropPictureNumber() const { return cropPictureNumber_; }
 
@@ -61,6 +64,7 @@ private:
     void updateLogoEnabling();
     void cropToggled(int side, bool on);
     void toggleAutoCrop();
+    void switchToggled(int AppSettings::*field, const SettingKey& key, bool on);
     void updateCropDisplay();
     void browseLogo();
     void pickColour(QPushButton* button, const SettingKey& key, ColorRef AppSettings::*field,
@@ -83,5 +87,7 @@ private:
     QLabel* cropPicture_ = nullptr;
     QLabel* cropWarning_ = nullptr;
     QLabel* cropWarningIcon_ = nullptr;
+    QCheckBox* cutMarks_ = nullptr;
+    QCheckBox* keepFaces_ = nullptr;
     int cropPictureNumber_ = 0;
 };
