@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/CommandTable.h"
@@ -18,6 +19,7 @@
 #include "gui/GuiFixture.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
+#include "output/PagePrinter.h"
 #include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
 #include "ui/layoutsetup/CPPageImageListControl.h"
 #include "ui/layoutsetup/CPPageTemplateControl.h"
@@ -214,6 +216,74 @@ TEST_F(LayoutSetupTest, GoingToAnImageStartsThePageThere) {
     EXPECT_EQ(s.imageListPage()->goToNumber()->value(), 4);
     EXPECT_EQ(doc->report().firstFile, path("p3.jpg"));
     EXPECT_TRUE(s.imageListPage()->informationLine()->text().endsWith("p3.jpg [90 x 40]"));
+}
+
+TEST(LayoutSetupModelTest, SlotColumnTurnsBackIntoThePathWhereverTheMarkAlsoStands) {
+    const struct {
+        QString column, path;
+    } cases[] = {
+        {"a.jpg [+] /photos/", "/photos/a.jpg"},
+        {"a.jpg [+] /one [+] two/", "/one [+] two/a.jpg"},      // a folder holding the mark
+        {"x [+] y.jpg [+] /photos/", "/photos/x [+] y.jpg"},    // a file name holding it
+        {"x [+] y.jpg [+] /p [+] q/", "/p [+] q/x [+] y.jpg"},  // both
+        {"plain.jpg", "plain.jpg"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(layout_setup::pathFromSlotColumn(c.column), c.path) << c.column.toStdString();
+}
+
+// A notifier whose boxes run the event loop while they are up, as a real one does.
+class ModalNotifier : public ScriptedNotifier {
+public:
+    Answer message(const QString& title, const QString& text, MessageKind kind) override {
+        QCoreApplication::processEvents();
+        return ScriptedNotifier::message(title, text, kind);
+    }
+};
+
+TEST_F(LayoutSetupTest, TheBorderlessNoticeDoesNotSkipAPageOfPhotos) {
+    // The main view draws a dropped page from the event loop; so does this stand-in.
+    QObject::connect(doc.get(), &PrintDocument::pageDropped, doc.get(),
+                     [this] { QTimer::singleShot(0, doc.get(), [this] { doc->ensurePage(); }); });
+    ModalNotifier boxes;
+    FakePrinterBackend printer;
+    printer.name = QStringLiteral("Office");
+    printer.page = {2400, 3150, 300, 300};  // 8 x 10.5 in: no borderless 4 x 6
+    context.services.notifier = &boxes;
+    context.checkBorderless = [&] {
+        CheckBorderlessPage(printer, boxes, PaperSizes::fromSettings(settings()));
+    };
+    CPhotoLayoutSetupDlg& s = open(1);
+    ASSERT_EQ(doc->report().firstFile, path("p0.jpg"));
+    s.templatePage()->chooseTemplate(QStringLiteral("One Borderless 4in x 6in Print"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.shown.size(), 1u) << "the borderless notice";
+    EXPECT_EQ(doc->report().firstFile, path("p0.jpg")) << "the page starts where it stood";
+}
+
+TEST_F(LayoutSetupTest, SingleImageOnTheTemplatesPageTakesTheGoToStep) {
+    CPhotoLayoutSetupDlg& s = open(1);
+    // A slot chosen in the list selects its photo; the go-to number stays at 1.
+    QTreeWidgetItem* second = s.slotList()->topLevelItem(1);
+    ASSERT_NE(second, nullptr);
+    Q_EMIT s.slotList()->itemClicked(second, 0);
+    ASSERT_EQ(s.selectedPhoto(), path("p1.jpg"));
+    s.templatePage()->useSingleImage()->click();
+    EXPECT_EQ(settings().UseSingleImage, 1);
+    EXPECT_EQ(doc->report().firstFile, path("p0.jpg"))
+        << "drawn from the go-to number, as the Image List page";
+    EXPECT_EQ(s.selectedPhoto(), path("p0.jpg"));
+}
+
+TEST_F(LayoutSetupTest, TheBorderIsCheckedWhenTheFieldIsLeftNotWhenAnotherProgramTakesTheFocus) {
+    CPPageTemplateControl& page = *open(1).templatePage();
+    page.border()->setText("0.5");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(page.border(), &away);
+    EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.5)), 0);
+    EXPECT_EQ(page.border()->text(), "0.5") << "the value being typed stays";
+    leave(page.border());
+    EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.5)), 1);
 }
 
 class LayoutSetupWindowTest : public MainWindowTest {};
