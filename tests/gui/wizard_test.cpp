@@ -2,6 +2,7 @@
 // controls on the offscreen platform, and the main window's ways into it.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -363,12 +365,52 @@ TEST_F(WizardTest, ControlsAreNamedReachableAndTheirShortcutsDistinct) {
     }
     const QListWidget* list = w.templatePage()->templateList();
     ASSERT_EQ(list->count(), 14);
+    // A screen reader and voice control meet each entry by what it shows; the
+    // catalogue's template name is its description.
+    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(w.templatePage()->templateList());
+    ASSERT_NE(entries, nullptr);
+    ASSERT_EQ(entries->childCount(), 14);
     for (int k = 0; k < 14; ++k) {
-        EXPECT_EQ(list->item(k)->data(Qt::AccessibleTextRole).toString(),
-                  wizard::templateNameForEntry(k + 1));
-        EXPECT_EQ(list->item(k)->text(), wizard::wizardTemplates()[k].label);
+        const QString label = QString::fromLatin1(wizard::wizardTemplates()[k].label);
+        EXPECT_EQ(list->item(k)->text(), label);
+        EXPECT_TRUE(entries->child(k)->text(QAccessible::Name).contains(label)) << k;
+        EXPECT_EQ(entries->child(k)->text(QAccessible::Description), wizard::templateNameForEntry(k + 1));
+        EXPECT_EQ(list->item(k)->toolTip(), wizard::templateNameForEntry(k + 1));
         EXPECT_FALSE(list->item(k)->icon().isNull()) << k;
     }
+}
+
+TEST_F(WizardTest, ClickingTheEntryAlreadyMarkedAppliesIt) {
+    chooseHalfPageStyles(settings(), nullptr, 125, 129);
+    KioskWizard& w = open(1);
+    w.show();
+    QListWidget* list = w.templatePage()->templateList();
+    ASSERT_TRUE(list->item(13)->isSelected());
+    list->scrollToItem(list->item(13));
+    const QPoint at = list->visualItemRect(list->item(13)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &click);
+    }
+    EXPECT_EQ(settings().FullPageTemplateSel, wizard::templateNameForEntry(14));
+    EXPECT_DOUBLE_EQ(settings().MaxTemplateHeightIn, 10.7);
+}
+
+TEST_F(WizardTest, EnterOnTheFinishPagePressesNoPageButton) {
+    KioskWizard& w = open(2);
+    w.show();
+    QPushButton* print = w.finishPage()->button(QStringLiteral("Print Page"));
+    ASSERT_NE(print, nullptr);
+    print->setFocus();
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QKeyEvent enter(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(print, &enter);
+    }
+    EXPECT_FALSE(commands.contains(cmd::Print));
+    EXPECT_TRUE(w.isVisible()) << "Enter does not end the wizard either";
+    print->click();
+    EXPECT_TRUE(commands.contains(cmd::Print)) << "the button itself still prints";
 }
 
 class WizardWindowTest : public MainWindowTest {};

@@ -120,6 +120,11 @@ KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent
     column->addWidget(line);
     column->addLayout(row);
 
+    // Enter goes to Next alone: a page's button that had the focus would otherwise
+    // take it (Print Page on the last page prints).
+    for (QPushButton* b : stack_->findChildren<QPushButton*>()) b->setAutoDefault(false);
+    for (QPushButton* b : {help_, back_, cancel_}) b->setAutoDefault(false);
+
     connect(&document(), &PrintDocument::listChanged, this, &KioskWizard::refreshButtons);
 
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
