@@ -654,8 +654,11 @@ void AlbumEditor::updateStates() {
     actions_[New]->setEnabled(filled);
     actions_[Save]->setEnabled(filled);
     actions_[Delete]->setEnabled(filled && !contents_->selectedItems().isEmpty());
-    for (QWidget* w : std::initializer_list<QWidget*>{contents_, selectAll_, clearSelection_, layoutGroup_,
-                                                      setThumbnail_, nextPage_})
+    // The description can be written before the first photo is added; only pasting
+    // waits for the album, as the page controls do.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{contents_, selectAll_, clearSelection_, layoutChoice_, twoPage_,
+                                         addCaption_, pasteButton_, setThumbnail_, nextPage_})
         w->setEnabled(filled);
     prevPage_->setEnabled(filled && model_->canGoBack());
     // The page area says which files its page shows, for those who cannot see it.
