@@ -95,7 +95,7 @@ QList<QKeySequence> extraShortcuts(int id) {
 }  // namespace
 
 CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
-    : QMainWindow(parent), store_(*options.store) {
+    : QMainWindow(parent), store_(*options.store), about_(options.startupScreen) {
     setWindowTitle(QStringLiteral("Snapvale"));
     installAccessibleLabels();
     // Folders, photos and albums dropped on the window go into the list.
