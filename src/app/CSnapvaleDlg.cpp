@@ -381,10 +381,7 @@ bool runsWhileBusy(int id) {
 }  // namespace
 
 void CSnapvaleDlg::runCommand(int id) {
-    if (document_->busy() && !runsWhileBusy(id)) {
-        services_.status->setPaneText(0, document_->busyRefusalText());
-        return;
-    }
+    if (!runsWhileBusy(id) && document_->refusedWhileBusy()) return;
     if (isLayoutSetupCommand(id) && !layoutSetupChecks()) {
         updateCommandStates();
         return;
@@ -431,10 +428,7 @@ bool CSnapvaleDlg::layoutSetupChecks() {
 }
 
 void CSnapvaleDlg::printCommand() {
-    const PrintResult result = PrintDocumentPage(*document_, services_);
-    if (result == PrintResult::NotPrinted)
-        services_.status->setPaneText(0, QStringLiteral("The page could not be sent to the printer \"%1\".")
-                                             .arg(currentPrinterName(*services_.printer)));
+    PrintPageCommand(*document_, services_);
 }
 
 void CSnapvaleDlg::layoutSetupCommand(int id) {
@@ -603,10 +597,7 @@ void CSnapvaleDlg::dropEvent(QDropEvent* event) {
 
 void CSnapvaleDlg::openDroppedPaths(const QStringList& paths) {
     if (paths.isEmpty()) return;
-    if (document_->busy()) {
-        services_.status->setPaneText(0, document_->busyRefusalText());
-        return;
-    }
+    if (document_->refusedWhileBusy()) return;
     // A folder opens as Open Directory would, an album imports, photo files are added.
     if (paths.size() == 1 && QFileInfo(paths.first()).isDir()) {
         listCommands_->openFolder(paths.first());

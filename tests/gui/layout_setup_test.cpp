@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -284,6 +285,52 @@ TEST_F(LayoutSetupTest, TheBorderIsCheckedWhenTheFieldIsLeftNotWhenAnotherProgra
     EXPECT_EQ(page.border()->text(), "0.5") << "the value being typed stays";
     leave(page.border());
     EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.5)), 1);
+}
+
+TEST_F(LayoutSetupTest, PrintPageIsRefusedWhilePrintingAndAFailedPrintIsSaid) {
+    fakes.printer.name = QStringLiteral("Office");
+    fakes.printer.page = {2550, 3300, 300, 300};  // the template's 8.5 x 11 paper: no question
+    CPhotoLayoutSetupDlg& s = open(0);
+    QPushButton* print = s.button(QStringLiteral("Print Page"));
+    ASSERT_NE(print, nullptr);
+    // A second click while the page spools (its events run meanwhile).
+    int clicks = 0;
+    fakes.printer.onSpool = [&] {
+        if (++clicks == 1) print->click();
+    };
+    print->click();
+    EXPECT_EQ(fakes.printer.spooled.size(), 1u) << "no print inside the print";
+    EXPECT_TRUE(fakes.status.panes[0].contains(QStringLiteral("Please wait: printing is still running.")));
+
+    fakes.printer.onSpool = nullptr;
+    fakes.printer.spoolSucceeds = false;
+    print->click();
+    EXPECT_EQ(fakes.status.panes[0].value(fakes.status.panes[0].size() - 1),
+              QStringLiteral("The page could not be sent to the printer \"Office\"."));
+}
+
+TEST_F(LayoutSetupTest, ControlsWaitWhileALongOperationHoldsTheDocument) {
+    CPhotoLayoutSetupDlg& s = open(0);
+    s.show();
+    QPushButton* next = s.button(QStringLiteral("Draw Next Page"));
+    ASSERT_NE(next, nullptr);
+    const QString first = doc->report().firstFile;
+    {
+        PrintDocument::BusyScope busy(*doc, QStringLiteral("the folder scan"));
+        const QPoint at = next->rect().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, next->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(next, &click);
+        }
+        next->click();  // a click that got through all the same is refused by the document
+        EXPECT_EQ(doc->report().firstFile, first);
+        EXPECT_EQ(
+            fakes.status.panes[0].count(QStringLiteral("Please wait: the folder scan is still running.")), 2);
+    }
+    next->click();
+    EXPECT_NE(doc->report().firstFile, first) << "the button works again afterwards";
 }
 
 class LayoutSetupWindowTest : public MainWindowTest {};

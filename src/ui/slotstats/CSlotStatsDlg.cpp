@@ -27,6 +27,7 @@
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
 #include "output/PrinterBackend.h"
+#include "ui/BusyGate.h"
 #include "ui/PagePreview.h"
 #include "ui/PictureButton.h"
 
@@ -127,6 +128,7 @@ QString plainLabel(QString text) {
 CSlotStatsDlg::CSlotStatsDlg(PrintDocument& document, const Services& services, const QString& helpDir,
                              QWidget* parent)
     : QDialog(parent), document_(document), services_(services), helpDir_(helpDir) {
+    new BusyGate(document_, this);
     setWindowTitle(QStringLiteral("Detailed Layout Statistics"));
     setAccessibleName(windowTitle());
     setModal(true);
@@ -527,10 +529,7 @@ void CSlotStatsDlg::drawPreviousPage() {
 }
 
 void CSlotStatsDlg::stepPage(bool forward) {
-    if (document_.busy()) {
-        if (services_.status) services_.status->setPaneText(0, document_.busyRefusalText());
-        return;
-    }
+    if (document_.refusedWhileBusy()) return;
     // The old page's photo goes before the new page is drawn, so it is never shown
     // against the new page's figures.
     releasePhoto();

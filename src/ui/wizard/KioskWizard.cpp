@@ -15,6 +15,7 @@
 #include "core/AppServices.h"
 #include "document/PrintDocument.h"
 #include "image/PhotoImage.h"
+#include "ui/BusyGate.h"
 #include "ui/wizard/CPPWzdFinish.h"
 #include "ui/wizard/CPPWzdSelTemplate.h"
 #include "ui/wizard/CPPWzdStart.h"
@@ -74,6 +75,8 @@ KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent
     : QDialog(parent), context_(context) {
     setModal(true);
     setSizeGripEnabled(true);
+    // A print or folder scan run from a page lets input through; the pages wait for it.
+    new BusyGate(document(), this);
 
     stack_ = new QStackedWidget(this);
     start_ = new CPPWzdStart(*this);
@@ -182,9 +185,7 @@ void KioskWizard::runCommand(int commandId) {
 }
 
 bool KioskWizard::refusedWhileBusy() {
-    if (!document().busy()) return false;
-    if (context_.services.status) context_.services.status->setPaneText(0, document().busyRefusalText());
-    return true;
+    return document().refusedWhileBusy();
 }
 
 void KioskWizard::openHelp() {
