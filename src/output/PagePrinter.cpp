@@ -217,14 +217,19 @@ bool PrintBitmap(PrinterBackend& backend, const CxImage* bitmap, int mode, const
     const QRect placement = AlignedPlacement(
         ComputePlacement(page, mode, bitmap->GetWidth(), bitmap->GetHeight(), offsetX, offsetY, sizes), page,
         request.alignment ? *request.alignment : backend.alignmentOffsets());
+    bool spooled = false;
     try {
         // Spooling lets window events run, and they may drop the caller's page
         // (a repaint, another command): the spooler gets a copy of its own.
         const CxImage own(*bitmap);
-        return backend.spoolPage(own, placement, PrintDocumentName(title));
+        spooled = backend.spoolPage(own, placement, PrintDocumentName(title));
     } catch (const std::bad_alloc&) {
-        return false;
+        spooled = false;
     }
+    // A borderless job leaves nothing behind: the printer setup and every page read
+    // after it see the queue's own paper again.
+    if (request.borderless) backend.useBorderlessMedia(false);
+    return spooled;
 }
 
 bool BatchPrintInProgress() {
@@ -242,8 +247,7 @@ BatchPrintFlag::~BatchPrintFlag() {
 bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes,
                           bool borderless) {
     if (BatchPrintInProgress()) return true;
-    backend.useBorderlessMedia(borderless);
-    const PrinterPage page = backend.readPrinterPage();
+    const PrinterPage page = ReadPrinterPageFor(backend, borderless);
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
     const char* format = nullptr;
     if (ratio >= print_limits::kTooLarge)

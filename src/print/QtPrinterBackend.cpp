@@ -281,6 +281,9 @@ bool QtPrinterBackend::selectPrinter(const QString& name) {
 }
 
 QPrinter* QtPrinterBackend::printerForSetup() {
+    // The dialog edits the queue's own paper: a borderless version asked for by a
+    // page before would otherwise be shown, and OK would keep it for every page.
+    wantBorderless_ = false;
     return ensurePrinter() ? printer_.get() : nullptr;
 }
 

@@ -177,6 +177,23 @@ TEST_F(PhotoQueueTest, PaperPickedInTheSetupStaysForLaterJobs) {
     EXPECT_NEAR(info.pageSizePoints.height(), 504, 1.0);
 }
 
+TEST_F(PhotoQueueTest, ABorderlessJobLeavesThePrinterSetupOnTheQueuesPaper) {
+    QtPrinterBackend backend;
+    ASSERT_TRUE(backend.useBorderlessMedia(true));
+    backend.setOrientation(kPrintPortrait);
+    CxImage canvas;
+    ASSERT_TRUE(canvas.CreateRaster(100, 150, 24, CXIMAGE_FORMAT_BMP));
+    ASSERT_TRUE(backend.spoolPage(canvas, QRect(0, 0, 1200, 1800), QStringLiteral("Borderless")));
+    for (const QString& pdf : waitForPdfs(1)) QFile::remove(pdf);
+
+    QPrinter* printer = backend.printerForSetup();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->pageLayout().pageSize().key(), QStringLiteral("4x6")) << "not its borderless version";
+    backend.keepChosenPrinter();  // OK in the setup dialog
+    EXPECT_FALSE(backend.currentMedia().borderless);
+    EXPECT_NEAR(backend.readPrinterPage().width, 1125, 1) << "bordered pages keep the paper's margins";
+}
+
 TEST_F(PhotoQueueTest, OffsetsKeptForTheQueueMoveThePrint) {
     // 5 mm right and 3 mm down, as the alignment dialog keeps them.
     const QString settings = tempPath(QStringLiteral("aligned.conf"));

@@ -247,6 +247,35 @@ TEST_F(WizardTest, FinishPageJudgesThePrintableArea) {
     }
 }
 
+TEST_F(WizardTest, TheVerdictJudgesThePaperTheTemplatePrintsOn) {
+    // A photo printer: 4 x 6 paper with an eighth of an inch of margin, and its borderless version.
+    fakes.printer.name = "Photo";
+    fakes.printer.page = PrinterPage{1125, 1725, 300, 300};
+    fakes.printer.borderlessPage = PrinterPage{1200, 1800, 300, 300};
+    context.services = fakes.services(&store());
+    const struct {
+        const char* templateName;
+        bool leftBorderless;  // what the last print left asked for
+        int icon;
+    } cases[] = {
+        {"One Borderless 4in x 6in Print", false, 211},  // judged on the borderless paper: ready
+        {"One Borderless 4in x 6in Print", true, 211},
+    };
+    for (const auto& c : cases) {
+        chooseFullPageTemplate(settings(), nullptr, QString::fromLatin1(c.templateName));
+        fakes.printer.borderlessWanted = c.leftBorderless;
+        CPPWzdFinish& page = *open(2).finishPage();
+        EXPECT_EQ(page.judgement().icon, c.icon) << c.templateName << c.leftBorderless;
+        EXPECT_FALSE(fakes.printer.borderlessWanted) << "the check leaves the plain paper asked for";
+    }
+    // A bordered template after a borderless print is judged on the plain paper.
+    fakes.printer.page = PrinterPage{2550, 3300, 300, 300};
+    fakes.printer.borderlessPage = PrinterPage{1200, 1800, 300, 300};
+    chooseFullPageTemplate(settings(), nullptr, QStringLiteral("Three 4 x 6 Prints"));
+    fakes.printer.borderlessWanted = true;
+    EXPECT_EQ(open(2).finishPage()->judgement().icon, 211);
+}
+
 TEST_F(WizardTest, QualityIndicatorFollowsTheLastPage) {
     chooseFullPageTemplate(settings(), nullptr, QStringLiteral("One Borderless 4in x 6in Print"));
     const struct {

@@ -427,6 +427,7 @@ TEST_F(PrintCommandTest, BorderlessPageGoesOnBorderlessPaperEdgeToEdgeWhereTheQu
         ASSERT_EQ(printer.spooled.size(), 1u);
         EXPECT_EQ(printer.spooled[0].borderless, c.offered);
         EXPECT_EQ(printer.spooled[0].placement, c.placement);
+        EXPECT_FALSE(printer.borderlessWanted) << "the borderless job leaves the plain paper asked for";
     }
     // The page after asks for the paper itself again.
     printer.borderlessPage = printerPage(1200, 1800, 300, 300);
