@@ -7,16 +7,29 @@
 
 namespace {
 
+constexpr const char* kFollowsEntry = "snapvaleAccessibleFollowsEntry";
+
 class LabelledComboAccessible final : public QAccessibleWidget {
 public:
     explicit LabelledComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 
+    QString shown() const {
+        return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
+                                                            : combo()->currentText();
+    }
+
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || (t == QAccessible::Name && QAccessibleWidget::text(t).isEmpty()))
-            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
-                                                                : combo()->currentText();
+            return shown();
+        // The bus carries no value text for a combo box, so the entry shown leads its
+        // description: a screen reader says which one is chosen without opening it.
+        if (t == QAccessible::Description) {
+            const QString own = QAccessibleWidget::text(t);
+            if (own.isEmpty() || own == shown()) return shown();
+            return shown().isEmpty() ? own : shown() + QStringLiteral(". ") + own;
+        }
         // The accessible name set in the code, else the buddy label's text.
         return QAccessibleWidget::text(t);
     }
@@ -56,8 +69,18 @@ public:
 }  // namespace
 
 QAccessibleInterface* labelledComboFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
-        return new LabelledComboAccessible(static_cast<QComboBox*>(object));
+    if (className == QLatin1String("QComboBox") && object && object->isWidgetType()) {
+        auto* combo = static_cast<QComboBox*>(object);
+        // Tell listeners the description changed with the entry, once for each box.
+        if (!combo->property(kFollowsEntry).toBool()) {
+            combo->setProperty(kFollowsEntry, true);
+            QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo] {
+                QAccessibleEvent event(combo, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+            });
+        }
+        return new LabelledComboAccessible(combo);
+    }
     return nullptr;
 }
 

@@ -336,6 +336,13 @@ TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->text(QAccessible::Name), "Photo Page Layout");
     EXPECT_EQ(combo->text(QAccessible::Value), "1 x 1");
+    // The bus has no value text for a combo box: the entry leads its description.
+    EXPECT_TRUE(combo->text(QAccessible::Description).startsWith("1 x 1. "));
+    EXPECT_TRUE(combo->text(QAccessible::Description).endsWith(e.layoutChoice()->toolTip()))
+        << "then its tip";
+    e.layoutChoice()->setCurrentIndex(2);
+    EXPECT_TRUE(combo->text(QAccessible::Description).startsWith(e.layoutChoice()->currentText() + ". "));
+    EXPECT_NE(e.layoutChoice()->currentText(), "1 x 1");
     EXPECT_EQ(combo->childCount(), 1);
     QAccessibleInterface* more = QAccessible::queryAccessibleInterface(e.moreButton());
     ASSERT_NE(more, nullptr);

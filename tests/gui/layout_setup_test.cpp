@@ -1,6 +1,7 @@
 // The layout setup sheet driven through its own controls on the offscreen platform,
 // and the main window's ways into it.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -331,6 +332,16 @@ TEST_F(LayoutSetupTest, ControlsWaitWhileALongOperationHoldsTheDocument) {
     }
     next->click();
     EXPECT_NE(doc->report().firstFile, first) << "the button works again afterwards";
+}
+
+TEST_F(LayoutSetupTest, AssistiveToolsHearTheTitleAsItChanges) {
+    CPhotoLayoutSetupDlg& s = open(1);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&s);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Name), s.windowTitle());
+    s.templatePage()->chooseTemplate(QStringLiteral("Index Sheet (Negative Strip) - 9 Prints"));
+    ASSERT_TRUE(s.windowTitle().contains("Index Sheet (Negative Strip)")) << s.windowTitle().toStdString();
+    EXPECT_EQ(window->text(QAccessible::Name), s.windowTitle());
 }
 
 class LayoutSetupWindowTest : public MainWindowTest {};

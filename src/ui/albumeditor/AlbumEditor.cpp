@@ -646,7 +646,6 @@ void AlbumEditor::refreshTitle() {
     if (pagesTitleShown_ && !model_->pages().hasCachedPreview()) return;
     pagesTitleShown_ = false;
     setWindowTitle(model_->windowTitle());
-    setAccessibleName(windowTitle());
 }
 
 void AlbumEditor::updateStates() {

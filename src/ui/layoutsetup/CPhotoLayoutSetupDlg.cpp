@@ -41,8 +41,9 @@ bool CPhotoLayoutSetupDlg::isOpen() {
 CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, int page,
                                            const QString& selectedPhoto, QWidget* parent)
     : QDialog(parent), context_(context), selectedPhoto_(selectedPhoto) {
+    // No accessible name of its own: assistive tools then read the title, which
+    // follows the page drawn and the printer.
     setWindowTitle(QStringLiteral("Custom Photo Layout Setup"));
-    setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
 

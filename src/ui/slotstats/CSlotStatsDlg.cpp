@@ -130,7 +130,6 @@ CSlotStatsDlg::CSlotStatsDlg(PrintDocument& document, const Services& services, 
     : QDialog(parent), document_(document), services_(services), helpDir_(helpDir) {
     new BusyGate(document_, this);
     setWindowTitle(QStringLiteral("Detailed Layout Statistics"));
-    setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
     buildControls();

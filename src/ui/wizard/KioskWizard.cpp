@@ -145,7 +145,6 @@ void KioskWizard::setCurrentPage(int page) {
     page = qBound(0, page, wizard::kPageCount - 1);
     stack_->setCurrentIndex(page);
     setWindowTitle(page == wizard::TemplatePage ? template_->caption() : wizard::pageTitle(page));
-    setAccessibleName(windowTitle());
     QWidget* first = nullptr;
     switch (page) {
         case wizard::StartPage:
