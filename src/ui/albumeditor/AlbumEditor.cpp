@@ -400,7 +400,9 @@ QWidget* AlbumEditor::buildLayoutGroup() {
     description_->setToolTip(tr("A description of the album, saved with it"));
     description_->setTabChangesFocus(true);
     description_->viewport()->installEventFilter(this);
-    descriptionLabel->setBuddy(description_);
+    // The label names the paste button beside it, as it reads; the box under both
+    // keeps a name of its own.
+    descriptionLabel->setBuddy(pasteButton_);
     connect(description_, &QPlainTextEdit::textChanged, this, [this] {
         if (refreshing_) return;
         model_->setDescription(description_->toPlainText());

@@ -203,7 +203,8 @@ void CSlotStatsDlg::buildControls() {
     toggle_ = toolButton(histogramGroup, histogramIcon(), tr("Toggle Histogram"),
                          tr("Switch the photo's histogram on or off"));
     histogramBox_ = new QCheckBox(histogramCaption(true), histogramGroup);
-    histogramBox_->setAccessibleName(tr("Histogram"));
+    // Named with the word it shows ("On", "Off"), which voice control goes by.
+    histogramBox_->setAccessibleName(tr("Histogram %1").arg(histogramBox_->text()));
     histogramBox_->setToolTip(tr("Show the photo's histogram above it"));
     logFormat_ = new QRadioButton(QStringLiteral("&Log Format"), histogramGroup);
     logFormat_->setToolTip(tr("Counts on a logarithmic scale, so small counts stay visible"));
@@ -448,6 +449,7 @@ void CSlotStatsDlg::updateEnabling() {
     switches_.enforceChannels();
     histogramBox_->setChecked(switches_.on);
     histogramBox_->setText(histogramCaption(switches_.on));
+    histogramBox_->setAccessibleName(tr("Histogram %1").arg(histogramBox_->text()));
     logFormat_->setChecked(switches_.log);
     linearFormat_->setChecked(!switches_.log);
     for (int c = 0; c < kChannels; ++c) {
