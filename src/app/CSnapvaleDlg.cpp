@@ -320,6 +320,7 @@ void CSnapvaleDlg::buildMenus() {
 
 void CSnapvaleDlg::buildToolbar() {
     toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    nameToolBarOverflow(toolbar_);
     toolbar_->setObjectName(QStringLiteral("mainToolBar"));
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setMovable(false);

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -90,4 +92,12 @@ void installAccessibleLabels() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void nameToolBarOverflow(QToolBar* toolBar) {
+    if (!toolBar) return;
+    auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    if (!more) return;
+    more->setAccessibleName(QObject::tr("More commands"));
+    more->setToolTip(QObject::tr("The commands that do not fit on the tool bar"));
 }

@@ -344,6 +344,10 @@ TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
     EXPECT_TRUE(combo->text(QAccessible::Description).startsWith(e.layoutChoice()->currentText() + ". "));
     EXPECT_NE(e.layoutChoice()->currentText(), "1 x 1");
     EXPECT_EQ(combo->childCount(), 1);
+    // The tool bar's own button for the commands that do not fit has a name too.
+    auto* overflow = e.toolBar()->findChild<QToolButton*>("qt_toolbar_ext_button");
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_FALSE(overflow->accessibleName().isEmpty());
     QAccessibleInterface* more = QAccessible::queryAccessibleInterface(e.moreButton());
     ASSERT_NE(more, nullptr);
     EXPECT_EQ(more->text(QAccessible::Name), "More");

@@ -33,6 +33,7 @@
 #include "core/CommandIds.h"
 #include "core/WaitCursor.h"
 #include "document/PrintDocument.h"
+#include "ui/AccessibleLabels.h"
 
 using namespace album_editor;
 
@@ -275,6 +276,7 @@ void AlbumEditor::buildToolBar() {
             button->setAccessibleName(a->text());
         }
     }
+    nameToolBarOverflow(toolBar_);
 }
 
 void AlbumEditor::buildMenu() {
