@@ -251,6 +251,12 @@ bool AlbumPageModel::setPageStart(int index) {
     return true;
 }
 
+bool AlbumPageModel::movePageStart(int index) {
+    if (index < 0 || index >= files_.size()) return false;
+    pageStart_ = index;
+    return true;
+}
+
 int AlbumPageModel::pageStartFor(long long page) const {
     const long long n = files_.size();
     if (n == 0) return -1;

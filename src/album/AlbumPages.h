@@ -125,6 +125,9 @@ public:
     // it is a page change made by the editor (a click in the list, Prev Page, Delete):
     // positions outside the list are refused.
     bool setPageStart(int index);
+    // Moves where the next page begins and nothing else: the page on display stays
+    // (a Ctrl+click in the editor's list). False for an index outside the files.
+    bool movePageStart(int index);
     int pageStart() const { return pageStart_; }
     // The file after the last one drawn, wrapping to the first; -1 before any drawing.
     int runningPosition() const { return running_; }

@@ -19,6 +19,7 @@ CSnapvaleApp::CSnapvaleApp(const Options& options) : options_(options), lock_(op
 CSnapvaleApp::~CSnapvaleApp() {
     // The window writes its last settings while the store still exists.
     window_.reset();
+    startupScreen_.reset();
     store_.reset();
 }
 
@@ -49,6 +50,12 @@ void CSnapvaleApp::start() {
     // Message boxes of the window belong to the window; the injected notifier (tests) stays.
     if (!ownNotifier_) o.notifier = options_.notifier;
     o.startFolder = options_.startFolder;
+    // The start-up screen goes up first: building the window reads the first folder,
+    // which can take a while, and the screen is there to cover it.
+    startupScreen_ = std::make_unique<AboutWindow>();
+    startupScreen_->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    o.startupScreen = startupScreen_.get();
     window_ = std::make_unique<CSnapvaleDlg>(o);
     window_->show();
     window_->showAboutWindow();

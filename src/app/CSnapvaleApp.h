@@ -7,6 +7,7 @@
 
 #include "app/SingleInstance.h"
 
+class AboutWindow;
 class CSnapvaleDlg;
 class MessageBoxNotifier;
 class Notifier;
@@ -39,5 +40,6 @@ private:
     SingleInstanceLock lock_;
     std::unique_ptr<MessageBoxNotifier> ownNotifier_;
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AboutWindow> startupScreen_;
     std::unique_ptr<CSnapvaleDlg> window_;
 };

@@ -96,7 +96,7 @@ QList<QKeySequence> extraShortcuts(int id) {
 }  // namespace
 
 CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
-    : QMainWindow(parent), store_(*options.store) {
+    : QMainWindow(parent), store_(*options.store), about_(options.startupScreen) {
     setWindowTitle(QStringLiteral("Snapvale"));
     installAccessibleLabels();
     // Folders, photos and albums dropped on the window go into the list.
@@ -320,6 +320,7 @@ void CSnapvaleDlg::buildMenus() {
 
 void CSnapvaleDlg::buildToolbar() {
     toolbar_ = addToolBar(tr("Toolbar"));
+    nameToolBarOverflow(toolbar_);
     toolbar_->setObjectName(QStringLiteral("mainToolBar"));
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setMovable(false);
@@ -381,10 +382,7 @@ bool runsWhileBusy(int id) {
 }  // namespace
 
 void CSnapvaleDlg::runCommand(int id) {
-    if (document_->busy() && !runsWhileBusy(id)) {
-        services_.status->setPaneText(0, document_->busyRefusalText());
-        return;
-    }
+    if (!runsWhileBusy(id) && document_->refusedWhileBusy()) return;
     if (isLayoutSetupCommand(id) && !layoutSetupChecks()) {
         updateCommandStates();
         return;
@@ -431,10 +429,7 @@ bool CSnapvaleDlg::layoutSetupChecks() {
 }
 
 void CSnapvaleDlg::printCommand() {
-    const PrintResult result = PrintDocumentPage(*document_, services_);
-    if (result == PrintResult::NotPrinted)
-        services_.status->setPaneText(0, tr("The page could not be sent to the printer \"%1\".")
-                                             .arg(currentPrinterName(*services_.printer)));
+    PrintPageCommand(*document_, services_);
 }
 
 void CSnapvaleDlg::layoutSetupCommand(int id) {
@@ -603,10 +598,7 @@ void CSnapvaleDlg::dropEvent(QDropEvent* event) {
 
 void CSnapvaleDlg::openDroppedPaths(const QStringList& paths) {
     if (paths.isEmpty()) return;
-    if (document_->busy()) {
-        services_.status->setPaneText(0, document_->busyRefusalText());
-        return;
-    }
+    if (document_->refusedWhileBusy()) return;
     // A folder opens as Open Directory would, an album imports, photo files are added.
     if (paths.size() == 1 && QFileInfo(paths.first()).isDir()) {
         listCommands_->openFolder(paths.first());

@@ -40,6 +40,9 @@ public:
         QString helpDir;      // empty: <ProductDir>/html
         // The colour chooser at the given colour; null: the desktop's colour dialog.
         std::function<bool(ColorRef& colour, const QString& title)> chooseColor;
+        // The About window already up as the start-up screen (it outlives the window);
+        // the first page drawn hides it and Help > About shows it again.
+        AboutWindow* startupScreen = nullptr;
     };
     explicit CSnapvaleDlg(const Options& options, QWidget* parent = nullptr);
     ~CSnapvaleDlg() override;

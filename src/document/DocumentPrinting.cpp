@@ -27,6 +27,15 @@ PrintResult PrintDocumentPage(PrintDocument& document, const Services& services)
     return result;
 }
 
+PrintResult PrintPageCommand(PrintDocument& document, const Services& services) {
+    PrintResult result = PrintResult::NotPrinted;
+    if (!document.runCommand([&] { result = PrintDocumentPage(document, services); })) return result;
+    if (result == PrintResult::NotPrinted && services.status && services.printer)
+        services.status->setPaneText(0, QCoreApplication::translate("Messages", "The page could not be sent to the printer \"%1\".")
+                                            .arg(currentPrinterName(*services.printer)));
+    return result;
+}
+
 bool BatchPrintDocument(PrintDocument& document, const Services& services, std::function<void(int)> pause) {
     ImageListCommands commands(document, services);
     BatchPrintHooks hooks;

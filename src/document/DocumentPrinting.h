@@ -13,6 +13,11 @@ class PrintDocument;
 // services needs notifier and printer.
 PrintResult PrintDocumentPage(PrintDocument& document, const Services& services);
 
+// The Print command of a window or dialog: through the document's gate (refused
+// while a long operation runs, a print included), then PrintDocumentPage; a page
+// that did not reach the spooler is said in status pane 0.
+PrintResult PrintPageCommand(PrintDocument& document, const Services& services);
+
 // The alignment page for the document's template, placed as its pages are, moved by
 // the given offsets (the ones being tried, not yet kept). services needs printer.
 PrintResult PrintDocumentAlignmentPage(PrintDocument& document, const Services& services,

@@ -105,6 +105,18 @@ QString PrintDocument::busyRefusalText() const {
     return QCoreApplication::translate("Messages", "Please wait: %1 is still running.").arg(busyWith_);
 }
 
+bool PrintDocument::refusedWhileBusy() {
+    if (!busy()) return false;
+    if (services_.status) services_.status->setPaneText(0, busyRefusalText());
+    return true;
+}
+
+bool PrintDocument::runCommand(const std::function<void()>& command) {
+    if (refusedWhileBusy()) return false;
+    if (command) command();
+    return true;
+}
+
 bool PrintDocument::takeStopRequest() {
     const bool asked = stopRequested_;
     stopRequested_ = false;

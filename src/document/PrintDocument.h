@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "core/AppSettings.h"
@@ -95,6 +96,12 @@ public:
     QString busyWith() const { return busyWith_; }
     // The text shown when a command is refused because of it.
     QString busyRefusalText() const;
+    // The one gate of every command from a window or a dialog: while a long operation
+    // runs the command is refused and status pane 0 says why (true); otherwise false
+    // and the caller goes on.
+    bool refusedWhileBusy();
+    // Runs the command unless it is refused; true when it ran.
+    bool runCommand(const std::function<void()>& command);
     // Asks the running operation to stop as its Cancel button would (the window was
     // closed meanwhile). The operation takes the request after its next pump.
     void requestStop() { stopRequested_ = busy(); }

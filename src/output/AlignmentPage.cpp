@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
@@ -98,7 +99,14 @@ bool MakeAlignmentPage(CxImage& page, double templateWidth, double templateHeigh
 
 PrintResult PrintAlignmentPage(const AppSettings& settings, PrinterBackend& backend,
                                const AlignmentOffsets& offsets) {
-    const PaperSizes sizes = PaperSizes::fromSettings(settings);
+    PaperSizes sizes = PaperSizes::fromSettings(settings);
+    // Offsets are kept in the paper's frame, so the page is always printed upright on
+    // the paper: what is read on it is what the offsets mean. A template wider than
+    // high is drawn turned to match.
+    if (sizes.templateWidth > sizes.templateHeight) {
+        std::swap(sizes.templateWidth, sizes.templateHeight);
+        std::swap(sizes.paperWidth, sizes.paperHeight);
+    }
     CxImage page;
     // Drawn at the pages' own resolution, so one-to-one placement sizes it as theirs.
     if (!MakeAlignmentPage(page, sizes.templateWidth, sizes.templateHeight, settings.PageResolution, offsets,
@@ -109,8 +117,8 @@ PrintResult PrintAlignmentPage(const AppSettings& settings, PrinterBackend& back
     PageRequest request;
     request.borderless = borderless;
     request.alignment = offsets;
-    const bool spooled = PrintBitmap(backend, &page, mode, QStringLiteral("Snapvale Alignment Page"),
-                                     PrintOrientation(settings, page.GetWidth(), page.GetHeight()),
-                                     settings.LeftRightMargin, settings.TopBottomMargin, sizes, request);
+    const bool spooled =
+        PrintBitmap(backend, &page, mode, QStringLiteral("Snapvale Alignment Page"), kPrintPortrait,
+                    settings.LeftRightMargin, settings.TopBottomMargin, sizes, request);
     return spooled ? PrintResult::Printed : PrintResult::NotPrinted;
 }

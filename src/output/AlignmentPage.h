@@ -30,7 +30,8 @@ bool MakeAlignmentPage(CxImage& page, double templateWidth, double templateHeigh
                        const AlignmentOffsets& used, const QString& printerName);
 
 // Prints the page for the current template as the Print command would print one of
-// its pages (orientation, placement, borderless paper), moved by the offsets given
-// instead of the queue's. No page-size question is asked: the page is a test.
+// its pages (placement, borderless paper), moved by the offsets given instead of the
+// queue's, but always upright on the paper (portrait, a wide template turned), since
+// the offsets are in the paper's frame. No page-size question is asked: the page is a test.
 PrintResult PrintAlignmentPage(const AppSettings& settings, PrinterBackend& backend,
                                const AlignmentOffsets& offsets);

@@ -168,14 +168,19 @@ QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int b
     }
 }
 
-QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets) {
+QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets,
+                       int orientation) {
     if (placement.isEmpty()) return placement;
     auto dots = [](double mm, int dpi) -> std::int64_t {
         if (!std::isfinite(mm) || dpi <= 0) return 0;
         return std::llround(std::clamp(mm, -kAlignmentLimitMm, kAlignmentLimitMm) * dpi / 25.4);
     };
-    const std::int64_t x = std::int64_t(placement.x()) + dots(offsets.xMm, page.dpiX);
-    const std::int64_t y = std::int64_t(placement.y()) + dots(offsets.yMm, page.dpiY);
+    // The job's own axes, measured in the paper's frame.
+    const bool turned = orientation == kPrintLandscape;
+    const double alongX = turned ? -offsets.yMm : offsets.xMm;
+    const double alongY = turned ? offsets.xMm : offsets.yMm;
+    const std::int64_t x = std::int64_t(placement.x()) + dots(alongX, page.dpiX);
+    const std::int64_t y = std::int64_t(placement.y()) + dots(alongY, page.dpiY);
     // A rectangle moved past the ends of int would wrap round: it stays where it was.
     if (x < INT_MIN / 2 || y < INT_MIN / 2 || x + placement.width() > INT_MAX / 2 ||
         y + placement.height() > INT_MAX / 2)
@@ -218,15 +223,20 @@ bool PrintBitmap(PrinterBackend& backend, const CxImage* bitmap, int mode, const
     if (!hasPrintableArea(page)) return false;
     const QRect placement = AlignedPlacement(
         ComputePlacement(page, mode, bitmap->GetWidth(), bitmap->GetHeight(), offsetX, offsetY, sizes), page,
-        request.alignment ? *request.alignment : backend.alignmentOffsets());
+        request.alignment ? *request.alignment : backend.alignmentOffsets(), orientation);
+    bool spooled = false;
     try {
         // Spooling lets window events run, and they may drop the caller's page
         // (a repaint, another command): the spooler gets a copy of its own.
         const CxImage own(*bitmap);
-        return backend.spoolPage(own, placement, PrintDocumentName(title));
+        spooled = backend.spoolPage(own, placement, PrintDocumentName(title));
     } catch (const std::bad_alloc&) {
-        return false;
+        spooled = false;
     }
+    // A borderless job leaves nothing behind: the printer setup and every page read
+    // after it see the queue's own paper again.
+    if (request.borderless) backend.useBorderlessMedia(false);
+    return spooled;
 }
 
 bool BatchPrintInProgress() {
@@ -244,8 +254,7 @@ BatchPrintFlag::~BatchPrintFlag() {
 bool CheckPrinterPageSize(PrinterBackend& backend, Notifier& notifier, const PaperSizes& sizes,
                           bool borderless) {
     if (BatchPrintInProgress()) return true;
-    backend.useBorderlessMedia(borderless);
-    const PrinterPage page = backend.readPrinterPage();
+    const PrinterPage page = ReadPrinterPageFor(backend, borderless);
     const double ratio = PageAreaRatio(page, sizes.paperWidth, sizes.paperHeight);
     const char* format = nullptr;
     if (ratio >= print_limits::kTooLarge)

@@ -50,8 +50,12 @@ double PageAreaRatio(const PrinterPage& page, double paperWidth, double paperHei
 QRect ComputePlacement(const PrinterPage& page, int mode, int bitmapWidth, int bitmapHeight, float offsetX,
                        float offsetY, const PaperSizes& sizes);
 
-// The placement moved by the alignment offsets, each rounded to the nearest dot.
-QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets);
+// The placement moved by the alignment offsets, each rounded to the nearest dot. The
+// offsets are in the paper's frame (the sheet upright as it leaves the printer); a
+// landscape job is turned a quarter turn anti-clockwise onto the paper, so there
+// the paper's right is the job's down and the paper's down the job's left.
+QRect AlignedPlacement(const QRect& placement, const PrinterPage& page, const AlignmentOffsets& offsets,
+                       int orientation = kPrintPortrait);
 
 // The placement the Print command uses: PageFit when StretchImageToPage is 1
 // (EdgeToEdge for a borderless page), else OneToOne.

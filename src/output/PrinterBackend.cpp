@@ -14,6 +14,13 @@ double storedOffset(float mm) {
 }
 }  // namespace
 
+PrinterPage ReadPrinterPageFor(PrinterBackend& backend, bool borderless) {
+    backend.useBorderlessMedia(borderless);
+    const PrinterPage page = backend.readPrinterPage();
+    if (borderless) backend.useBorderlessMedia(false);
+    return page;
+}
+
 QString currentPrinterName(PrinterBackend& backend) {
     const QString name = backend.defaultPrinterName();
     return name.isEmpty() ? QStringLiteral("Default Printer") : name;

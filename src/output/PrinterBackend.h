@@ -102,6 +102,11 @@ private:
     SettingsStore* store_ = nullptr;
 };
 
+// The printable area on the paper a page of that kind goes on: the borderless version
+// of the queue's paper for a borderless page (where it has one), else the paper itself.
+// The printer is left asking for its plain paper, as every job leaves it.
+PrinterPage ReadPrinterPageFor(PrinterBackend& backend, bool borderless);
+
 // The name shown to the person: the application's printer, or "Default Printer" when none.
 QString currentPrinterName(PrinterBackend& backend);
 // The queue a printer name stands for: CUPS names an instance "queue/instance".

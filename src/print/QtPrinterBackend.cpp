@@ -89,6 +89,9 @@ QtPrinterBackend::QtPrinterBackend() = default;
 QtPrinterBackend::~QtPrinterBackend() = default;
 
 bool QtPrinterBackend::ensurePrinter() {
+    // A page is spooling (its events run meanwhile): reads answer from the printer of
+    // the job and change nothing on it.
+    if (spooling_) return printer_ != nullptr;
     // A chosen printer that has since been removed gives way to the default.
     if (!chosenName_.isEmpty() && !isKnownPrinter(chosenName_)) chosenName_.clear();
     const QString name = chosenName_.isEmpty() ? followedPrinterName() : chosenName_;
@@ -105,7 +108,6 @@ bool QtPrinterBackend::ensurePrinter() {
     if (!printer_->isValid() || printer_->outputFormat() != QPrinter::NativeFormat ||
         printer_->printerName() != name)
         return false;
-    printer_->setFullPage(false);
     // Qt keeps the paper it had (the locale's, or the last printer's) when the printer
     // changes: the queue's own default is taken instead, once for each printer, so a
     // paper picked in the setup dialog stays.
@@ -114,26 +116,55 @@ bool QtPrinterBackend::ensurePrinter() {
         const QPageSize queueDefault = QPrinterInfo(*printer_).defaultPageSize();
         takeMedia(queueDefault.isValid() ? queueDefault : printer_->pageLayout().pageSize());
     }
-    applyMedia(wantBorderless_ && borderlessMedia_.isValid() ? borderlessMedia_ : media_);
-    applyOrientation();
     return true;
 }
 
-void QtPrinterBackend::applyMedia(const QPageSize& size) {
-    if (!size.isValid()) return;
-    if (!printer_->pageLayout().pageSize().isEquivalentTo(size) ||
-        printer_->pageLayout().pageSize().key() != size.key())
-        printer_->setPageSize(size);
-    // Qt only ever widens the margins when the paper changes; the paper's own are
-    // what the printer can reach, and borderless paper has none.
+const QtPrinterBackend::Paper& QtPrinterBackend::wantedPaper() const {
+    return wantBorderless_ && borderlessMedia_.size.isValid() ? borderlessMedia_ : media_;
+}
+
+QPageLayout QtPrinterBackend::jobLayout() const {
+    const Paper& paper = wantedPaper();
+    const QPageLayout::Orientation orientation = orientation_ == 0 ? printer_->pageLayout().orientation()
+                                                 : orientation_ == kPrintLandscape ? QPageLayout::Landscape
+                                                                                   : QPageLayout::Portrait;
+    // The paper's own margins are what the printer can reach; borderless paper has none.
+    const QMarginsF margins =
+        orientation == QPageLayout::Landscape ? paper.landscapeMargins : paper.portraitMargins;
+    if (!paper.size.isValid()) return printer_->pageLayout();
+    return QPageLayout(paper.size, orientation, margins, QPageLayout::Point, margins);
+}
+
+void QtPrinterBackend::applyJobLayout() {
+    printer_->setFullPage(false);
+    const QPageLayout wanted = jobLayout();
+    if (!printer_->pageLayout().pageSize().isEquivalentTo(wanted.pageSize()) ||
+        printer_->pageLayout().pageSize().key() != wanted.pageSize().key())
+        printer_->setPageSize(wanted.pageSize());
+    printer_->setPageOrientation(wanted.orientation());
+    // Qt only ever widens the margins when the paper changes.
     const QPageLayout layout = printer_->pageLayout();
     if (layout.margins() != layout.minimumMargins())
         printer_->setPageMargins(layout.minimumMargins(), layout.units());
 }
 
+QtPrinterBackend::Paper QtPrinterBackend::measured(const QPageSize& size) {
+    Paper paper;
+    paper.size = size;
+    if (!size.isValid()) return paper;
+    const QPageLayout before = printer_->pageLayout();
+    printer_->setPageSize(size);
+    printer_->setPageOrientation(QPageLayout::Portrait);
+    paper.portraitMargins = minimumMarginsPoints(printer_->pageLayout());
+    printer_->setPageOrientation(QPageLayout::Landscape);
+    paper.landscapeMargins = minimumMarginsPoints(printer_->pageLayout());
+    printer_->setPageLayout(before);
+    return paper;
+}
+
 void QtPrinterBackend::takeMedia(const QPageSize& size) {
-    media_ = size;
-    borderlessMedia_ = borderlessVersionOf(size);
+    media_ = measured(size);
+    borderlessMedia_ = measured(borderlessVersionOf(size));
 }
 
 QPageSize QtPrinterBackend::borderlessVersionOf(const QPageSize& size) {
@@ -161,12 +192,6 @@ QPageSize QtPrinterBackend::borderlessVersionOf(const QPageSize& size) {
     return found;
 }
 
-void QtPrinterBackend::applyOrientation() {
-    if (!printer_ || orientation_ == 0) return;
-    printer_->setPageOrientation(orientation_ == kPrintLandscape ? QPageLayout::Landscape
-                                                                 : QPageLayout::Portrait);
-}
-
 QString QtPrinterBackend::defaultPrinterName() {
     if (!ensurePrinter()) return {};
     return printer_->printerName();
@@ -175,24 +200,24 @@ QString QtPrinterBackend::defaultPrinterName() {
 void QtPrinterBackend::setOrientation(int orientation) {
     if (orientation != kPrintPortrait && orientation != kPrintLandscape) return;
     orientation_ = orientation;
-    applyOrientation();
 }
 
 PrinterPage QtPrinterBackend::readPrinterPage() {
     if (!ensurePrinter()) return {};
     PrinterPage page;
-    const QRect area = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    const int dpi = printer_->resolution();
+    const QRect area = jobLayout().paintRectPixels(dpi);
     page.width = area.width();
     page.height = area.height();
-    page.dpiX = printer_->logicalDpiX();
-    page.dpiY = printer_->logicalDpiY();
+    page.dpiX = dpi;
+    page.dpiY = dpi;
     if (page.width <= 0 || page.height <= 0 || page.dpiX <= 0 || page.dpiY <= 0) return {};
     return page;
 }
 
 PrinterMedia QtPrinterBackend::currentMedia() {
     if (!ensurePrinter()) return {};
-    const QPageLayout layout = printer_->pageLayout();
+    const QPageLayout layout = jobLayout();
     const QPageSize size = layout.pageSize();
     if (!size.isValid()) return {};
     PrinterMedia media;
@@ -208,7 +233,7 @@ PrinterMedia QtPrinterBackend::currentMedia() {
 bool QtPrinterBackend::useBorderlessMedia(bool on) {
     wantBorderless_ = on;
     if (!ensurePrinter()) return !on;
-    return !on || borderlessMedia_.isValid();
+    return !on || borderlessMedia_.size.isValid();
 }
 
 bool QtPrinterBackend::readPrinterState(PrinterState& state) {
@@ -238,6 +263,7 @@ bool QtPrinterBackend::spoolPage(const CxImage& bitmap, const QRect& placement, 
         if (picture.isNull()) return false;
     }
     if (!ensurePrinter()) return false;
+    applyJobLayout();
 
     spooling_ = true;
     printer_->setDocName(documentName);
@@ -281,7 +307,12 @@ bool QtPrinterBackend::selectPrinter(const QString& name) {
 }
 
 QPrinter* QtPrinterBackend::printerForSetup() {
-    return ensurePrinter() ? printer_.get() : nullptr;
+    // The dialog edits the queue's own paper: a borderless version asked for by a
+    // page before would otherwise be shown, and OK would keep it for every page.
+    wantBorderless_ = false;
+    if (!ensurePrinter()) return nullptr;
+    applyJobLayout();
+    return printer_.get();
 }
 
 void QtPrinterBackend::keepChosenPrinter() {

@@ -7,6 +7,8 @@
 // another in the setup dialog; a borderless page asks for the borderless version of
 // that paper where the queue's PPD has one (same size, printable to its edges).
 
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <memory>
@@ -40,21 +42,32 @@ public:
     void keepChosenPrinter();
 
 private:
-    // Brings the QPrinter onto the current printer and its paper; false when there is none.
+    // A paper with the printer's own margins for it, upright and turned.
+    struct Paper {
+        QPageSize size;
+        QMarginsF portraitMargins;  // points
+        QMarginsF landscapeMargins;
+    };
+    // Follows the current printer: its name, resolution and paper (read once for
+    // each printer). The reads stop here; only a job and the setup dialog go on to
+    // put the paper and orientation on the QPrinter. False when there is no printer.
     bool ensurePrinter();
-    void applyOrientation();
-    // The paper the QPrinter prints on now, with the printer's own margins for it.
-    void applyMedia(const QPageSize& size);
+    // Puts the paper and orientation asked for on the QPrinter, for a job or the dialog.
+    void applyJobLayout();
+    // The layout a job would get now, computed without touching the QPrinter.
+    QPageLayout jobLayout() const;
+    const Paper& wantedPaper() const;
     // Takes size as the paper of the current printer and looks for its borderless version.
     void takeMedia(const QPageSize& size);
+    Paper measured(const QPageSize& size);
     QPageSize borderlessVersionOf(const QPageSize& size);
 
     std::unique_ptr<QPrinter> printer_;
     QString resolutionFor_;      // the printer whose default resolution was applied
     QString chosenName_;         // empty: follow the system default
     QString mediaFor_;           // the printer whose paper media_ is
-    QPageSize media_;            // the queue's default paper, or the one picked in the setup
-    QPageSize borderlessMedia_;  // its borderless version; invalid when the queue has none
+    Paper media_;                // the queue's default paper, or the one picked in the setup
+    Paper borderlessMedia_;      // its borderless version; an invalid size when the queue has none
     bool wantBorderless_ = false;
     int orientation_ = 0;  // 0 until a caller sets one: the printer's own default stays
     bool spooling_ = false;

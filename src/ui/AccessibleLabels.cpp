@@ -4,8 +4,12 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
+
+constexpr const char* kFollowsEntry = "snapvaleAccessibleFollowsEntry";
 
 class LabelledComboAccessible final : public QAccessibleWidget {
 public:
@@ -13,10 +17,21 @@ public:
 
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 
+    QString shown() const {
+        return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
+                                                            : combo()->currentText();
+    }
+
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || (t == QAccessible::Name && QAccessibleWidget::text(t).isEmpty()))
-            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
-                                                                : combo()->currentText();
+            return shown();
+        // The bus carries no value text for a combo box, so the entry shown leads its
+        // description: a screen reader says which one is chosen without opening it.
+        if (t == QAccessible::Description) {
+            const QString own = QAccessibleWidget::text(t);
+            if (own.isEmpty() || own == shown()) return shown();
+            return shown().isEmpty() ? own : shown() + QStringLiteral(". ") + own;
+        }
         // The accessible name set in the code, else the buddy label's text.
         return QAccessibleWidget::text(t);
     }
@@ -56,8 +71,18 @@ public:
 }  // namespace
 
 QAccessibleInterface* labelledComboFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QComboBox") && object && object->isWidgetType())
-        return new LabelledComboAccessible(static_cast<QComboBox*>(object));
+    if (className == QLatin1String("QComboBox") && object && object->isWidgetType()) {
+        auto* combo = static_cast<QComboBox*>(object);
+        // Tell listeners the description changed with the entry, once for each box.
+        if (!combo->property(kFollowsEntry).toBool()) {
+            combo->setProperty(kFollowsEntry, true);
+            QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo] {
+                QAccessibleEvent event(combo, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+            });
+        }
+        return new LabelledComboAccessible(combo);
+    }
     return nullptr;
 }
 
@@ -67,4 +92,12 @@ void installAccessibleLabels() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void nameToolBarOverflow(QToolBar* toolBar) {
+    if (!toolBar) return;
+    auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    if (!more) return;
+    more->setAccessibleName(QObject::tr("More commands"));
+    more->setToolTip(QObject::tr("The commands that do not fit on the tool bar"));
 }

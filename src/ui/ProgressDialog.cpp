@@ -12,18 +12,20 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 
-// Watches the keyboard while the window pumps. Enter and Escape never reach the
-// main window meanwhile (there they would close it in the middle of the work);
-// Escape cancels when the caller asked for that.
+// Watches the keyboard of the main window and the progress window while the work
+// pumps. Enter and Escape never reach the main window meanwhile (there they would
+// close it in the middle of the work); Escape cancels when the caller asked for that.
+// Any other window (a message box, the help) keeps its own keys.
 class ProgressDialog::KeyWatch final : public QObject {
 public:
-    explicit KeyWatch(bool cancelOnEscape, QEventLoop* wait = nullptr)
-        : cancelOnEscape_(cancelOnEscape), wait_(wait) {}
+    KeyWatch(const QList<const QWidget*>& windows, bool cancelOnEscape, QEventLoop* wait = nullptr)
+        : windows_(windows), cancelOnEscape_(cancelOnEscape), wait_(wait) {}
     bool escaped = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+            watches(watched)) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Escape) {
                 if (cancelOnEscape_ && event->type() == QEvent::KeyPress) {
@@ -39,9 +41,21 @@ protected:
     }
 
 private:
+    bool watches(QObject* target) const {
+        const auto* widget = qobject_cast<const QWidget*>(target);
+        return widget && windows_.contains(widget->window());
+    }
+
+    QList<const QWidget*> windows_;
     bool cancelOnEscape_;
     QEventLoop* wait_;
 };
+
+QList<const QWidget*> ProgressDialog::watchedWindows() const {
+    QList<const QWidget*> windows{window_.data()};
+    if (parent_) windows << parent_->window();
+    return windows;
+}
 
 ProgressDialog::ProgressDialog(QWidget* parent, SettingsStore* store) : parent_(parent), store_(store) {}
 
@@ -124,7 +138,7 @@ void ProgressDialog::doSetVisible(bool visible) {
 
 bool ProgressDialog::doPump(bool cancelOnEscape) {
     if (!window_) return false;
-    KeyWatch watch(cancelOnEscape);
+    KeyWatch watch(watchedWindows(), cancelOnEscape);
     qApp->installEventFilter(&watch);
     pumping_ = true;
     cancelPressed_ = false;
@@ -142,7 +156,7 @@ bool ProgressDialog::doPump(bool cancelOnEscape) {
 bool ProgressDialog::doWait(int milliseconds, bool cancelOnEscape) {
     if (!window_) return ProgressWindow::doWait(milliseconds, cancelOnEscape);
     QEventLoop loop;
-    KeyWatch watch(cancelOnEscape, &loop);
+    KeyWatch watch(watchedWindows(), cancelOnEscape, &loop);
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     qApp->installEventFilter(&watch);
     pumping_ = true;

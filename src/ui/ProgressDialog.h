@@ -48,6 +48,8 @@ private:
     class KeyWatch;
     void onCancelClicked();
     void placeWindow();
+    // The windows whose keys the pump holds back: the main window and this one.
+    QList<const QWidget*> watchedWindows() const;
 
     QPointer<QWidget> parent_;
     SettingsStore* store_;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -175,6 +176,46 @@ TEST_F(PhotoQueueTest, PaperPickedInTheSetupStaysForLaterJobs) {
     ASSERT_TRUE(readPdfInfo(pdfs[0], info));
     EXPECT_NEAR(info.pageSizePoints.width(), 360, 1.0);
     EXPECT_NEAR(info.pageSizePoints.height(), 504, 1.0);
+}
+
+TEST_F(PhotoQueueTest, ABorderlessJobLeavesThePrinterSetupOnTheQueuesPaper) {
+    QtPrinterBackend backend;
+    ASSERT_TRUE(backend.useBorderlessMedia(true));
+    backend.setOrientation(kPrintPortrait);
+    CxImage canvas;
+    ASSERT_TRUE(canvas.CreateRaster(100, 150, 24, CXIMAGE_FORMAT_BMP));
+    ASSERT_TRUE(backend.spoolPage(canvas, QRect(0, 0, 1200, 1800), QStringLiteral("Borderless")));
+    for (const QString& pdf : waitForPdfs(1)) QFile::remove(pdf);
+
+    QPrinter* printer = backend.printerForSetup();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(printer->pageLayout().pageSize().key(), QStringLiteral("4x6")) << "not its borderless version";
+    backend.keepChosenPrinter();  // OK in the setup dialog
+    EXPECT_FALSE(backend.currentMedia().borderless);
+    EXPECT_NEAR(backend.readPrinterPage().width, 1125, 1) << "bordered pages keep the paper's margins";
+}
+
+TEST_F(PhotoQueueTest, ReadingThePrinterChangesNothingOnIt) {
+    QtPrinterBackend backend;
+    QPrinter* printer = backend.printerForSetup();
+    ASSERT_NE(printer, nullptr);
+    const QPageLayout before = printer->pageLayout();
+    // Asking for the borderless paper and landscape, then reading: the answers follow
+    // the request, the printer settings the setup dialog edits stay as they were.
+    ASSERT_TRUE(backend.useBorderlessMedia(true));
+    backend.setOrientation(kPrintLandscape);
+    const PrinterPage page = backend.readPrinterPage();
+    EXPECT_NEAR(page.width, 1800, 1);
+    EXPECT_NEAR(page.height, 1200, 1);
+    EXPECT_TRUE(backend.currentMedia().borderless);
+    EXPECT_EQ(backend.defaultPrinterName(), queue_);
+    PrinterState state;
+    backend.readPrinterState(state);
+    int jobs = -1;
+    backend.queuedJobCount(jobs);
+    EXPECT_TRUE(printer->pageLayout().isEquivalentTo(before));
+    EXPECT_EQ(printer->pageLayout().pageSize().key(), before.pageSize().key());
+    EXPECT_EQ(printer->pageLayout().orientation(), before.orientation());
 }
 
 TEST_F(PhotoQueueTest, OffsetsKeptForTheQueueMoveThePrint) {

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "album/AlbumFile.h"
 #include "core/CommandIds.h"
@@ -242,6 +243,32 @@ TEST_F(AlbumEditorTest, DeleteTakesTheSelectionAndSelectsTheRowAfterIt) {
     EXPECT_EQ(e.contents()->currentRow(), 2);
 }
 
+TEST_F(AlbumEditorTest, CtrlClickOnlyMovesWhereTheNextPageStarts) {
+    AlbumEditor& e = open();
+    addFiles(photos);
+    e.show();
+    QCoreApplication::processEvents();  // the page area draws its page
+    const AlbumPageModel& pages = e.model().pages();
+    ASSERT_TRUE(pages.hasCachedPreview());
+    ASSERT_EQ(pages.firstFileOfPage(), 0);
+    e.clickRow(4, true);
+    e.pageArea()->repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pages.firstFileOfPage(), 0) << "the page on display stays";
+    e.nextPage();
+    EXPECT_EQ(pages.firstFileOfPage(), 4) << "Next Page goes to the file chosen";
+}
+
+TEST_F(AlbumEditorTest, TheDescriptionCanBeWrittenBeforeThePhotosOnlyPasteWaits) {
+    AlbumEditor& e = open();
+    EXPECT_TRUE(e.descriptionBox()->isEnabled());
+    EXPECT_FALSE(e.pasteButton()->isEnabled());
+    EXPECT_FALSE(e.layoutChoice()->isEnabled());
+    addFiles(photos);
+    EXPECT_TRUE(e.pasteButton()->isEnabled());
+    EXPECT_TRUE(e.layoutChoice()->isEnabled());
+}
+
 TEST_F(AlbumEditorTest, CloseLeavesAtOnceTheCloseBoxAsksFirst) {
     AlbumEditor& e = open();
     addFiles(photos.mid(0, 2));
@@ -309,7 +336,18 @@ TEST_F(AlbumEditorTest, ToolbarOrderAndAccessibleNames) {
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->text(QAccessible::Name), "Photo Page Layout");
     EXPECT_EQ(combo->text(QAccessible::Value), "1 x 1");
+    // The bus has no value text for a combo box: the entry leads its description.
+    EXPECT_TRUE(combo->text(QAccessible::Description).startsWith("1 x 1. "));
+    EXPECT_TRUE(combo->text(QAccessible::Description).endsWith(e.layoutChoice()->toolTip()))
+        << "then its tip";
+    e.layoutChoice()->setCurrentIndex(2);
+    EXPECT_TRUE(combo->text(QAccessible::Description).startsWith(e.layoutChoice()->currentText() + ". "));
+    EXPECT_NE(e.layoutChoice()->currentText(), "1 x 1");
     EXPECT_EQ(combo->childCount(), 1);
+    // The tool bar's own button for the commands that do not fit has a name too.
+    auto* overflow = e.toolBar()->findChild<QToolButton*>("qt_toolbar_ext_button");
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_FALSE(overflow->accessibleName().isEmpty());
     QAccessibleInterface* more = QAccessible::queryAccessibleInterface(e.moreButton());
     ASSERT_NE(more, nullptr);
     EXPECT_EQ(more->text(QAccessible::Name), "More");
@@ -365,6 +403,16 @@ TEST_F(FileChooserTest, PreviewsPhotosAlbumsAndUnknownFiles) {
     EXPECT_EQ(dialog.informationLine()->text(), "Photo Album [3 image files]");
     EXPECT_TRUE(dialog.statusLine()->text().startsWith("Last update: "))
         << dialog.statusLine()->text().toStdString();
+
+    // An album that cannot be read leaves nothing of the file shown before.
+    QFile huge(path("huge.pho"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxAlbumFileBytes + 1));  // beyond what an album may be; sparse
+    huge.close();
+    dialog.showPreviewOf(path("huge.pho"));
+    EXPECT_TRUE(dialog.informationLine()->text().isEmpty()) << dialog.informationLine()->text().toStdString();
+    EXPECT_TRUE(dialog.previewPicture().isNull());
+    QFile::remove(path("huge.pho"));
 
     // Switched off, the preview shows nothing.
     dialog.setPreviewEnabled(false);

@@ -1,16 +1,19 @@
 // The layout setup sheet driven through its own controls on the offscreen platform,
 // and the main window's ways into it.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/CommandTable.h"
@@ -19,6 +22,7 @@
 #include "layout/FaceFinder.h"
 #include "layout/RenderPass.h"
 #include "layout/TemplateCatalogue.h"
+#include "output/PagePrinter.h"
 #include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
 #include "ui/layoutsetup/CPPageImageListControl.h"
 #include "ui/layoutsetup/CPPageTemplateControl.h"
@@ -256,6 +260,130 @@ TEST_F(LayoutSetupTest, GoingToAnImageStartsThePageThere) {
     EXPECT_EQ(s.imageListPage()->goToNumber()->value(), 4);
     EXPECT_EQ(doc->report().firstFile, path("p3.jpg"));
     EXPECT_TRUE(s.imageListPage()->informationLine()->text().endsWith("p3.jpg [90 x 40]"));
+}
+
+TEST(LayoutSetupModelTest, SlotColumnTurnsBackIntoThePathWhereverTheMarkAlsoStands) {
+    const struct {
+        QString column, path;
+    } cases[] = {
+        {"a.jpg [+] /photos/", "/photos/a.jpg"},
+        {"a.jpg [+] /one [+] two/", "/one [+] two/a.jpg"},      // a folder holding the mark
+        {"x [+] y.jpg [+] /photos/", "/photos/x [+] y.jpg"},    // a file name holding it
+        {"x [+] y.jpg [+] /p [+] q/", "/p [+] q/x [+] y.jpg"},  // both
+        {"plain.jpg", "plain.jpg"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(layout_setup::pathFromSlotColumn(c.column), c.path) << c.column.toStdString();
+}
+
+// A notifier whose boxes run the event loop while they are up, as a real one does.
+class ModalNotifier : public ScriptedNotifier {
+public:
+    Answer message(const QString& title, const QString& text, MessageKind kind) override {
+        QCoreApplication::processEvents();
+        return ScriptedNotifier::message(title, text, kind);
+    }
+};
+
+TEST_F(LayoutSetupTest, TheBorderlessNoticeDoesNotSkipAPageOfPhotos) {
+    // The main view draws a dropped page from the event loop; so does this stand-in.
+    QObject::connect(doc.get(), &PrintDocument::pageDropped, doc.get(),
+                     [this] { QTimer::singleShot(0, doc.get(), [this] { doc->ensurePage(); }); });
+    ModalNotifier boxes;
+    FakePrinterBackend printer;
+    printer.name = QStringLiteral("Office");
+    printer.page = {2400, 3150, 300, 300};  // 8 x 10.5 in: no borderless 4 x 6
+    context.services.notifier = &boxes;
+    context.checkBorderless = [&] {
+        CheckBorderlessPage(printer, boxes, PaperSizes::fromSettings(settings()));
+    };
+    CPhotoLayoutSetupDlg& s = open(1);
+    ASSERT_EQ(doc->report().firstFile, path("p0.jpg"));
+    s.templatePage()->chooseTemplate(QStringLiteral("One Borderless 4in x 6in Print"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.shown.size(), 1u) << "the borderless notice";
+    EXPECT_EQ(doc->report().firstFile, path("p0.jpg")) << "the page starts where it stood";
+}
+
+TEST_F(LayoutSetupTest, SingleImageOnTheTemplatesPageTakesTheGoToStep) {
+    CPhotoLayoutSetupDlg& s = open(1);
+    // A slot chosen in the list selects its photo; the go-to number stays at 1.
+    QTreeWidgetItem* second = s.slotList()->topLevelItem(1);
+    ASSERT_NE(second, nullptr);
+    Q_EMIT s.slotList()->itemClicked(second, 0);
+    ASSERT_EQ(s.selectedPhoto(), path("p1.jpg"));
+    s.templatePage()->useSingleImage()->click();
+    EXPECT_EQ(settings().UseSingleImage, 1);
+    EXPECT_EQ(doc->report().firstFile, path("p0.jpg"))
+        << "drawn from the go-to number, as the Image List page";
+    EXPECT_EQ(s.selectedPhoto(), path("p0.jpg"));
+}
+
+TEST_F(LayoutSetupTest, TheBorderIsCheckedWhenTheFieldIsLeftNotWhenAnotherProgramTakesTheFocus) {
+    CPPageTemplateControl& page = *open(1).templatePage();
+    page.border()->setText("0.5");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(page.border(), &away);
+    EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.5)), 0);
+    EXPECT_EQ(page.border()->text(), "0.5") << "the value being typed stays";
+    leave(page.border());
+    EXPECT_EQ(plainMessages(layout_setup::borderRefusedText(0.5)), 1);
+}
+
+TEST_F(LayoutSetupTest, PrintPageIsRefusedWhilePrintingAndAFailedPrintIsSaid) {
+    fakes.printer.name = QStringLiteral("Office");
+    fakes.printer.page = {2550, 3300, 300, 300};  // the template's 8.5 x 11 paper: no question
+    CPhotoLayoutSetupDlg& s = open(0);
+    QPushButton* print = s.button(QStringLiteral("Print Page"));
+    ASSERT_NE(print, nullptr);
+    // A second click while the page spools (its events run meanwhile).
+    int clicks = 0;
+    fakes.printer.onSpool = [&] {
+        if (++clicks == 1) print->click();
+    };
+    print->click();
+    EXPECT_EQ(fakes.printer.spooled.size(), 1u) << "no print inside the print";
+    EXPECT_TRUE(fakes.status.panes[0].contains(QStringLiteral("Please wait: printing is still running.")));
+
+    fakes.printer.onSpool = nullptr;
+    fakes.printer.spoolSucceeds = false;
+    print->click();
+    EXPECT_EQ(fakes.status.panes[0].value(fakes.status.panes[0].size() - 1),
+              QStringLiteral("The page could not be sent to the printer \"Office\"."));
+}
+
+TEST_F(LayoutSetupTest, ControlsWaitWhileALongOperationHoldsTheDocument) {
+    CPhotoLayoutSetupDlg& s = open(0);
+    s.show();
+    QPushButton* next = s.button(QStringLiteral("Draw Next Page"));
+    ASSERT_NE(next, nullptr);
+    const QString first = doc->report().firstFile;
+    {
+        PrintDocument::BusyScope busy(*doc, QStringLiteral("the folder scan"));
+        const QPoint at = next->rect().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, next->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(next, &click);
+        }
+        next->click();  // a click that got through all the same is refused by the document
+        EXPECT_EQ(doc->report().firstFile, first);
+        EXPECT_EQ(
+            fakes.status.panes[0].count(QStringLiteral("Please wait: the folder scan is still running.")), 2);
+    }
+    next->click();
+    EXPECT_NE(doc->report().firstFile, first) << "the button works again afterwards";
+}
+
+TEST_F(LayoutSetupTest, AssistiveToolsHearTheTitleAsItChanges) {
+    CPhotoLayoutSetupDlg& s = open(1);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&s);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Name), s.windowTitle());
+    s.templatePage()->chooseTemplate(QStringLiteral("Index Sheet (Negative Strip) - 9 Prints"));
+    ASSERT_TRUE(s.windowTitle().contains("Index Sheet (Negative Strip)")) << s.windowTitle().toStdString();
+    EXPECT_EQ(window->text(QAccessible::Name), s.windowTitle());
 }
 
 class LayoutSetupWindowTest : public MainWindowTest {};

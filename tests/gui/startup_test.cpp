@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <algorithm>
 
 #include "app/CSnapvaleApp.h"
 #include "app/CSnapvaleDlg.h"
@@ -81,4 +83,48 @@ TEST_F(StartupTest, StartShowsTheWindowAndTheAboutWindow) {
     // The end writes reached the file the program was given, and nothing else.
     SettingsStore reread(path("cfg/Snapvale.conf"));
     EXPECT_EQ(reread.readString("Config", "BitmapPath", ""), dirPath());
+}
+
+namespace {
+// Notes, for each plain box, whether the About window was on screen when it came.
+class AboutWatchingNotifier : public ScriptedNotifier {
+public:
+    std::vector<bool> aboutShown;
+    int plain(const QString& title, const QString& text, MessageIcon icon,
+              const QStringList& buttons) override {
+        bool shown = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<AboutWindow*>(w) && w->isVisible()) shown = true;
+        aboutShown.push_back(shown);
+        return ScriptedNotifier::plain(title, text, icon, buttons);
+    }
+};
+}  // namespace
+
+TEST_F(StartupTest, TheAboutWindowIsUpWhileTheWindowReadsItsFirstFolder) {
+    // The crop warning comes at the end of building the window, after the first folder
+    // was read: the start-up screen must be there by then.
+    {
+        SettingsStore settings(path("cfg/Snapvale.conf"));
+        settings.writeInt("PhotoPageLayout", "AutoCropOn", 0);
+        settings.writeInt("Option", "StartupWithWizard", 0);
+    }
+    AboutWatchingNotifier notifier;
+    CSnapvaleApp::Options o;
+    o.runtimeDir = path("run");
+    o.settingsFile = path("cfg/Snapvale.conf");
+    o.startFolder = dirPath();
+    o.notifier = &notifier;
+    CSnapvaleApp app(o);
+    ASSERT_TRUE(app.claimSingleCopy());
+    app.start();
+    ASSERT_FALSE(notifier.aboutShown.empty());
+    EXPECT_TRUE(notifier.aboutShown.front());
+    ASSERT_NE(app.mainWindow()->aboutWindow(), nullptr);
+    EXPECT_TRUE(app.mainWindow()->aboutWindow()->isVisible());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
+                            [](QWidget* w) { return qobject_cast<AboutWindow*>(w) != nullptr; }),
+              1)
+        << "one About window, shown again by Help > About";
 }

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
 
 #include "app/GuiSeams.h"
@@ -105,6 +106,30 @@ TEST_F(ProgressDialogTest, EscapeCancelsOnlyWhenAskedAndButtonCancels) {
     d.clearCancelled();
     d.show();
     d.cancelButton()->click();
+    EXPECT_TRUE(d.cancelled());
+}
+
+TEST_F(ProgressDialogTest, AWindowOpenedDuringTheWorkKeepsItsEnterAndEscape) {
+    QWidget owner;
+    owner.show();
+    ProgressDialog d(&owner, &store());
+    d.create();
+    // A message box of the program, opened while the work goes on.
+    QMessageBox box(QMessageBox::Information, "Help", "Unable to locate context help topic", QMessageBox::Ok);
+    int boxResult = -1;
+    QObject::connect(&box, &QDialog::finished, [&](int result) { boxResult = result; });
+    box.show();
+    for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        boxResult = -1;
+        box.show();
+        QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        d.pump(true);
+        EXPECT_NE(boxResult, -1) << "the box took the key " << key;
+        EXPECT_FALSE(d.cancelled()) << "the work goes on";
+    }
+    // The main window's Escape still stops the work.
+    QCoreApplication::postEvent(&owner, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    d.pump(true);
     EXPECT_TRUE(d.cancelled());
 }
 

@@ -2,6 +2,7 @@
 // controls on the offscreen platform, and the main window's ways into it.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -245,6 +247,35 @@ TEST_F(WizardTest, FinishPageJudgesThePrintableArea) {
     }
 }
 
+TEST_F(WizardTest, TheVerdictJudgesThePaperTheTemplatePrintsOn) {
+    // A photo printer: 4 x 6 paper with an eighth of an inch of margin, and its borderless version.
+    fakes.printer.name = "Photo";
+    fakes.printer.page = PrinterPage{1125, 1725, 300, 300};
+    fakes.printer.borderlessPage = PrinterPage{1200, 1800, 300, 300};
+    context.services = fakes.services(&store());
+    const struct {
+        const char* templateName;
+        bool leftBorderless;  // what the last print left asked for
+        int icon;
+    } cases[] = {
+        {"One Borderless 4in x 6in Print", false, 211},  // judged on the borderless paper: ready
+        {"One Borderless 4in x 6in Print", true, 211},
+    };
+    for (const auto& c : cases) {
+        chooseFullPageTemplate(settings(), nullptr, QString::fromLatin1(c.templateName));
+        fakes.printer.borderlessWanted = c.leftBorderless;
+        CPPWzdFinish& page = *open(2).finishPage();
+        EXPECT_EQ(page.judgement().icon, c.icon) << c.templateName << c.leftBorderless;
+        EXPECT_FALSE(fakes.printer.borderlessWanted) << "the check leaves the plain paper asked for";
+    }
+    // A bordered template after a borderless print is judged on the plain paper.
+    fakes.printer.page = PrinterPage{2550, 3300, 300, 300};
+    fakes.printer.borderlessPage = PrinterPage{1200, 1800, 300, 300};
+    chooseFullPageTemplate(settings(), nullptr, QStringLiteral("Three 4 x 6 Prints"));
+    fakes.printer.borderlessWanted = true;
+    EXPECT_EQ(open(2).finishPage()->judgement().icon, 211);
+}
+
 TEST_F(WizardTest, QualityIndicatorFollowsTheLastPage) {
     chooseFullPageTemplate(settings(), nullptr, QStringLiteral("One Borderless 4in x 6in Print"));
     const struct {
@@ -363,12 +394,52 @@ TEST_F(WizardTest, ControlsAreNamedReachableAndTheirShortcutsDistinct) {
     }
     const QListWidget* list = w.templatePage()->templateList();
     ASSERT_EQ(list->count(), 14);
+    // A screen reader and voice control meet each entry by what it shows; the
+    // catalogue's template name is its description.
+    QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(w.templatePage()->templateList());
+    ASSERT_NE(entries, nullptr);
+    ASSERT_EQ(entries->childCount(), 14);
     for (int k = 0; k < 14; ++k) {
-        EXPECT_EQ(list->item(k)->data(Qt::AccessibleTextRole).toString(),
-                  wizard::templateNameForEntry(k + 1));
-        EXPECT_EQ(list->item(k)->text(), wizard::wizardTemplates()[k].label);
+        const QString label = QString::fromLatin1(wizard::wizardTemplates()[k].label);
+        EXPECT_EQ(list->item(k)->text(), label);
+        EXPECT_TRUE(entries->child(k)->text(QAccessible::Name).contains(label)) << k;
+        EXPECT_EQ(entries->child(k)->text(QAccessible::Description), wizard::templateNameForEntry(k + 1));
+        EXPECT_EQ(list->item(k)->toolTip(), wizard::templateNameForEntry(k + 1));
         EXPECT_FALSE(list->item(k)->icon().isNull()) << k;
     }
+}
+
+TEST_F(WizardTest, ClickingTheEntryAlreadyMarkedAppliesIt) {
+    chooseHalfPageStyles(settings(), nullptr, 125, 129);
+    KioskWizard& w = open(1);
+    w.show();
+    QListWidget* list = w.templatePage()->templateList();
+    ASSERT_TRUE(list->item(13)->isSelected());
+    list->scrollToItem(list->item(13));
+    const QPoint at = list->visualItemRect(list->item(13)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &click);
+    }
+    EXPECT_EQ(settings().FullPageTemplateSel, wizard::templateNameForEntry(14));
+    EXPECT_DOUBLE_EQ(settings().MaxTemplateHeightIn, 10.7);
+}
+
+TEST_F(WizardTest, EnterOnTheFinishPagePressesNoPageButton) {
+    KioskWizard& w = open(2);
+    w.show();
+    QPushButton* print = w.finishPage()->button(QStringLiteral("Print Page"));
+    ASSERT_NE(print, nullptr);
+    print->setFocus();
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QKeyEvent enter(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(print, &enter);
+    }
+    EXPECT_FALSE(commands.contains(cmd::Print));
+    EXPECT_TRUE(w.isVisible()) << "Enter does not end the wizard either";
+    print->click();
+    EXPECT_TRUE(commands.contains(cmd::Print)) << "the button itself still prints";
 }
 
 class WizardWindowTest : public MainWindowTest {};

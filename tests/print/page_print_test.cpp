@@ -5,6 +5,7 @@
 #include "core/AppSettings.h"
 #include "image/CxImage.h"
 #include "layout/Canvas.h"
+#include "output/AlignmentPage.h"
 #include "output/PagePrinter.h"
 #include "support/FakeSeams.h"
 #include "support/TestSupport.h"
@@ -405,6 +406,13 @@ TEST(Placement, AlignmentOffsetsMoveItToTheNearestDot) {
     }
     // A blank page stays blank.
     EXPECT_TRUE(AlignedPlacement(QRect(), printerPage(2400, 3150, 300, 300), {5, 5}).isEmpty());
+    // The offsets are in the paper's frame: a landscape job lies a quarter turn
+    // anti-clockwise on the paper, so the paper's right is its down and the paper's
+    // down its left.
+    EXPECT_EQ(AlignedPlacement(placed, printerPage(3150, 2400, 300, 300), {5.0, -3.0}, kPrintLandscape),
+              QRect(35, 134, 2400, 3000));  // x + 35.43, y + 59.06
+    EXPECT_EQ(AlignedPlacement(placed, printerPage(2400, 3150, 300, 300), {5.0, -3.0}, kPrintPortrait),
+              QRect(59, 40, 2400, 3000));
 }
 
 TEST_F(PrintCommandTest, BorderlessPageGoesOnBorderlessPaperEdgeToEdgeWhereTheQueueHasIt) {
@@ -427,6 +435,7 @@ TEST_F(PrintCommandTest, BorderlessPageGoesOnBorderlessPaperEdgeToEdgeWhereTheQu
         ASSERT_EQ(printer.spooled.size(), 1u);
         EXPECT_EQ(printer.spooled[0].borderless, c.offered);
         EXPECT_EQ(printer.spooled[0].placement, c.placement);
+        EXPECT_FALSE(printer.borderlessWanted) << "the borderless job leaves the plain paper asked for";
     }
     // The page after asks for the paper itself again.
     printer.borderlessPage = printerPage(1200, 1800, 300, 300);
@@ -483,6 +492,22 @@ TEST_F(AlignmentOffsetsTest, KeptPerQueueAndAddedToEveryPlacementOnIt) {
     PageRequest trying;  // the alignment dialog prints with the offsets it shows
     trying.alignment = AlignmentOffsets{0.0, 2.0};
     EXPECT_EQ(placementOn("Photo", trying), QRect(0, 24, 160, 200));
+
+    // A landscape page on the same queue moves along the same paper edges.
+    printer.name = QStringLiteral("Photo");
+    printer.spooled.clear();
+    ASSERT_TRUE(PrintBitmap(printer, &page, OneToOne, "t", kPrintLandscape, 0, 0, paper(8.5, 11), {}));
+    EXPECT_EQ(printer.spooled[0].placement, QRect(12, 30, 160, 200));
+    // The alignment page prints upright, so what is read on it is in the paper's frame,
+    // whichever way the template's pages print.
+    AppSettings wide;
+    wide.AutoOrientation = 0;
+    wide.ManPortraitRadio = 0;  // the pages print landscape
+    wide.PageResolution = 20;
+    printer.spooled.clear();
+    ASSERT_EQ(PrintAlignmentPage(wide, printer, {1.0, 0.0}), PrintResult::Printed);
+    ASSERT_EQ(printer.spooled.size(), 1u);
+    EXPECT_EQ(printer.spooled[0].orientation, kPrintPortrait);
 
     // The store is only text: what it holds stays within what a printer can be off.
     store().writeString("PrinterAlignment", "Office.AlignmentXmm", "1e9");

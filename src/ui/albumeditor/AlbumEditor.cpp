@@ -33,6 +33,7 @@
 #include "core/CommandIds.h"
 #include "core/WaitCursor.h"
 #include "document/PrintDocument.h"
+#include "ui/AccessibleLabels.h"
 
 using namespace album_editor;
 
@@ -276,6 +277,7 @@ void AlbumEditor::buildToolBar() {
             button->setAccessibleName(a->text());
         }
     }
+    nameToolBarOverflow(toolBar_);
 }
 
 void AlbumEditor::buildMenu() {
@@ -403,7 +405,9 @@ QWidget* AlbumEditor::buildLayoutGroup() {
     description_->setToolTip(tr("A description of the album, saved with it"));
     description_->setTabChangesFocus(true);
     description_->viewport()->installEventFilter(this);
-    descriptionLabel->setBuddy(description_);
+    // The label names the paste button beside it, as it reads; the box under both
+    // keeps a name of its own.
+    descriptionLabel->setBuddy(pasteButton_);
     connect(description_, &QPlainTextEdit::textChanged, this, [this] {
         if (refreshing_) return;
         model_->setDescription(description_->toPlainText());
@@ -649,7 +653,6 @@ void AlbumEditor::refreshTitle() {
     if (pagesTitleShown_ && !model_->pages().hasCachedPreview()) return;
     pagesTitleShown_ = false;
     setWindowTitle(model_->windowTitle());
-    setAccessibleName(windowTitle());
 }
 
 void AlbumEditor::updateStates() {
@@ -657,8 +660,11 @@ void AlbumEditor::updateStates() {
     actions_[New]->setEnabled(filled);
     actions_[Save]->setEnabled(filled);
     actions_[Delete]->setEnabled(filled && !contents_->selectedItems().isEmpty());
-    for (QWidget* w : std::initializer_list<QWidget*>{contents_, selectAll_, clearSelection_, layoutGroup_,
-                                                      setThumbnail_, nextPage_})
+    // The description can be written before the first photo is added; only pasting
+    // waits for the album, as the page controls do.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{contents_, selectAll_, clearSelection_, layoutChoice_, twoPage_,
+                                         addCaption_, pasteButton_, setThumbnail_, nextPage_})
         w->setEnabled(filled);
     prevPage_->setEnabled(filled && model_->canGoBack());
     // The page area says which files its page shows, for those who cannot see it.

@@ -271,8 +271,13 @@ int AlbumEditorModel::deleteRows(const QList<int>& rows) {
 }
 
 void AlbumEditorModel::clickRow(int row, bool ctrl) {
+    // A Ctrl+click picks where the next page starts; the page shown stays until then.
+    if (ctrl) {
+        pages_.movePageStart(row);
+        return;
+    }
     if (!pages_.setPageStart(row)) return;
-    if (!ctrl) render(AlbumPageModel::Drawing::PageChange);
+    render(AlbumPageModel::Drawing::PageChange);
 }
 
 int AlbumEditorModel::nextPage(int selectedRow) {

@@ -206,6 +206,9 @@ void CPMFileOpen::showPreviewOf(const QString& path) {
             information_->setText(albumInformationLine(preview.imageCount));
             // An album saved before it had a thumbnail simply shows none.
             picture_ = fittedPicture(preview.thumbnail, previewArea_->size());
+        } else {
+            // Nothing of the file chosen before may stand beside this one.
+            information_->clear();
         }
     } else {
         const PhotoPreview preview = loadPhotoPreview(path, previewArea_->size());

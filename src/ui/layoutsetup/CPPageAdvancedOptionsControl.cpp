@@ -111,7 +111,8 @@ CPPageAdvancedOptionsControl::CPPageAdvancedOptionsControl(CPhotoLayoutSetupDlg&
     logoFile_->setAccessibleName(tr("Logo file"));
     logoFile_->installEventFilter(this);
     browse_ = new QPushButton(QStringLiteral("..."), logo);
-    browse_->setAccessibleName(tr("Select Logo BMP File"));
+    // The button shows only "...": the name says what it does and keeps what it shows.
+    browse_->setAccessibleName(tr("Select Logo BMP File..."));
     browse_->setToolTip(tr("Choose the logo picture"));
     browse_->setAutoDefault(false);
     connect(browse_, &QPushButton::clicked, this, &CPPageAdvancedOptionsControl::browseLogo);

@@ -26,6 +26,9 @@ public:
     void showPhoto(const QString& path);
     // Goes to the list's n-th photo (clamped to the list) and draws the page from it.
     void goToImage(int number);
+    // "Use Single Image" on either page: the current photo is selected, the switch
+    // set, and the page drawn from the go-to number.
+    void singleImageToggled(bool on);
 
     QListWidget* list() const { return list_; }
     QSpinBox* goToNumber() const { return goTo_; }
@@ -42,7 +45,6 @@ private:
     void readSwitches();
     void selectionChanged();
     void gridModeChosen();
-    void singleImageToggled(bool on);
     void runListCommand(int commandId);
     void updateInformation();
 

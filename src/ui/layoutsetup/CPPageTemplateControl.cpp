@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
 #include "layout/TemplateCatalogue.h"
+#include "ui/layoutsetup/CPPageImageListControl.h"
 #include "ui/layoutsetup/CPhotoLayoutSetupDlg.h"
 #include "ui/layoutsetup/LayoutSetupModel.h"
 
@@ -141,9 +143,8 @@ CPPageTemplateControl::CPPageTemplateControl(CPhotoLayoutSetupDlg& sheet) : shee
     }
     drawRow->addWidget(singleImage_);
     connect(singleImage_, &QCheckBox::clicked, this, [this](bool on) {
-        // As on the image list page: the list goes to the photo chosen there.
-        sheet_.settings().UseSingleImage = on ? 1 : 0;
-        sheet_.applyTemplateAndRedraw();
+        // The same step as the image list page's, so both pages start the page alike.
+        sheet_.imageListPage()->singleImageToggled(on);
     });
 
     auto* colours = new QGroupBox(tr("Colours"), this);
@@ -292,13 +293,18 @@ void CPPageTemplateControl::chooseTemplate(const QString& name) {
     showTemplateName();
     refreshHalfPageState();
     setPageSizesText();
-    doc.dropPage();
+    // Asked while the page on display still stands: the notice's own event loop would
+    // draw a dropped page from the list's next photo, and the redraw would start there.
     if (choice.borderless && sheet_.context().checkBorderless) sheet_.context().checkBorderless();
+    doc.dropPage();
     sheet_.reDraw();
 }
 
 bool CPPageTemplateControl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == border_ && event->type() == QEvent::FocusOut) borderEdited();
+    // Another window taking the focus is no end of editing: the field gets it back.
+    if (watched == border_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+        borderEdited();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -18,6 +18,7 @@
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
 #include "output/PrinterBackend.h"
+#include "ui/BusyGate.h"
 #include "ui/PagePreview.h"
 #include "ui/layoutsetup/CPPageAdvancedOptionsControl.h"
 #include "ui/layoutsetup/CPPageImageListControl.h"
@@ -40,8 +41,9 @@ bool CPhotoLayoutSetupDlg::isOpen() {
 CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, int page,
                                            const QString& selectedPhoto, QWidget* parent)
     : QDialog(parent), context_(context), selectedPhoto_(selectedPhoto) {
+    // No accessible name of its own: assistive tools then read the title, which
+    // follows the page drawn and the printer.
     setWindowTitle(tr("Custom Photo Layout Setup"));
-    setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
 
@@ -96,19 +98,28 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     column->addLayout(row);
 
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // Each button's command passes the document's gate: a print spooling or a folder
+    // scan started from here lets clicks through, and they must not act underneath it.
+    new BusyGate(document(), this);
     connect(setup, &QPushButton::clicked, this, [this] {
-        if (context_.runCommand) context_.runCommand(cmd::PrinterSetup);
-        updateCaption();
+        document().runCommand([this] {
+            if (context_.runCommand) context_.runCommand(cmd::PrinterSetup);
+            updateCaption();
+        });
     });
-    connect(print, &QPushButton::clicked, this, [this] { PrintDocumentPage(document(), context_.services); });
+    connect(print, &QPushButton::clicked, this, [this] { PrintPageCommand(document(), context_.services); });
     connect(prev, &QPushButton::clicked, this, [this] {
-        ImageListCommands(document(), context_.services).previousPage();
-        document().ensurePage();
+        document().runCommand([this] {
+            ImageListCommands(document(), context_.services).previousPage();
+            document().ensurePage();
+        });
     });
-    connect(redraw, &QPushButton::clicked, this, &CPhotoLayoutSetupDlg::reDraw);
+    connect(redraw, &QPushButton::clicked, this, [this] { document().runCommand([this] { reDraw(); }); });
     connect(next, &QPushButton::clicked, this, [this] {
-        ImageListCommands(document(), context_.services).nextPage();
-        document().ensurePage();
+        document().runCommand([this] {
+            ImageListCommands(document(), context_.services).nextPage();
+            document().ensurePage();
+        });
     });
     connect(help, &QPushButton::clicked, this, &CPhotoLayoutSetupDlg::openHelp);
 

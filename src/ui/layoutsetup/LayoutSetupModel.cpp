@@ -68,7 +68,12 @@ std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
 
 QString pathFromSlotColumn(const QString& text) {
     const QString mark = QStringLiteral(" [+] ");
-    const int at = text.indexOf(mark);
+    // The file name holds no '/' and the folder starts with one, so the mark that
+    // joins them is the last one before the first '/': either side may hold the mark.
+    const int slash = text.indexOf(QLatin1Char('/'));
+    const int at = slash < 0              ? text.lastIndexOf(mark)
+                   : slash >= mark.size() ? text.lastIndexOf(mark, slash - int(mark.size()))
+                                          : -1;
     if (at < 0) return text;
     return text.mid(at + mark.size()) + text.left(at);
 }

@@ -27,6 +27,7 @@
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
 #include "output/PrinterBackend.h"
+#include "ui/BusyGate.h"
 #include "ui/PagePreview.h"
 #include "ui/PictureButton.h"
 
@@ -129,8 +130,8 @@ QString plainLabel(QString text) {
 CSlotStatsDlg::CSlotStatsDlg(PrintDocument& document, const Services& services, const QString& helpDir,
                              QWidget* parent)
     : QDialog(parent), document_(document), services_(services), helpDir_(helpDir) {
+    new BusyGate(document_, this);
     setWindowTitle(tr("Detailed Layout Statistics"));
-    setAccessibleName(windowTitle());
     setModal(true);
     setSizeGripEnabled(true);
     buildControls();
@@ -204,7 +205,8 @@ void CSlotStatsDlg::buildControls() {
     toggle_ = toolButton(histogramGroup, histogramIcon(), tr("Toggle Histogram"),
                          tr("Switch the photo's histogram on or off"));
     histogramBox_ = new QCheckBox(histogramCaption(true), histogramGroup);
-    histogramBox_->setAccessibleName(tr("Histogram"));
+    // Named with the word it shows ("On", "Off"), which voice control goes by.
+    histogramBox_->setAccessibleName(tr("Histogram %1").arg(histogramBox_->text()));
     histogramBox_->setToolTip(tr("Show the photo's histogram above it"));
     logFormat_ = new QRadioButton(tr("&Log Format"), histogramGroup);
     logFormat_->setToolTip(tr("Counts on a logarithmic scale, so small counts stay visible"));
@@ -449,6 +451,7 @@ void CSlotStatsDlg::updateEnabling() {
     switches_.enforceChannels();
     histogramBox_->setChecked(switches_.on);
     histogramBox_->setText(histogramCaption(switches_.on));
+    histogramBox_->setAccessibleName(tr("Histogram %1").arg(histogramBox_->text()));
     logFormat_->setChecked(switches_.log);
     linearFormat_->setChecked(!switches_.log);
     for (int c = 0; c < kChannels; ++c) {
@@ -529,10 +532,7 @@ void CSlotStatsDlg::drawPreviousPage() {
 }
 
 void CSlotStatsDlg::stepPage(bool forward) {
-    if (document_.busy()) {
-        if (services_.status) services_.status->setPaneText(0, document_.busyRefusalText());
-        return;
-    }
+    if (document_.refusedWhileBusy()) return;
     // The old page's photo goes before the new page is drawn, so it is never shown
     // against the new page's figures.
     releasePhoto();

@@ -13,6 +13,7 @@
 #include "core/CommandIds.h"
 #include "document/PrintDocument.h"
 #include "layout/PageSetup.h"
+#include "layout/TemplateCatalogue.h"
 #include "output/PrinterBackend.h"
 #include "ui/PagePreview.h"
 #include "ui/wizard/KioskWizard.h"
@@ -186,8 +187,11 @@ void CPPWzdFinish::refresh() {
 
 void CPPWzdFinish::refreshPrinterState() {
     PrinterBackend* printer = sheet_.context().services.printer;
-    const PrinterPage page = printer ? printer->readPrinterPage() : PrinterPage{};
-    judgement_ = wizard::judgePrinter(page, PaperSizes::fromSettings(sheet_.document().settings()));
+    // Judged on the paper this template prints on, not on whatever the last print used.
+    const AppSettings& s = sheet_.document().settings();
+    const PrinterPage page =
+        printer ? ReadPrinterPageFor(*printer, isBorderlessTemplate(s.FullPageTemplateSel)) : PrinterPage{};
+    judgement_ = wizard::judgePrinter(page, PaperSizes::fromSettings(s));
     message_->setPlainText(judgement_.message);
     for (const StatusIcon& s : icons_) s.label->setVisible(s.icon == judgement_.icon);
     printer_->setText(wizard::printerLine(printer ? currentPrinterName(*printer) : tr("Default Printer")));

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -114,6 +115,13 @@ CPPWzdSelTemplate::CPPWzdSelTemplate(KioskWizard& sheet) : QWidget(&sheet), shee
     if (auto* heading = findChild<QLabel*>(QStringLiteral("wizardHeading"))) heading->setText(caption_);
     selectCurrentTemplate();
     connect(list_, &QListWidget::itemSelectionChanged, this, &CPPWzdSelTemplate::selectionChanged);
+    // A click on the entry already chosen changes no selection, yet applies it: a
+    // half-page layout marks the last entry without that template being the current one.
+    list_->viewport()->installEventFilter(this);
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int number = list_->row(item) + 1;
+        if (number == selectedAtPress_) chooseEntry(number);
+    });
     connect(&sheet_.document(), &PrintDocument::pageRendered, this, &CPPWzdSelTemplate::refresh);
     refresh();
 }
@@ -125,9 +133,11 @@ QWidget* CPPWzdSelTemplate::firstControl() const {
 void CPPWzdSelTemplate::fillList() {
     const QPalette pal = palette();
     for (const wizard::WizardTemplate& t : wizard::wizardTemplates()) {
+        // Named by what the entry shows, so voice control finds it by its label; the
+        // catalogue's name of the template is its description.
         auto* item = new QListWidgetItem(QCoreApplication::translate("Wizard", t.label), list_);
         const QString name = QString::fromLatin1(t.templateName);
-        item->setData(Qt::AccessibleTextRole, name);
+        item->setData(Qt::AccessibleDescriptionRole, name);
         item->setToolTip(name);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         const QImage picture = wizardPicture(t.picture);
@@ -155,6 +165,12 @@ void CPPWzdSelTemplate::showSelected() {
 void CPPWzdSelTemplate::selectCurrentTemplate() {
     selected_ = wizard::entryForTemplateName(sheet_.document().settings().FullPageTemplateSel);
     showSelected();
+}
+
+bool CPPWzdSelTemplate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
+        selectedAtPress_ = selected_;
+    return QWidget::eventFilter(watched, event);
 }
 
 void CPPWzdSelTemplate::selectionChanged() {

@@ -45,6 +45,9 @@ public:
     QPushButton* layoutsButton() const { return layouts_; }
     QPushButton* imageListButton() const { return review_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fillList();
     void showSelected();
@@ -62,4 +65,5 @@ private:
     QString caption_;
     int selected_ = 1;
     bool selecting_ = false;  // the list is being set from the settings, not by the person
+    int selectedAtPress_ = 0;  // the entry chosen when the mouse went down in the list
 };

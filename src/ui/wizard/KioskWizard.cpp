@@ -15,6 +15,7 @@
 #include "core/AppServices.h"
 #include "document/PrintDocument.h"
 #include "image/PhotoImage.h"
+#include "ui/BusyGate.h"
 #include "ui/wizard/CPPWzdFinish.h"
 #include "ui/wizard/CPPWzdSelTemplate.h"
 #include "ui/wizard/CPPWzdStart.h"
@@ -74,6 +75,8 @@ KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent
     : QDialog(parent), context_(context) {
     setModal(true);
     setSizeGripEnabled(true);
+    // A print or folder scan run from a page lets input through; the pages wait for it.
+    new BusyGate(document(), this);
 
     stack_ = new QStackedWidget(this);
     start_ = new CPPWzdStart(*this);
@@ -119,6 +122,11 @@ KioskWizard::KioskWizard(const WizardContext& context, int page, QWidget* parent
     column->addWidget(line);
     column->addLayout(row);
 
+    // Enter goes to Next alone: a page's button that had the focus would otherwise
+    // take it (Print Page on the last page prints).
+    for (QPushButton* b : stack_->findChildren<QPushButton*>()) b->setAutoDefault(false);
+    for (QPushButton* b : {help_, back_, cancel_}) b->setAutoDefault(false);
+
     connect(&document(), &PrintDocument::listChanged, this, &KioskWizard::refreshButtons);
 
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -136,7 +144,6 @@ void KioskWizard::setCurrentPage(int page) {
     page = qBound(0, page, wizard::kPageCount - 1);
     stack_->setCurrentIndex(page);
     setWindowTitle(page == wizard::TemplatePage ? template_->caption() : wizard::pageTitle(page));
-    setAccessibleName(windowTitle());
     QWidget* first = nullptr;
     switch (page) {
         case wizard::StartPage:
@@ -176,9 +183,7 @@ void KioskWizard::runCommand(int commandId) {
 }
 
 bool KioskWizard::refusedWhileBusy() {
-    if (!document().busy()) return false;
-    if (context_.services.status) context_.services.status->setPaneText(0, document().busyRefusalText());
-    return true;
+    return document().refusedWhileBusy();
 }
 
 void KioskWizard::openHelp() {
