@@ -73,6 +73,15 @@ public:
     // the command line never writes them.
     void writeEndSettings();
 
+    // The framings made by hand, by place in the list. Changing one drops the page.
+    const FramingSet& framings() const { return framings_; }
+    // Frames the photo at place (1-based); false when there is no such place.
+    bool setFraming(int place, const Framing& framing);
+    // Back to the automatic fit; false when the photo was not framed.
+    bool resetFraming(int place);
+    // Every framing at once (a project being opened); drops the page.
+    void setFramings(const FramingSet& framings);
+
     // The view's 100 % zoom mode: set by the slot statistics, left by page commands
     // and clicks in the view.
     bool zoomMode() const { return zoomMode_; }
@@ -107,6 +116,7 @@ Q_SIGNALS:
     void settingsChanged();
     void busyChanged(bool busy);
     void zoomModeChanged(bool on);
+    void framingChanged(int place);
 
 private:
     SettingsStore& store_;
@@ -115,6 +125,7 @@ private:
     ImageList list_;
     KeptPage page_;
     PageReport report_;
+    FramingSet framings_;
     Services services_;
     std::unique_ptr<IndexSheets> indexSheets_;
     std::unique_ptr<RenderPass> pass_;

@@ -173,10 +173,11 @@ QString cropStatusText(int loaded, int slotCount, const QString& fileName, const
                              plan.right, plan.top, plan.bottom);
 }
 
-QString transformationSummary(bool rotated, bool cropped, double deficit) {
+QString transformationSummary(bool rotated, bool cropped, double deficit, bool framed) {
     QString text;
     if (rotated) text = QStringLiteral("[rotated]");
     if (cropped) text += QStringLiteral("[cropped]");
+    if (framed) text += QStringLiteral("[framed]");
     if (deficit > 0)
         text += QString::asprintf("[stretched by %.1f%%]", deficit);
     else

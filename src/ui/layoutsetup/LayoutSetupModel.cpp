@@ -52,7 +52,7 @@ std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
         row.columns[3] = r.sizeText;
         row.columns[4] = r.failed
                              ? QStringLiteral("Image error!")
-                             : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
+                             : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit, r.framed != 0);
         rows.push_back(row);
     }
     return rows;

@@ -36,7 +36,7 @@ QString statisticsText(const AppSettings& s, const PageReport& report, int slot)
     const SlotRecord* found = report.slots.at(slot);
     const SlotRecord& r = found ? *found : none;
     const QString transformations =
-        transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
+        transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit, r.framed != 0);
     return QString::asprintf(
         "Printer Paper (%.01f x %.01f in) -> %s\nImage Template Slot# (%d of %d): \nFile: %s\n"
         "Image Resolution: %s Layout Cell [%d x %d]\nTransformations: %s",
