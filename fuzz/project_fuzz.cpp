@@ -17,14 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!error.startsWith(QLatin1String("line "))) __builtin_trap();
         return 0;
     }
-    if (project.photos.isEmpty() || project.place < 1 || project.place > project.photos.size()) __builtin_trap();
+    if (project.photos.isEmpty() || project.place < 1 || project.place > project.photos.size())
+        __builtin_trap();
     for (const auto& [place, entry] : project.framings.entries())
         if (place < 1 || place > project.photos.size() || !isValidFraming(entry.framing)) __builtin_trap();
-    if (!(project.settings.CanvasWidth >= 0) || !std::isfinite(project.settings.MaxTemplateWidthIn)) __builtin_trap();
+    if (!(project.settings.CanvasWidth >= 0) || !std::isfinite(project.settings.MaxTemplateWidthIn))
+        __builtin_trap();
 
     PrintProject again;
-    if (!parseProjectText(writeProjectText(project, file), file, AppSettings{}, again, error)) __builtin_trap();
-    if (again.photos != project.photos || !(again.framings == project.framings) || again.place != project.place)
+    if (!parseProjectText(writeProjectText(project, file), file, AppSettings{}, again, error))
+        __builtin_trap();
+    if (again.photos != project.photos || !(again.framings == project.framings) ||
+        again.place != project.place)
         __builtin_trap();
     return 0;
 }

@@ -46,6 +46,7 @@ void CSnapvaleApp::start() {
     // Message boxes of the window belong to the window; the injected notifier (tests) stays.
     if (!ownNotifier_) o.notifier = options_.notifier;
     o.startFolder = options_.startFolder;
+    o.startProject = options_.startProject;
     window_ = std::make_unique<CSnapvaleDlg>(o);
     window_->show();
     window_->showAboutWindow();

@@ -27,7 +27,8 @@
 namespace {
 
 const char* const kUsage =
-    "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--frame N=PANX,PANY[,ZOOM[,TURNS]]]... "
+    "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--frame "
+    "N=PANX,PANY[,ZOOM[,TURNS]]]... "
     "[--save-project FILE.svp] [--save-settings] [--verbose] (SOURCE... | --project FILE.svp) --out PATTERN";
 
 int usageError(const QString& text) {
@@ -81,7 +82,8 @@ QString pagePath(const QString& pattern, int page) {
 
 // Every "--frame VALUE" of the arguments, in order.
 bool takeFrames(QStringList& args, std::vector<std::pair<int, Framing>>& frames, QString& error) {
-    for (int i = args.indexOf(QStringLiteral("--frame")); i >= 0; i = args.indexOf(QStringLiteral("--frame"))) {
+    for (int i = args.indexOf(QStringLiteral("--frame")); i >= 0;
+         i = args.indexOf(QStringLiteral("--frame"))) {
         if (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"))) {
             error = QStringLiteral("--frame needs a value");
             return false;
@@ -132,7 +134,8 @@ int runRender(CliContext& ctx) {
     if (hasProject && !args.isEmpty())
         return usageError(QStringLiteral("--project and a SOURCE exclude each other"));
     if (hasProject && (hasTemplate || hasTop || hasBottom))
-        return usageError(QStringLiteral("--project brings its own template: leave out --template/--top/--bottom"));
+        return usageError(
+            QStringLiteral("--project brings its own template: leave out --template/--top/--bottom"));
     if (!hasProject && args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
     if (!hasOut || out.isEmpty()) return usageError(QStringLiteral("--out PATTERN is required"));
     if (hasTemplate && (hasTop || hasBottom))
@@ -173,7 +176,8 @@ int runRender(CliContext& ctx) {
         PrintProject project;
         if (!loadProjectFile(projectIn, settings, project, error)) return failure(error);
         missing = applyProject(document, project);
-        for (const QString& m : missing) cliError(QStringLiteral("snapvale-cli render: photo not found: %1").arg(m));
+        for (const QString& m : missing)
+            cliError(QStringLiteral("snapvale-cli render: photo not found: %1").arg(m));
         if (document.listEmpty()) return failure(QStringLiteral("none of the project's photos was found"));
     }
     if (hasTemplate) {
@@ -200,7 +204,8 @@ int runRender(CliContext& ctx) {
     const ImageList& list = document.imageList();
     for (const auto& [place, framing] : frames)
         if (!document.setFraming(place, framing))
-            return usageError(QStringLiteral("--frame %1: the list has %2 photos").arg(place).arg(list.count()));
+            return usageError(
+                QStringLiteral("--frame %1: the list has %2 photos").arg(place).arg(list.count()));
 
     const int perPage = plan.fullPage ? plan.slotCount
                                       : halfPageStyleSlotCount(settings.TopPageStyle) +

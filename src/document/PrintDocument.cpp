@@ -83,23 +83,23 @@ void PrintDocument::writeEndSettings() {
 bool PrintDocument::setFraming(int place, const Framing& framing) {
     if (place < 1 || place > list_.count()) return false;
     framings_.set(place, list_.entries()[std::size_t(place - 1)], framing);
-    dropPage();
     Q_EMIT framingChanged(place);
+    dropPage();
     return true;
 }
 
 bool PrintDocument::resetFraming(int place) {
     if (!framings_.reset(place)) return false;
-    dropPage();
     Q_EMIT framingChanged(place);
+    dropPage();
     return true;
 }
 
 void PrintDocument::setFramings(const FramingSet& framings) {
     framings_ = framings;
     framings_.followList(list_);
-    dropPage();
     Q_EMIT framingChanged(0);
+    dropPage();
 }
 
 void PrintDocument::setZoomMode(bool on) {

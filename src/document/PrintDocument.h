@@ -116,6 +116,7 @@ Q_SIGNALS:
     void settingsChanged();
     void busyChanged(bool busy);
     void zoomModeChanged(bool on);
+    // Before the page is dropped for it, so a view may keep showing the old page meanwhile.
     void framingChanged(int place);
 
 private:

@@ -21,26 +21,26 @@ struct Field {
     enum Kind { Int, Colour, Inches, Text };
     const char* name;
     Kind kind;
-    int AppSettings::* number = nullptr;
-    double AppSettings::* inches = nullptr;
-    QString AppSettings::* text = nullptr;
+    int AppSettings::*number = nullptr;
+    double AppSettings::*inches = nullptr;
+    QString AppSettings::*text = nullptr;
     double min = 0;
     double max = 0;
 };
 
-constexpr Field intField(const char* name, int AppSettings::* m, int lo, int hi) {
+constexpr Field intField(const char* name, int AppSettings::*m, int lo, int hi) {
     return Field{name, Field::Int, m, nullptr, nullptr, double(lo), double(hi)};
 }
-constexpr Field flag(const char* name, int AppSettings::* m) {
+constexpr Field flag(const char* name, int AppSettings::*m) {
     return intField(name, m, 0, 1);
 }
-constexpr Field colour(const char* name, int AppSettings::* m) {
+constexpr Field colour(const char* name, int AppSettings::*m) {
     return Field{name, Field::Colour, m, nullptr, nullptr, 0, double(0xffffff)};
 }
-constexpr Field inches(const char* name, double AppSettings::* m, double lo, double hi) {
+constexpr Field inches(const char* name, double AppSettings::*m, double lo, double hi) {
     return Field{name, Field::Inches, nullptr, m, nullptr, lo, hi};
 }
-constexpr Field text(const char* name, QString AppSettings::* m) {
+constexpr Field text(const char* name, QString AppSettings::*m) {
     return Field{name, Field::Text, nullptr, nullptr, m, 0, 0};
 }
 
@@ -203,16 +203,22 @@ QByteArray writeProjectText(const PrintProject& p, const QString& projectFile) {
         QString value;
         switch (f.kind) {
             case Field::Int:
-            case Field::Colour: value = QString::number(p.settings.*f.number); break;
-            case Field::Inches: value = number(p.settings.*f.inches); break;
-            case Field::Text: value = escaped(p.settings.*f.text); break;
+            case Field::Colour:
+                value = QString::number(p.settings.*f.number);
+                break;
+            case Field::Inches:
+                value = number(p.settings.*f.inches);
+                break;
+            case Field::Text:
+                value = escaped(p.settings.*f.text);
+                break;
         }
         out += QLatin1String(f.name) + QLatin1Char('=') + value + QLatin1Char('\n');
     }
     for (const QString& photo : p.photos) {
         const QString rel = dir.relativeFilePath(photo);
-        const bool below = !rel.startsWith(QLatin1String("../")) && rel != QLatin1String("..") &&
-                           !QDir::isAbsolutePath(rel);
+        const bool below =
+            !rel.startsWith(QLatin1String("../")) && rel != QLatin1String("..") && !QDir::isAbsolutePath(rel);
         out += QStringLiteral("photo=") + escaped(below ? rel : QDir::cleanPath(photo)) + QLatin1Char('\n');
     }
     for (const auto& [place, entry] : p.framings.entries()) {
@@ -306,24 +312,27 @@ bool parseProjectText(const QByteArray& bytes, const QString& projectFile, const
                 case Field::Colour: {
                     int v = 0;
                     if (!parseInteger(value, f->min, f->max, v))
-                        return fail(lineNo, QStringLiteral("%1 must be %2: \"%3\"")
-                                                .arg(key, rangeText(*f), value.left(80)));
+                        return fail(
+                            lineNo,
+                            QStringLiteral("%1 must be %2: \"%3\"").arg(key, rangeText(*f), value.left(80)));
                     p.settings.*f->number = v;
                     break;
                 }
                 case Field::Inches: {
                     double v = 0;
                     if (!parseDecimal(value, f->min, f->max, v))
-                        return fail(lineNo, QStringLiteral("%1 must be %2: \"%3\"")
-                                                .arg(key, rangeText(*f), value.left(80)));
+                        return fail(
+                            lineNo,
+                            QStringLiteral("%1 must be %2: \"%3\"").arg(key, rangeText(*f), value.left(80)));
                     p.settings.*f->inches = v;
                     break;
                 }
                 case Field::Text: {
                     QString v;
-                    if (!unescaped(value, v)) return fail(lineNo, QStringLiteral("%1 is badly escaped").arg(key));
-                    if (key == QLatin1String("FullPageTemplateSel") && v != QLatin1String(kHalfPageSelection) &&
-                        !findFullPageTemplate(v))
+                    if (!unescaped(value, v))
+                        return fail(lineNo, QStringLiteral("%1 is badly escaped").arg(key));
+                    if (key == QLatin1String("FullPageTemplateSel") &&
+                        v != QLatin1String(kHalfPageSelection) && !findFullPageTemplate(v))
                         return fail(lineNo, QStringLiteral("no template is called \"%1\"").arg(v.left(120)));
                     p.settings.*f->text = v;
                     break;
@@ -334,12 +343,14 @@ bool parseProjectText(const QByteArray& bytes, const QString& projectFile, const
         }
     }
     if (!ended)
-        return fail(lineNo, QStringLiteral("the project ends before its last line (\"end\"): it is incomplete"));
+        return fail(lineNo,
+                    QStringLiteral("the project ends before its last line (\"end\"): it is incomplete"));
     if (p.photos.isEmpty()) return fail(lineNo, QStringLiteral("the project holds no photos"));
     for (const PendingFrame& f : frames) {
         if (f.place > p.photos.size())
-            return fail(f.line,
-                        QStringLiteral("the framing is for photo %1, but there are %2").arg(f.place).arg(p.photos.size()));
+            return fail(f.line, QStringLiteral("the framing is for photo %1, but there are %2")
+                                    .arg(f.place)
+                                    .arg(p.photos.size()));
         p.framings.set(f.place, p.photos[f.place - 1], f.framing);
     }
     if (p.place > p.photos.size())
@@ -413,12 +424,19 @@ QStringList applyProject(PrintDocument& document, const PrintProject& project) {
     for (const Field& f : kFields) {
         switch (f.kind) {
             case Field::Int:
-            case Field::Colour: s.*f.number = project.settings.*f.number; break;
-            case Field::Inches: s.*f.inches = project.settings.*f.inches; break;
-            case Field::Text: s.*f.text = project.settings.*f.text; break;
+            case Field::Colour:
+                s.*f.number = project.settings.*f.number;
+                break;
+            case Field::Inches:
+                s.*f.inches = project.settings.*f.inches;
+                break;
+            case Field::Text:
+                s.*f.text = project.settings.*f.text;
+                break;
         }
     }
-    setPageSizes(s, nullptr, s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn, s.MaxTemplateHeightIn);
+    setPageSizes(s, nullptr, s.MaxPageWidthIn, s.MaxPageHeightIn, s.MaxTemplateWidthIn,
+                 s.MaxTemplateHeightIn);
     s.ImportedAlbum.clear();
 
     document.setImageList(present);

@@ -106,7 +106,8 @@ void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& sr
         fullWidth <= 0 || fullHeight <= 0)
         return;
     const QImage::Format tf = target.format();
-    if (tf != QImage::Format_RGB32 && tf != QImage::Format_ARGB32 &&
+    const bool packed = tf == QImage::Format_RGB888;  // the screen copy of a kept page
+    if (!packed && tf != QImage::Format_RGB32 && tf != QImage::Format_ARGB32 &&
         tf != QImage::Format_ARGB32_Premultiplied)
         return;
     turns &= 3;
@@ -122,8 +123,24 @@ void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& sr
     const int j0 = visible.y() - dest.y();
     std::vector<std::size_t> offsets(n);
     std::vector<const uchar*> rows;
-    const auto put = [&](QRgb* d, const uchar* p) {
-        *d = bpp == 3 ? qRgb(p[2], p[1], p[0]) : (*reinterpret_cast<const QRgb*>(p) | 0xff000000u);
+    const auto rgbOf = [&](const uchar* p) {
+        return bpp == 3 ? qRgb(p[2], p[1], p[0]) : (*reinterpret_cast<const QRgb*>(p) | 0xff000000u);
+    };
+    // One output row from a picker of the source pixel of each column.
+    const auto writeRow = [&](int j, auto&& source) {
+        uchar* line = target.scanLine(visible.y() + j);
+        if (packed) {
+            uchar* d = line + 3 * std::size_t(visible.x());
+            for (std::size_t i = 0; i < n; ++i, d += 3) {
+                const QRgb c = rgbOf(source(i));
+                d[0] = uchar(qRed(c));
+                d[1] = uchar(qGreen(c));
+                d[2] = uchar(qBlue(c));
+            }
+        } else {
+            QRgb* d = reinterpret_cast<QRgb*>(line) + visible.x();
+            for (std::size_t i = 0; i < n; ++i) d[i] = rgbOf(source(i));
+        }
     };
     if ((turns & 1) == 0) {
         // Columns of the output are columns of the photo.
@@ -134,8 +151,7 @@ void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& sr
         for (int j = 0; j < visible.height(); ++j) {
             const double y = turnedY(j0 + j);
             const uchar* s = src.row(src.owner, heldIndex(turns == 0 ? y : H - y, H, src.height));
-            QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(visible.y() + j)) + visible.x();
-            for (std::size_t i = 0; i < n; ++i) put(d + i, s + offsets[i]);
+            writeRow(j, [&](std::size_t i) { return s + offsets[i]; });
         }
         return;
     }
@@ -149,8 +165,7 @@ void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& sr
     for (int j = 0; j < visible.height(); ++j) {
         const double y = turnedY(j0 + j);
         const std::size_t at = std::size_t(bpp) * heldIndex(turns == 1 ? W - y : y, W, src.width);
-        QRgb* d = reinterpret_cast<QRgb*>(target.scanLine(visible.y() + j)) + visible.x();
-        for (std::size_t i = 0; i < n; ++i) put(d + i, rows[i] + at);
+        writeRow(j, [&](std::size_t i) { return rows[i] + at; });
     }
 }
 

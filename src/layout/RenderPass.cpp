@@ -184,8 +184,8 @@ SlotDrawing drawFramedInSlot(QPainter& painter, const CxImage& raster, int fullW
     d.photoWidth = fullWidth;
     d.photoHeight = fullHeight;
     d.framed = true;
-    const int turns =
-        framedTurns(shouldRotate(fullWidth, fullHeight, inner.width(), inner.height(), fit.disc), framing.turns);
+    const int turns = framedTurns(
+        shouldRotate(fullWidth, fullHeight, inner.width(), inner.height(), fit.disc), framing.turns);
     d.rotated = turns != 0;
     int tw = 0, th = 0;
     turnedSize(fullWidth, fullHeight, turns, tw, th);
@@ -362,7 +362,8 @@ void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
         for (const DecodeTarget& target : perFrame) {
             if (walk.currentPhoto.size() > 3) {
                 DecodeTarget t = target;
-                if (t.slotFit && framings_ && framings_->find(walk.indexOf(walk.currentPhoto), walk.currentPhoto))
+                if (t.slotFit && framings_ &&
+                    framings_->find(walk.indexOf(walk.currentPhoto), walk.currentPhoto))
                     t.reducedAllowed = false;
                 jobs.push_back({walk.currentPhoto, t});
             }
@@ -531,7 +532,8 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
         const SlotFitContext fit = SlotFitContext::forSlot(slot, s.UserWidth, s.UserHeight);
         const Framing* framing = handFraming(fileName);
         SuppliedPhoto supplied = supplyPhoto(
-            fileName, decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit, framing != nullptr));
+            fileName,
+            decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit, framing != nullptr));
         if (!supplied.photo) {
             setIndicator(kLampRed);
             redSeen_ = true;
@@ -550,15 +552,15 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                 record->listIndex = list_.indexOf(fileName);
                 record->slotWidth = inner.width();
                 record->slotHeight = inner.height();
+                record->rect = inner;
+                record->autoRotate = shouldRotate(pw, ph, inner.width(), inner.height(), fit.disc) ? 1 : 0;
             }
-            const SlotDrawing d =
-                DrawSuppliedPhotoInSlot(
-                    painter, supplied, inner, fit, s,
-                    [&](const CropPlan& crop) {
-                        if (status_)
-                            status_->setPaneText(0, cropStatusText(loaded_, slotCount_, fileName, crop));
-                    },
-                    framing);
+            const SlotDrawing d = DrawSuppliedPhotoInSlot(
+                painter, supplied, inner, fit, s,
+                [&](const CropPlan& crop) {
+                    if (status_) status_->setPaneText(0, cropStatusText(loaded_, slotCount_, fileName, crop));
+                },
+                framing);
             const bool low = isLowResolution(d.fittedWidth, d.fittedHeight, inner.width(), inner.height());
             if (record) {
                 record->rotated = d.rotated ? 1 : 0;

@@ -53,7 +53,9 @@ struct SlotRecord {
     int rotated = 0;
     int failed = 0;
     int lowResolution = 0;
-    int framed = 0;  // placed by the person's framing instead of the automatic crop
+    int framed = 0;      // placed by the person's framing instead of the automatic crop
+    QRect rect;          // the slot's inner rectangle on the page, where framing picks it up
+    int autoRotate = 0;  // the automatic turn, which a framing's turns add to
 };
 
 // Records 1 to 62; record 0 is never filled.

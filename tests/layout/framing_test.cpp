@@ -194,3 +194,18 @@ TEST(FramingSetTest, FramingsFollowTheirPhotoThroughTheList) {
     set.set(1, QStringLiteral("/p/b.jpg"), {3, 0, 9, 5});
     EXPECT_EQ(*set.find(1, QStringLiteral("/p/b.jpg")), (Framing{1, 0, 4, 1}));
 }
+
+TEST(FramingDrawing, PackedAndWordTargetsGetTheSamePixels) {
+    const QImage photo = numbered(5, 4);
+    for (int turns = 0; turns < 4; ++turns) {
+        QImage word(7, 6, QImage::Format_RGB32), packed(7, 6, QImage::Format_RGB888);
+        word.fill(Qt::white);
+        packed.fill(Qt::white);
+        int tw = 0, th = 0;
+        turnedSize(5, 4, turns, tw, th);
+        const FramedRegion r = framedRegion(tw, th, 5, 3, {0.5, -0.5, 1.5, 0});
+        drawFramedRegion(word, QRect(1, 2, 5, 3), FramingSource::fromImage(photo), 5, 4, turns, r);
+        drawFramedRegion(packed, QRect(1, 2, 5, 3), FramingSource::fromImage(photo), 5, 4, turns, r);
+        EXPECT_EQ(packed.convertToFormat(QImage::Format_RGB32), word) << "turns " << turns;
+    }
+}

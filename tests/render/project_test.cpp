@@ -75,14 +75,22 @@ TEST_F(ProjectTest, BadProjectsNameTheLineAndLeaveTheJobAlone) {
     const Case cases[] = {
         {"truncated", truncated, "ends before its last line"},
         {"empty", QByteArray(), "line 1: this is not a Snapvale print project"},
-        {"newer", QByteArray(good).replace("snapvale-project 1", "snapvale-project 9"), "line 1: the project was made by a newer"},
-        {"unknown template", QByteArray(good).replace("Three 4 x 6 Prints", "Seven Moons"), "line 2: no template is called \"Seven Moons\""},
-        {"zoom 1e9", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 0.25 -1 1e9 1"), "the zoom must be a number from 1 to 4"},
-        {"pan NaN", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 nan -1 2 1"), "the horizontal pan must be"},
-        {"turn 7", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 0 0 2 7"), "the quarter turns must be 0, 1, 2 or 3"},
-        {"frame past the list", QByteArray(good).replace("frame=2 ", "frame=9 "), "the framing is for photo 9, but there are 4"},
-        {"resolution", QByteArray(good).replace("PageResolution=40", "PageResolution=99999999999"), "PageResolution must be a whole number from 1 to 10000"},
-        {"border", QByteArray(good).replace("PhotoBorder=0.05", "PhotoBorder=inf"), "PhotoBorder must be inches"},
+        {"newer", QByteArray(good).replace("snapvale-project 1", "snapvale-project 9"),
+         "line 1: the project was made by a newer"},
+        {"unknown template", QByteArray(good).replace("Three 4 x 6 Prints", "Seven Moons"),
+         "line 2: no template is called \"Seven Moons\""},
+        {"zoom 1e9", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 0.25 -1 1e9 1"),
+         "the zoom must be a number from 1 to 4"},
+        {"pan NaN", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 nan -1 2 1"),
+         "the horizontal pan must be"},
+        {"turn 7", QByteArray(good).replace("frame=2 0.25 -1 2.5 1", "frame=2 0 0 2 7"),
+         "the quarter turns must be 0, 1, 2 or 3"},
+        {"frame past the list", QByteArray(good).replace("frame=2 ", "frame=9 "),
+         "the framing is for photo 9, but there are 4"},
+        {"resolution", QByteArray(good).replace("PageResolution=40", "PageResolution=99999999999"),
+         "PageResolution must be a whole number from 1 to 10000"},
+        {"border", QByteArray(good).replace("PhotoBorder=0.05", "PhotoBorder=inf"),
+         "PhotoBorder must be inches"},
         {"unknown key", QByteArray(good).replace("CropTop=", "CropTopp="), "unknown setting \"CropTopp\""},
         {"no photos", QByteArray("snapvale-project 1\nend\n"), "the project holds no photos"},
         {"bad escape", QByteArray("snapvale-project 1\nphoto=a\\q\nend\n"), "line 2: the photo's path"},
@@ -133,7 +141,8 @@ TEST_F(ProjectTest, TextsAndPathsWithLineBreaksSurviveTheRoundTrip) {
     p.photos << QStringLiteral("/elsewhere/odd\nname.jpg");
     PrintProject back;
     QString error;
-    ASSERT_TRUE(parseProjectText(writeProjectText(p, projectFile()), projectFile(), AppSettings{}, back, error))
+    ASSERT_TRUE(
+        parseProjectText(writeProjectText(p, projectFile()), projectFile(), AppSettings{}, back, error))
         << error.toStdString();
     EXPECT_EQ(back.settings.WatermarkText, p.settings.WatermarkText);
     EXPECT_EQ(back.photos, p.photos);
@@ -149,16 +158,11 @@ TEST(FrameArgument, ValuesAndTheirFaults) {
         const char* says;
     };
     const Case cases[] = {
-        {"3=0.5,-1", true, 3, {0.5, -1, 1, 0}, ""},
-        {"1=0,0,4,3", true, 1, {0, 0, 4, 3}, ""},
-        {"0=0,0", false, 0, {}, "the photo's place"},
-        {"x=0,0", false, 0, {}, "the photo's place"},
-        {"2=0", false, 0, {}, "N=PANX,PANY"},
-        {"2=0,0,1,1,1", false, 0, {}, "N=PANX,PANY"},
-        {"2=1.5,0", false, 0, {}, "horizontal pan"},
-        {"2=0,nan", false, 0, {}, "vertical pan"},
-        {"2=0,0,0.5", false, 0, {}, "zoom"},
-        {"2=0,0,1,4", false, 0, {}, "quarter turns"},
+        {"3=0.5,-1", true, 3, {0.5, -1, 1, 0}, ""},   {"1=0,0,4,3", true, 1, {0, 0, 4, 3}, ""},
+        {"0=0,0", false, 0, {}, "the photo's place"}, {"x=0,0", false, 0, {}, "the photo's place"},
+        {"2=0", false, 0, {}, "N=PANX,PANY"},         {"2=0,0,1,1,1", false, 0, {}, "N=PANX,PANY"},
+        {"2=1.5,0", false, 0, {}, "horizontal pan"},  {"2=0,nan", false, 0, {}, "vertical pan"},
+        {"2=0,0,0.5", false, 0, {}, "zoom"},          {"2=0,0,1,4", false, 0, {}, "quarter turns"},
         {"no-equals", false, 0, {}, "N=PANX,PANY"},
     };
     for (const Case& c : cases) {

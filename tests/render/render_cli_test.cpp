@@ -247,12 +247,15 @@ TEST_F(RenderCliTest, FramesAndProjectsFromScripts) {
     EXPECT_TRUE(text.contains("\nframe=3 1 1 1 0\n"));
 
     // The project alone draws the same page; without the framings it differs.
-    r = render({QStringLiteral("--project"), project, QStringLiteral("--out"), path(QStringLiteral("again.png"))});
+    r = render(
+        {QStringLiteral("--project"), project, QStringLiteral("--out"), path(QStringLiteral("again.png"))});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(readFileBytes(path(QStringLiteral("again.png"))), readFileBytes(path(QStringLiteral("framed.png"))));
+    EXPECT_EQ(readFileBytes(path(QStringLiteral("again.png"))),
+              readFileBytes(path(QStringLiteral("framed.png"))));
     r = render(layout + QStringList{photos(), QStringLiteral("--out"), path(QStringLiteral("plain.png"))});
     ASSERT_EQ(r.code, 0);
-    EXPECT_NE(readFileBytes(path(QStringLiteral("plain.png"))), readFileBytes(path(QStringLiteral("framed.png"))));
+    EXPECT_NE(readFileBytes(path(QStringLiteral("plain.png"))),
+              readFileBytes(path(QStringLiteral("framed.png"))));
 
     struct Bad {
         QStringList args;
@@ -260,8 +263,12 @@ TEST_F(RenderCliTest, FramesAndProjectsFromScripts) {
         const char* says;
     };
     const Bad bad[] = {
-        {{QStringLiteral("--frame"), QStringLiteral("1=0,0,1e9"), photos()}, 2, "the zoom must be a number from 1 to 4: \"1e9\""},
-        {{QStringLiteral("--frame"), QStringLiteral("9=0,0"), photos()}, 2, "--frame 9: the list has 3 photos"},
+        {{QStringLiteral("--frame"), QStringLiteral("1=0,0,1e9"), photos()},
+         2,
+         "the zoom must be a number from 1 to 4: \"1e9\""},
+        {{QStringLiteral("--frame"), QStringLiteral("9=0,0"), photos()},
+         2,
+         "--frame 9: the list has 3 photos"},
         {{QStringLiteral("--frame")}, 2, "--frame needs a value"},
         {{QStringLiteral("--project"), project, photos()}, 2, "--project and a SOURCE exclude each other"},
         {{QStringLiteral("--project"), path(QStringLiteral("none.svp"))}, 1, "cannot read"},
