@@ -277,9 +277,11 @@ SlotFrameHandle* SlotFramingOverlay::handle(int slot) const {
 }
 
 void SlotFramingOverlay::rebuild() {
-    // Handles that stay keep their focus and their kept photo.
+    // Handles that stay keep their focus and their kept photo. Without a page the next
+    // one is on its way: the handles wait for it as they are.
+    if (!document_.hasPage()) return;
     const PageReport& report = document_.report();
-    const int wanted = document_.hasPage() && !report.indexSheet && !document_.settings().PhotoGridOnly
+    const int wanted = !report.indexSheet && !document_.settings().PhotoGridOnly
                            ? std::min(report.loaded, SlotTable::kLastSlot)
                            : 0;
     while (int(handles_.size()) > wanted) {

@@ -16,6 +16,7 @@
 #include "app/ProjectCommands.h"
 #include "core/CommandIds.h"
 #include "layout/PageSetup.h"
+#include "ui/PagePreview.h"
 #include "ui/SlotFraming.h"
 
 namespace {
@@ -183,4 +184,37 @@ TEST_F(FramingGuiTest, ProjectSavedFromTheMenuReopensByDroppingIt) {
         << notifier.shown[0].text.toStdString();
     EXPECT_EQ(doc.imageList().count(), 3);
     EXPECT_TRUE(doc.framings().isFramedByHand(3, path("photos/03-photo.png")));
+}
+
+TEST_F(FramingGuiTest, TheSetupSheetsPreviewFramesTooAndKeepsItsFocus) {
+    PrintDocument doc(store());
+    chooseFullPageTemplate(doc.settings(), nullptr, QStringLiteral("Three 4 x 6 Prints"));
+    choosePageResolution(doc.settings(), nullptr, 40);
+    doc.setImageList({path("photos/01-photo.png"), path("photos/02-photo.png"), path("photos/03-photo.png")});
+    doc.ensurePage();
+    DocumentPagePreview preview(doc, QStringLiteral("Page preview"));
+    preview.resize(200, 250);
+    preview.enableFraming();
+    SlotFramingOverlay* overlay = preview.slotFraming();
+    ASSERT_NE(overlay, nullptr);
+    SlotFrameHandle* h = overlay->handle(3);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->accessibleName(), QStringLiteral("Slot 3: 03-photo.png"));
+    // The handle lies over the slot as the preview scales the page.
+    EXPECT_TRUE(preview.rect().contains(h->geometry()))
+        << h->geometry().x() << "," << h->geometry().y() << " " << h->width() << "x" << h->height() << " in "
+        << preview.width() << "x" << preview.height();
+    EXPECT_LT(h->width(), doc.report().slots[3].rect.width());
+
+    const QImage before = preview.previewImage();
+    sendKey(h, Qt::Key_Minus);  // never below the automatic fill: nothing to draw
+    EXPECT_EQ(preview.previewImage(), before);
+    sendKey(h, Qt::Key_Plus);
+    sendKey(h, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_NE(preview.previewImage(), before);  // drawn live before the page is
+    ASSERT_TRUE(waitFor([&] { return doc.framings().isFramedByHand(3, path("photos/03-photo.png")); }));
+    doc.ensurePage();
+    // The same handle after the new page, so the keyboard stays where it was.
+    EXPECT_EQ(overlay->handle(3), h);
+    EXPECT_EQ(doc.report().slots[3].framed, 1);
 }

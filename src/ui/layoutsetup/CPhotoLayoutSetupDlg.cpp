@@ -55,6 +55,7 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     sheet_->addTab(advancedPage_, QStringLiteral("Ad&vanced"));
 
     preview_ = new DocumentPagePreview(document(), tr("Page preview"), this);
+    preview_->enableFraming();
 
     slotList_ = new QTreeWidget(this);
     slotList_->setAccessibleName(tr("Slots of the page"));
