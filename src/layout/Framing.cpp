@@ -169,6 +169,18 @@ void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& sr
     }
 }
 
+int currentPlace(const ImageList& list) {
+    const int n = list.count();
+    if (n == 0 || list.currentPhoto.isEmpty()) return 0;
+    const bool forward = list.direction() == ImageList::Direction::Forward;
+    const int c = list.cursor();
+    const int taken = c == ImageList::kNoCursor ? (forward ? n - 1 : 0) : (forward ? c - 1 : c + 1);
+    // The cursor wraps round to the other end after the last take.
+    const int at = taken < 0 ? n - 1 : taken >= n ? 0 : taken;
+    if (ImageList::samePath(list.entries()[std::size_t(at)], list.currentPhoto)) return at + 1;
+    return list.indexOf(list.currentPhoto);
+}
+
 const Framing* FramingSet::find(int place, const QString& path) const {
     const auto it = entries_.find(place);
     if (it == entries_.end() || !ImageList::samePath(it->second.path, path)) return nullptr;

@@ -85,6 +85,11 @@ struct FramingSource {
 void drawFramedRegion(QImage& target, const QRect& dest, const FramingSource& source, int fullWidth,
                       int fullHeight, int turns, const FramedRegion& region);
 
+// The 1-based place of the list's current photo: the entry the last take gave, found
+// from the cursor, so a photo that stands in the list twice is told apart. Where the
+// current photo was set otherwise, its first place; 0 when it is not in the list.
+int currentPlace(const ImageList& list);
+
 // The framings of a list, by 1-based place.
 class FramingSet {
 public:

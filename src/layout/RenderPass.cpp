@@ -350,7 +350,10 @@ DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target, const std::opti
 
 const Framing* RenderPass::handFraming(const QString& fileName) const {
     if (!framings_ || framings_->isEmpty()) return nullptr;
-    return framings_->find(list_.indexOf(fileName), fileName);
+    // The photo being drawn is the list's current one, at its own place.
+    const int place =
+        ImageList::samePath(list_.currentPhoto, fileName) ? currentPlace(list_) : list_.indexOf(fileName);
+    return framings_->find(place, fileName);
 }
 
 void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
@@ -362,8 +365,7 @@ void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
         for (const DecodeTarget& target : perFrame) {
             if (walk.currentPhoto.size() > 3) {
                 DecodeTarget t = target;
-                if (t.slotFit && framings_ &&
-                    framings_->find(walk.indexOf(walk.currentPhoto), walk.currentPhoto))
+                if (t.slotFit && framings_ && framings_->find(currentPlace(walk), walk.currentPhoto))
                     t.reducedAllowed = false;
                 jobs.push_back({walk.currentPhoto, t});
             }
@@ -553,6 +555,8 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                 record->slotWidth = inner.width();
                 record->slotHeight = inner.height();
                 record->rect = inner;
+                record->place = ImageList::samePath(list_.currentPhoto, fileName) ? currentPlace(list_)
+                                                                                  : record->listIndex;
                 record->autoRotate = shouldRotate(pw, ph, inner.width(), inner.height(), fit.disc) ? 1 : 0;
             }
             const SlotDrawing d = DrawSuppliedPhotoInSlot(

@@ -56,6 +56,7 @@ struct SlotRecord {
     int framed = 0;      // placed by the person's framing instead of the automatic crop
     QRect rect;          // the slot's inner rectangle on the page, where framing picks it up
     int autoRotate = 0;  // the automatic turn, which a framing's turns add to
+    int place = 0;       // the photo's own place in the list (listIndex is its first)
 };
 
 // Records 1 to 62; record 0 is never filled.

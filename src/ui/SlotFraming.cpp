@@ -39,7 +39,7 @@ SlotFrameHandle::SlotFrameHandle(SlotFramingOverlay& overlay, int slot, QWidget*
 
 const SlotRecord* SlotFrameHandle::record() const {
     const SlotRecord* r = overlay_.document().report().slots.at(slot_);
-    return r && r->listIndex > 0 && !r->failed && !r->rect.isEmpty() ? r : nullptr;
+    return r && r->place > 0 && !r->failed && !r->rect.isEmpty() ? r : nullptr;
 }
 
 void SlotFrameHandle::updateFromRecord() {
@@ -63,14 +63,14 @@ void SlotFrameHandle::updateFromRecord() {
 bool SlotFrameHandle::framedByHand() const {
     if (editing_) return true;
     const SlotRecord* r = record();
-    return r && overlay_.document().framings().isFramedByHand(r->listIndex, r->fileName);
+    return r && overlay_.document().framings().isFramedByHand(r->place, r->fileName);
 }
 
 Framing SlotFrameHandle::framing() const {
     if (editing_) return pending_;
     const SlotRecord* r = record();
     if (!r) return {};
-    const Framing* f = overlay_.document().framings().find(r->listIndex, r->fileName);
+    const Framing* f = overlay_.document().framings().find(r->place, r->fileName);
     return f ? *f : Framing{};
 }
 
@@ -112,7 +112,7 @@ void SlotFrameHandle::resetFraming() {
     commitTimer_.stop();
     editing_ = false;
     const SlotRecord* r = record();
-    if (r) overlay_.document().resetFraming(r->listIndex);
+    if (r) overlay_.document().resetFraming(r->place);
 }
 
 void SlotFrameHandle::commit() {
@@ -121,7 +121,7 @@ void SlotFrameHandle::commit() {
     const SlotRecord* r = record();
     const Framing f = pending_;
     editing_ = false;
-    if (r) overlay_.document().setFraming(r->listIndex, f);
+    if (r) overlay_.document().setFraming(r->place, f);
 }
 
 void SlotFrameHandle::paintEvent(QPaintEvent*) {

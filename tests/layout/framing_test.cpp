@@ -9,6 +9,7 @@
 #include <QTransform>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "imagelist/ImageList.h"
 
@@ -208,4 +209,27 @@ TEST(FramingDrawing, PackedAndWordTargetsGetTheSamePixels) {
         drawFramedRegion(packed, QRect(1, 2, 5, 3), FramingSource::fromImage(photo), 5, 4, turns, r);
         EXPECT_EQ(packed.convertToFormat(QImage::Format_RGB32), word) << "turns " << turns;
     }
+}
+
+TEST(FramingSetTest, TheCurrentPlaceTellsRepeatedPhotosApart) {
+    ImageList list;
+    for (const char* p : {"/p/a.jpg", "/p/b.jpg", "/p/a.jpg"}) list.append(QString::fromLatin1(p));
+    EXPECT_EQ(currentPlace(list), 0);  // nothing taken yet
+    list.setCursor(0);
+    int places[6] = {};
+    for (int& place : places) {
+        list.takeNext();
+        place = currentPlace(list);
+    }
+    // Forward and round again: 1 2 3, then the wrap gives 1 2 3 once more.
+    EXPECT_EQ(std::vector<int>(places, places + 6), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+    list.setDirection(ImageList::Direction::Backward);
+    list.setCursor(2);
+    list.takeNext();
+    EXPECT_EQ(currentPlace(list), 3);
+    list.takeNext();
+    EXPECT_EQ(currentPlace(list), 2);
+    // A photo set by hand, away from the cursor, counts at its first place.
+    list.currentPhoto = QStringLiteral("/p/A.JPG");
+    EXPECT_EQ(currentPlace(list), 1);
 }

@@ -85,10 +85,13 @@ TEST_F(FramingRenderTest, AFramingBelongsToItsPlaceAndPhoto) {
     list.setCursor(0);
     ASSERT_TRUE(render());
     EXPECT_EQ(pass->slotTable()[1].framed, 0);
+    EXPECT_EQ(pass->slotTable()[1].place, 1);
     const QImage first = page;
     ASSERT_TRUE(render());
-    EXPECT_EQ(pass->slotTable()[1].framed, 0);  // indexOf finds the first place for a repeated file
-    EXPECT_EQ(first, page);
+    EXPECT_EQ(pass->slotTable()[1].framed, 1);
+    EXPECT_EQ(pass->slotTable()[1].place, 2);
+    EXPECT_EQ(pass->slotTable()[1].listIndex, 1);  // the list index stays the first equal entry
+    EXPECT_NE(first, page);
 }
 
 TEST_F(FramingRenderTest, FramedJpegIsDecodedWholeForItsZoom) {
