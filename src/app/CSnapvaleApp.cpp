@@ -50,6 +50,7 @@ void CSnapvaleApp::start() {
     // Message boxes of the window belong to the window; the injected notifier (tests) stays.
     if (!ownNotifier_) o.notifier = options_.notifier;
     o.startFolder = options_.startFolder;
+    o.startProject = options_.startProject;
     // The start-up screen goes up first: building the window reads the first folder,
     // which can take a while, and the screen is there to cover it.
     startupScreen_ = std::make_unique<AboutWindow>();

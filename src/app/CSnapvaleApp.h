@@ -19,6 +19,7 @@ public:
         QString runtimeDir;            // where the single-copy lock lives; empty: the user's runtime folder
         QString settingsFile;          // empty: the user's own settings file
         QString startFolder;           // the command-line folder
+        QString startProject;          // a print project named on the command line
         Notifier* notifier = nullptr;  // null: message boxes
     };
     explicit CSnapvaleApp(const Options& options);

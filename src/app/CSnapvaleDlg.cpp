@@ -25,6 +25,7 @@
 #include "app/CSnapvaleView.h"
 #include "app/CommandTable.h"
 #include "app/GuiSeams.h"
+#include "app/ProjectCommands.h"
 #include "app/StatusPanes.h"
 #include "core/AppServices.h"
 #include "core/AppSettings.h"
@@ -230,7 +231,15 @@ CSnapvaleDlg::CSnapvaleDlg(const Options& options, QWidget* parent)
         RunAlbumEditor(this,
                        {document_.get(), services_, helpDir_, [this](int command) { runCommand(command); }});
     });
+    projects_ = std::make_unique<ProjectCommands>(*document_, services_, this, recentProjects_);
+    registerCommandHandler(cmd::OpenProject, [this] { projects_->openProject(); });
+    registerCommandHandler(cmd::SaveProject, [this] { projects_->saveProject(); });
     listCommands_->startUp();
+    if (!options.startProject.isEmpty()) {
+        // After the list of the last run, which the project then replaces.
+        const QString project = options.startProject;
+        QTimer::singleShot(0, this, [this, project] { openProjectFile(project); });
+    }
 
     // 8. Command states; 9. the crop warning.
     updateCommandStates();
@@ -300,13 +309,18 @@ void CSnapvaleDlg::buildMenus() {
                               {QT_TR_NOOP("&Tools"), InToolsMenu},
                               {QT_TR_NOOP("&Help"), InHelpMenu}};
     // Groups of the File menu, for a little order in a long menu.
-    const QList<int> fileGroupStarts = {cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup, cmd::Exit};
+    const QList<int> fileGroupStarts = {cmd::OpenProject, cmd::SaveCanvas, cmd::NextPage, cmd::LayoutSetup,
+                                        cmd::Exit};
     for (const MenuSpec& menuDef : menus) {
         QMenu* menu = menuBar()->addMenu(tr(menuDef.title));
         for (const CommandInfo& info : commandTable()) {
             if (!(info.places & menuDef.place)) continue;
             if (menuDef.place == InFileMenu && fileGroupStarts.contains(info.id)) menu->addSeparator();
             menu->addAction(actions_.value(info.id));
+            if (info.id == cmd::SaveProject) {
+                recentProjects_ = menu->addMenu(tr("Recent Projects"));
+                recentProjects_->setObjectName(QStringLiteral("recentProjects"));
+            }
         }
     }
     popup_ = new QMenu(tr("Main View"), this);
@@ -599,6 +613,13 @@ void CSnapvaleDlg::dropEvent(QDropEvent* event) {
 void CSnapvaleDlg::openDroppedPaths(const QStringList& paths) {
     if (paths.isEmpty()) return;
     if (document_->refusedWhileBusy()) return;
+    // A project opens as Open Project would.
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isFile() && p.endsWith(QLatin1String(".svp"), Qt::CaseInsensitive)) {
+            openProjectFile(p);
+            return;
+        }
+    }
     // A folder opens as Open Directory would, an album imports, photo files are added.
     if (paths.size() == 1 && QFileInfo(paths.first()).isDir()) {
         listCommands_->openFolder(paths.first());
@@ -618,6 +639,16 @@ void CSnapvaleDlg::openDroppedPaths(const QStringList& paths) {
     if (left > 0)
         services_.status->setPaneText(
             0, tr("%n dropped item(s) were not photos the list takes and were left out.", nullptr, left));
+}
+
+bool CSnapvaleDlg::openProjectFile(const QString& path) {
+    if (document_->busy()) {
+        services_.status->setPaneText(0, document_->busyRefusalText());
+        return false;
+    }
+    const bool opened = projects_->openProjectFile(path);
+    updateCommandStates();
+    return opened;
 }
 
 void CSnapvaleDlg::keyPressEvent(QKeyEvent* event) {

@@ -23,6 +23,7 @@ class QMenu;
 class QToolBar;
 class SettingsStore;
 class StatusPanes;
+class ProjectCommands;
 
 class CSnapvaleDlg : public QMainWindow {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
         PrinterBackend* printer = nullptr;
         Clipboard* clipboard = nullptr;
         QString startFolder;  // the command-line folder, empty when none
+        QString startProject;  // a print project named on the command line, opened once the window stands
         QString helpDir;      // empty: <ProductDir>/html
         // The colour chooser at the given colour; null: the desktop's colour dialog.
         std::function<bool(ColorRef& colour, const QString& title)> chooseColor;
@@ -100,6 +102,10 @@ public:
     // What a drop of these local files and folders does: a single folder opens as
     // Open Directory would, an album imports, photo files are added.
     void openDroppedPaths(const QStringList& paths);
+    // Opens a print project (a file dropped, named on the command line or chosen from
+    // the recent projects); false when it could not be opened, which was said.
+    bool openProjectFile(const QString& path);
+    ProjectCommands& projects() const { return *projects_; }
 
     // The layout setup sheet that is open, or null (tests drive it).
     class CPhotoLayoutSetupDlg* layoutSetupSheet() const {
@@ -165,6 +171,8 @@ private:
     std::function<void(KioskWizard&)> wizardOpened_;
     Services services_;
 
+    std::unique_ptr<ProjectCommands> projects_;
+    QMenu* recentProjects_ = nullptr;
     QHash<int, QAction*> actions_;
     QHash<int, QAction*> toolbarActions_;
     QHash<int, CommandHandler> handlers_;

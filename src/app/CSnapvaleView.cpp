@@ -12,6 +12,7 @@
 #include "document/PrintDocument.h"
 #include "image/CxImage.h"
 #include "image/PhotoImage.h"
+#include "ui/SlotFraming.h"
 
 namespace {
 // The page shown while there is nothing rendered: a drawn placeholder over the
@@ -92,6 +93,22 @@ CSnapvaleView::CSnapvaleView(PrintDocument& document, QWidget* parent)
     connect(&document_, &PrintDocument::pageRendered, this, &CSnapvaleView::pageRendered);
     connect(&document_, &PrintDocument::zoomModeChanged, this, &CSnapvaleView::zoomModeChanged);
     connect(&document_, &PrintDocument::listChanged, page_, qOverload<>(&QWidget::update));
+    framing_ = new SlotFramingOverlay(document_, page_);
+    framing_->pageCopy = [this]() -> QImage* { return pageImage_.isNull() ? nullptr : &pageImage_; };
+    framing_->pageCopyChanged = [this](const QRect& r) {
+        const double z = zoom();
+        if (z < 1.0 && !scaled_.isNull() && scaledZoom_ == z) {
+            // Only the slot's part of the screen copy is scaled again.
+            const QRect target = framing_->toHost(r) & scaled_.rect();
+            QPainter p(&scaled_);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            p.drawImage(QRectF(target), pageImage_,
+                        QRectF(target.x() / z, target.y() / z, target.width() / z, target.height() / z));
+        }
+        page_->update(framing_->toHost(r).adjusted(-1, -1, 1, 1));
+    };
+    connect(&document_, &PrintDocument::framingChanged, this,
+            [this] { keepPageOnDrop_ = !pageImage_.isNull(); });
     const int stored = readSettingInt(document_.store(), setting::ViewZoom);
     fit_ = stored == 0;
     zoom_ = stored > 0 ? qBound(0.05, stored / 100.0, 8.0) : 1.0;
@@ -262,6 +279,7 @@ void CSnapvaleView::layoutPage() {
                            .expandedTo(QSize(1, 1));
     page_->resize(size);
     page_->update();
+    if (framing_) framing_->setPagePlacement(QPoint(0, 0), z);
 }
 
 void CSnapvaleView::resizeEvent(QResizeEvent* event) {
@@ -286,7 +304,20 @@ QSize CSnapvaleView::canvasSize() const {
     return QSize(s.CanvasWidth, s.CanvasHeight);
 }
 
+void CSnapvaleView::setPopupMenu(QMenu* menu) {
+    popup_ = menu;
+    framing_->moreMenu = menu;
+}
+
 void CSnapvaleView::pageDropped() {
+    if (keepPageOnDrop_) {
+        keepPageOnDrop_ = false;
+        if (!renderScheduled_) {
+            renderScheduled_ = true;
+            QTimer::singleShot(0, this, &CSnapvaleView::renderIfDue);
+        }
+        return;
+    }
     pageImage_ = QImage();
     scaled_ = QImage();
     layoutPage();

@@ -10,6 +10,7 @@
 
 class PrintDocument;
 class QPainter;
+class SlotFramingOverlay;
 
 class CSnapvaleView : public QScrollArea {
     Q_OBJECT
@@ -29,7 +30,9 @@ public:
     bool zoomMode() const;
     void leaveZoomMode();
 
-    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    void setPopupMenu(QMenu* menu);
+    // The handles that frame the page's photos by hand.
+    SlotFramingOverlay& slotFraming() const { return *framing_; }
     // Renders now when the document has no page (tests and scripts; the event loop
     // does it otherwise, never inside a paint).
     void renderIfDue();
@@ -83,6 +86,9 @@ private:
     bool fit_ = false;
     double zoom_ = 1.0;
     bool renderScheduled_ = false;
+    // A framing changed: the old page stays on screen until the new one is drawn.
+    bool keepPageOnDrop_ = false;
+    SlotFramingOverlay* framing_ = nullptr;
     QPointer<QMenu> popup_;
     QWidget* page_ = nullptr;
 };

@@ -14,9 +14,11 @@ void setUpParser(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Lays photos out on printed pages."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("Build the image list from the photos in this folder."),
-                                 QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QStringLiteral("Build the image list from the photos in this folder, or open "
+                       "this print project (.svp)."),
+        QStringLiteral("[FOLDER | PROJECT.svp]"));
 }
 // Without an application object the parser cannot name the program itself.
 QString helpText(const QCommandLineParser& parser) {
@@ -53,10 +55,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "snapvale: give at most one folder\n%s", qPrintable(helpText(parser)));
         return 2;
     }
-    QString folder;
+    QString folder, project;
     if (!positional.isEmpty()) {
         const QFileInfo info(positional.first());
-        if (info.isDir()) {
+        if (info.isFile() && info.suffix().compare(QLatin1String("svp"), Qt::CaseInsensitive) == 0) {
+            // A print project, as the file manager hands it over.
+            project = info.absoluteFilePath();
+        } else if (info.isDir()) {
             folder = info.absoluteFilePath();
         } else if (info.isFile()) {
             // A photo given instead of a folder: its folder.
@@ -80,6 +85,7 @@ int main(int argc, char** argv) {
 
     CSnapvaleApp::Options options;
     options.startFolder = folder;
+    options.startProject = project;
     CSnapvaleApp program(options);
     if (!program.claimSingleCopy()) return 1;
     program.start();

@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "cli/CliCommand.h"
 #include "cli/CliImageSources.h"
@@ -11,6 +14,7 @@
 #include "core/SettingsStore.h"
 #include "document/ImageListCommands.h"
 #include "document/PrintDocument.h"
+#include "document/PrintProject.h"
 #include "image/CxImage.h"
 #include "imagelist/DirectoryScan.h"
 #include "imagelist/ImageList.h"
@@ -24,7 +28,8 @@ namespace {
 
 const char* const kUsage =
     "render [--template NAME | --top N --bottom N] [--dpi N] [--pages N|all] [--cut-marks] [--keep-faces] "
-    "[--save-settings] [--verbose] SOURCE... --out PATTERN";
+    "[--frame N=PANX,PANY[,ZOOM[,TURNS]]]... [--save-project FILE.svp] [--save-settings] [--verbose] "
+    "(SOURCE... | --project FILE.svp) --out PATTERN";
 
 int usageError(const QString& text) {
     return cliUsageError("render", kUsage, text);
@@ -75,6 +80,23 @@ QString pagePath(const QString& pattern, int page) {
     return path;
 }
 
+// Every "--frame VALUE" of the arguments, in order.
+bool takeFrames(QStringList& args, std::vector<std::pair<int, Framing>>& frames, QString& error) {
+    for (int i = args.indexOf(QStringLiteral("--frame")); i >= 0;
+         i = args.indexOf(QStringLiteral("--frame"))) {
+        if (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("--frame needs a value");
+            return false;
+        }
+        int place = 0;
+        Framing framing;
+        if (!parseFrameArgument(args[i + 1], place, framing, error)) return false;
+        frames.emplace_back(place, framing);
+        args.remove(i, 2);
+    }
+    return true;
+}
+
 bool parseInt(const QString& text, int& value) {
     bool ok = false;
     value = text.toInt(&ok);
@@ -91,10 +113,14 @@ void printPageSummary(int page, const QString& where, const PageStatus& status) 
 int runRender(CliContext& ctx) {
     QStringList args = ctx.args;
     QString error;
-    QString templateName, top, bottom, dpi, pages, out;
+    QString templateName, top, bottom, dpi, pages, out, projectIn, projectOut;
     bool hasTemplate = false, hasTop = false, hasBottom = false, hasDpi = false, hasPages = false,
-         hasOut = false;
-    if (!cliTakeValue(args, QStringLiteral("--template"), templateName, hasTemplate, error) ||
+         hasOut = false, hasProject = false, hasSaveProject = false;
+    std::vector<std::pair<int, Framing>> frames;
+    if (!takeFrames(args, frames, error)) return usageError(error);
+    if (!cliTakeValue(args, QStringLiteral("--project"), projectIn, hasProject, error) ||
+        !cliTakeValue(args, QStringLiteral("--save-project"), projectOut, hasSaveProject, error) ||
+        !cliTakeValue(args, QStringLiteral("--template"), templateName, hasTemplate, error) ||
         !cliTakeValue(args, QStringLiteral("--top"), top, hasTop, error) ||
         !cliTakeValue(args, QStringLiteral("--bottom"), bottom, hasBottom, error) ||
         !cliTakeValue(args, QStringLiteral("--dpi"), dpi, hasDpi, error) ||
@@ -106,7 +132,12 @@ int runRender(CliContext& ctx) {
     const CliPageSwitches switches = cliTakePageSwitches(args);
     for (const QString& a : args)
         if (a.startsWith(QLatin1String("--"))) return usageError(QStringLiteral("unknown option %1").arg(a));
-    if (args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
+    if (hasProject && !args.isEmpty())
+        return usageError(QStringLiteral("--project and a SOURCE exclude each other"));
+    if (hasProject && (hasTemplate || hasTop || hasBottom))
+        return usageError(
+            QStringLiteral("--project brings its own template: leave out --template/--top/--bottom"));
+    if (!hasProject && args.isEmpty()) return usageError(QStringLiteral("no SOURCE given"));
     if (!hasOut || out.isEmpty()) return usageError(QStringLiteral("--out PATTERN is required"));
     if (hasTemplate && (hasTop || hasBottom))
         return usageError(QStringLiteral("--template and --top/--bottom exclude each other"));
@@ -141,6 +172,15 @@ int runRender(CliContext& ctx) {
     PrintDocument document(store);
     AppSettings& settings = document.settings();
 
+    QStringList missing;
+    if (hasProject) {
+        PrintProject project;
+        if (!loadProjectFile(projectIn, settings, project, error)) return failure(error);
+        missing = applyProject(document, project);
+        for (const QString& m : missing)
+            cliError(QStringLiteral("snapvale-cli render: photo not found: %1").arg(m));
+        if (document.listEmpty()) return failure(QStringLiteral("none of the project's photos was found"));
+    }
     if (hasTemplate) {
         const TemplateChoice choice = chooseFullPageTemplate(settings, &store, templateName);
         if (!choice.known)
@@ -162,8 +202,12 @@ int runRender(CliContext& ctx) {
                            "--template (see snapvale-cli templates)")
                 .arg(settings.FullPageTemplateSel));
 
-    if (!buildCliImageList(args, document, ctx, error)) return failure(error);
+    if (!hasProject && !buildCliImageList(args, document, ctx, error)) return failure(error);
     const ImageList& list = document.imageList();
+    for (const auto& [place, framing] : frames)
+        if (!document.setFraming(place, framing))
+            return usageError(
+                QStringLiteral("--frame %1: the list has %2 photos").arg(place).arg(list.count()));
 
     const int perPage = plan.fullPage ? plan.slotCount
                                       : halfPageStyleSlotCount(settings.TopPageStyle) +
@@ -194,6 +238,7 @@ int runRender(CliContext& ctx) {
 
     QStringList written;
     int failed = 0;
+    std::optional<PrintProject> drawn;
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1) commands.nextPage();
         const PagePaintResult result = document.renderPage();
@@ -205,6 +250,7 @@ int runRender(CliContext& ctx) {
             break;  // a page too big for memory stays too big
         }
         if (verbose && page == 1) cliError(status.title);
+        if (page == 1 && hasSaveProject) drawn = projectOf(document);
         const QString path = kind == PageFileKind::Pdf ? out : pagePath(out, page);
         QString writeError;
         const bool ok = kind == PageFileKind::Pdf
@@ -228,6 +274,10 @@ int runRender(CliContext& ctx) {
         cliOut(out);
     } else {
         for (const QString& path : written) cliOut(path);
+    }
+    if (drawn) {
+        if (!saveProjectFile(projectOut, *drawn, error)) return failure(error);
+        cliOut(projectOut);
     }
     if (written.isEmpty()) return failure(QStringLiteral("nothing was written"));
     return failed > 0 ? 1 : 0;

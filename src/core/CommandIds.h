@@ -40,5 +40,8 @@ enum : int {
     ZoomActualSize = 33102,
     ZoomIn = 33103,
     ZoomOut = 33104,
+    // Print projects, new here.
+    OpenProject = 33111,
+    SaveProject = 33112,
 };
 }

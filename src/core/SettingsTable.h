@@ -157,6 +157,9 @@ SNAPVALE_INT("Window", TopLeftX, 0)
 SNAPVALE_INT("Window", TopLeftY, 0)
 SNAPVALE_INT("Window", IsHidden, 0)
 
+// Projects: the print projects opened or saved last, newest first, one path a line.
+SNAPVALE_TEXT("Projects", RecentProjects, "")
+
 // Install
 SNAPVALE_TEXT("Install", ProductDir, "")
 

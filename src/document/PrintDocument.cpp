@@ -20,6 +20,7 @@ PrintDocument::PrintDocument(SettingsStore& store, const QString& startFolder, Q
     indexSheets_ = std::make_unique<IndexSheets>();
     pass_ = std::make_unique<RenderPass>(settings_, list_, nullptr, nullptr);
     pass_->setIndexSheetDrawer(indexSheets_.get());
+    pass_->setFramings(&framings_);
 }
 
 PrintDocument::~PrintDocument() = default;
@@ -50,6 +51,8 @@ void PrintDocument::dropPage() {
 }
 
 void PrintDocument::notifyListChanged() {
+    // A framing goes with its photo, and with it when it leaves the list.
+    framings_.followList(list_);
     Q_EMIT listChanged();
 }
 
@@ -61,6 +64,7 @@ void PrintDocument::setImageList(const QStringList& paths) {
     list_.clear();
     for (const QString& p : paths) list_.append(p);
     if (!list_.isEmpty()) list_.setCursor(0);
+    framings_.followList(list_);
     dropPage();
     Q_EMIT listChanged();
 }
@@ -76,6 +80,28 @@ void PrintDocument::writeEndSettings() {
     if (endWritten_) return;
     endWritten_ = true;
     settings_.writeViewEnd(store_, currentPhoto());
+}
+
+bool PrintDocument::setFraming(int place, const Framing& framing) {
+    if (place < 1 || place > list_.count()) return false;
+    framings_.set(place, list_.entries()[std::size_t(place - 1)], framing);
+    Q_EMIT framingChanged(place);
+    dropPage();
+    return true;
+}
+
+bool PrintDocument::resetFraming(int place) {
+    if (!framings_.reset(place)) return false;
+    Q_EMIT framingChanged(place);
+    dropPage();
+    return true;
+}
+
+void PrintDocument::setFramings(const FramingSet& framings) {
+    framings_ = framings;
+    framings_.followList(list_);
+    Q_EMIT framingChanged(0);
+    dropPage();
 }
 
 void PrintDocument::setZoomMode(bool on) {

@@ -74,6 +74,15 @@ public:
     // the command line never writes them.
     void writeEndSettings();
 
+    // The framings made by hand, by place in the list. Changing one drops the page.
+    const FramingSet& framings() const { return framings_; }
+    // Frames the photo at place (1-based); false when there is no such place.
+    bool setFraming(int place, const Framing& framing);
+    // Back to the automatic fit; false when the photo was not framed.
+    bool resetFraming(int place);
+    // Every framing at once (a project being opened); drops the page.
+    void setFramings(const FramingSet& framings);
+
     // The view's 100 % zoom mode: set by the slot statistics, left by page commands
     // and clicks in the view.
     bool zoomMode() const { return zoomMode_; }
@@ -114,6 +123,8 @@ Q_SIGNALS:
     void settingsChanged();
     void busyChanged(bool busy);
     void zoomModeChanged(bool on);
+    // Before the page is dropped for it, so a view may keep showing the old page meanwhile.
+    void framingChanged(int place);
 
 private:
     SettingsStore& store_;
@@ -122,6 +133,7 @@ private:
     ImageList list_;
     KeptPage page_;
     PageReport report_;
+    FramingSet framings_;
     Services services_;
     std::unique_ptr<IndexSheets> indexSheets_;
     std::unique_ptr<RenderPass> pass_;

@@ -281,10 +281,11 @@ QString cropStatusText(int loaded, int slotCount, const QString& fileName, const
         plan.top, plan.bottom);
 }
 
-QString transformationSummary(bool rotated, bool cropped, double deficit) {
+QString transformationSummary(bool rotated, bool cropped, double deficit, bool framed) {
     QString text;
     if (rotated) text = QCoreApplication::translate("Status", "[rotated]");
     if (cropped) text += QCoreApplication::translate("Status", "[cropped]");
+    if (framed) text += QCoreApplication::translate("Status", "[framed]");
     if (deficit > 0)
         text += QString::asprintf(
             QCoreApplication::translate("Status", "[stretched by %.1f%%]").toUtf8().constData(), deficit);

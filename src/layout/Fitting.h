@@ -109,5 +109,6 @@ PhotoFitPlan planPhotoFitAroundFaces(int photoWidth, int photoHeight, int slotWi
 // "Loading photo (%d of %d) - %s (%.1f fit) -> cropped to %ld %ld %ld %ld" (left, right, top, bottom).
 QString cropStatusText(int loaded, int slotCount, const QString& fileName, const CropPlan& plan);
 
-// "[rotated]", "[cropped]" and "[stretched by %.1f%%]" or "[compressed by %.1f%%]" for a slot record.
-QString transformationSummary(bool rotated, bool cropped, double resolutionDeficit);
+// "[rotated]", "[cropped]", "[framed]" (placed by hand) and "[stretched by %.1f%%]" or
+// "[compressed by %.1f%%]" for a slot record.
+QString transformationSummary(bool rotated, bool cropped, double resolutionDeficit, bool framed = false);

@@ -183,15 +183,52 @@ inline int ceilDiv(int v, int d) {
 // Draws a raster photo whose full size is fullWidth x fullHeight and which holds
 // 1/scale of it. Every figure comes from the full size; the reduced pixels are only
 // read for drawing, with the full-resolution cut mapped onto them.
+// A framed photo covers the inner rectangle: the automatic turn plus the framing's
+// turns, and the part of the photo the framing shows, stretched over the slot.
+SlotDrawing drawFramedInSlot(QPainter& painter, const CxImage& raster, int fullWidth, int fullHeight,
+                             const QRect& inner, const SlotFitContext& fit, const Framing& framing) {
+    SlotDrawing d;
+    d.photoWidth = fullWidth;
+    d.photoHeight = fullHeight;
+    d.framed = true;
+    const int turns = framedTurns(
+        shouldRotate(fullWidth, fullHeight, inner.width(), inner.height(), fit.disc), framing.turns);
+    d.rotated = turns != 0;
+    int tw = 0, th = 0;
+    turnedSize(fullWidth, fullHeight, turns, tw, th);
+    const FramedRegion region = framedRegion(tw, th, inner.width(), inner.height(), framing);
+    d.fittedWidth = region.isEmpty() ? 0 : std::max(1, int(std::lround(region.width)));
+    d.fittedHeight = region.isEmpty() ? 0 : std::max(1, int(std::lround(region.height)));
+    if (inner.isEmpty() || region.isEmpty()) return d;
+
+    QImage converted;
+    FramingSource source = FramingSource::fromRaster(raster);
+    if (!source.row) {
+        converted = raster.ToBitmap().convertToFormat(QImage::Format_RGB32);
+        source = FramingSource::fromImage(converted);
+    }
+    if (QImage* target = directTarget(painter)) {
+        drawFramedRegion(*target, inner, source, fullWidth, fullHeight, turns, region);
+    } else {
+        QImage slot(inner.size(), QImage::Format_RGB32);
+        if (slot.isNull()) return d;
+        drawFramedRegion(slot, slot.rect(), source, fullWidth, fullHeight, turns, region);
+        painter.drawImage(inner.topLeft(), slot);
+    }
+    return d;
+}
+
 SlotDrawing drawRasterInSlot(QPainter& painter, PhotoImage& photo, int fullWidth, int fullHeight, int scale,
                              const QRect& inner, const SlotFitContext& fit, const AppSettings& settings,
                              const std::vector<FaceBox>& faces,
-                             const std::function<void(const CropPlan&)>& onCropped) {
+                             const std::function<void(const CropPlan&)>& onCropped, const Framing* framing) {
     SlotDrawing d;
     d.photoWidth = fullWidth;
     d.photoHeight = fullHeight;
     CxImage* raster = photo.Raster();
     ApplyPhotoFilters(photo, photoFilterSet(settings));
+    // A framing made by hand wins over the automatic crop and the faces.
+    if (framing) return drawFramedInSlot(painter, *raster, fullWidth, fullHeight, inner, fit, *framing);
     const PhotoFitPlan plan = planPhotoFitAroundFaces(fullWidth, fullHeight, inner.width(), inner.height(),
                                                       fit, CropSwitches::fromSettings(settings), faces);
     const ShownRegion shown = shownRegion(plan);
@@ -270,10 +307,10 @@ SlotDrawing drawRasterInSlot(QPainter& painter, PhotoImage& photo, int fullWidth
 
 SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
                             const SlotFitContext& fit, const AppSettings& settings,
-                            const std::function<void(const CropPlan&)>& onCropped) {
+                            const std::function<void(const CropPlan&)>& onCropped, const Framing* framing) {
     if (const CxImage* raster = photo.Raster())
         return drawRasterInSlot(painter, photo, raster->GetWidth(), raster->GetHeight(), 1, inner, fit,
-                                settings, {}, onCropped);
+                                settings, {}, onCropped, framing);
     SlotDrawing d;
     photo.GetPixelSize(d.photoWidth, d.photoHeight);
     if (!inner.isEmpty()) photo.DrawFitted(&painter, inner);
@@ -283,16 +320,17 @@ SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& i
 
 SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, const QRect& inner,
                                     const SlotFitContext& fit, const AppSettings& settings,
-                                    const std::function<void(const CropPlan&)>& onCropped) {
+                                    const std::function<void(const CropPlan&)>& onCropped,
+                                    const Framing* framing) {
     if (!supplied.photo) return SlotDrawing{};
     if (const CxImage* raster = supplied.photo->Raster()) {
         if (supplied.scale > 1)
             return drawRasterInSlot(painter, *supplied.photo, supplied.fullWidth, supplied.fullHeight,
-                                    supplied.scale, inner, fit, settings, supplied.faces, onCropped);
+                                    supplied.scale, inner, fit, settings, supplied.faces, onCropped, framing);
         return drawRasterInSlot(painter, *supplied.photo, raster->GetWidth(), raster->GetHeight(), 1, inner,
-                                fit, settings, supplied.faces, onCropped);
+                                fit, settings, supplied.faces, onCropped, framing);
     }
-    return DrawPhotoInSlot(painter, *supplied.photo, inner, fit, settings, onCropped);
+    return DrawPhotoInSlot(painter, *supplied.photo, inner, fit, settings, onCropped, framing);
 }
 
 RenderPass::RenderPass(AppSettings& settings, ImageList& list, StatusSink* status, Notifier* notifier)
@@ -311,16 +349,27 @@ void RenderPass::advanceList() {
     if (!settings_.UseSingleImage) list_.takeNext();
 }
 
-DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target,
-                                      const std::optional<SlotFitContext>& fit) const {
+DecodeTarget RenderPass::decodeTarget(const PhotoTarget& target, const std::optional<SlotFitContext>& fit,
+                                      bool framed) const {
     DecodeTarget t;
     t.target = target;
     t.slotFit = fit;
     t.crop = CropSwitches::fromSettings(settings_);
-    t.reducedAllowed = reducedDecoding_ && !filtersNeedFullResolution(settings_);
-    if (fit && settings_.KeepFacesInFrame && settings_.AutoCropOn)
+    // A framed photo may be zoomed into a small part of itself, which the scale
+    // choice does not foresee: it is decoded whole.
+    t.reducedAllowed = reducedDecoding_ && !framed && !filtersNeedFullResolution(settings_);
+    // Faces only move the automatic crop, which a framing made by hand replaces.
+    if (fit && !framed && settings_.KeepFacesInFrame && settings_.AutoCropOn)
         t.faces = faceSource_ ? faceSource_ : &FaceFinder::shared();
     return t;
+}
+
+const Framing* RenderPass::handFraming(const QString& fileName) const {
+    if (!framings_ || framings_->isEmpty()) return nullptr;
+    // The photo being drawn is the list's current one, at its own place.
+    const int place =
+        ImageList::samePath(list_.currentPhoto, fileName) ? currentPlace(list_) : list_.indexOf(fileName);
+    return framings_->find(place, fileName);
 }
 
 void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
@@ -330,7 +379,14 @@ void RenderPass::startSupply(const std::vector<DecodeTarget>& perFrame) {
     if (!settings_.PhotoGridOnly) {
         ImageList walk = list_;
         for (const DecodeTarget& target : perFrame) {
-            if (walk.currentPhoto.size() > 3) jobs.push_back({walk.currentPhoto, target});
+            if (walk.currentPhoto.size() > 3) {
+                DecodeTarget t = target;
+                if (t.slotFit && framings_ && framings_->find(currentPlace(walk), walk.currentPhoto)) {
+                    t.reducedAllowed = false;
+                    t.faces = nullptr;
+                }
+                jobs.push_back({walk.currentPhoto, t});
+            }
             if (!settings_.UseSingleImage) walk.takeNext();
         }
     }
@@ -513,8 +569,10 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                                          .constData(),
                                      loaded_, slotCount_, fileName.toUtf8().constData()));
         const SlotFitContext fit = SlotFitContext::forSlot(slot, s.UserWidth, s.UserHeight);
-        SuppliedPhoto supplied =
-            supplyPhoto(fileName, decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit));
+        const Framing* framing = handFraming(fileName);
+        SuppliedPhoto supplied = supplyPhoto(
+            fileName,
+            decodeTarget(PhotoTarget{inner.width(), inner.height(), true}, fit, framing != nullptr));
         if (!supplied.photo) {
             setIndicator(kLampRed);
             redSeen_ = true;
@@ -533,15 +591,22 @@ void RenderPass::fillSlot(Canvas& canvas, const PlacedSlot& slot, const QString&
                 record->listIndex = list_.indexOf(fileName);
                 record->slotWidth = inner.width();
                 record->slotHeight = inner.height();
+                record->rect = inner;
+                record->place = ImageList::samePath(list_.currentPhoto, fileName) ? currentPlace(list_)
+                                                                                  : record->listIndex;
+                record->autoRotate = shouldRotate(pw, ph, inner.width(), inner.height(), fit.disc) ? 1 : 0;
             }
-            const SlotDrawing d =
-                DrawSuppliedPhotoInSlot(painter, supplied, inner, fit, s, [&](const CropPlan& crop) {
+            const SlotDrawing d = DrawSuppliedPhotoInSlot(
+                painter, supplied, inner, fit, s,
+                [&](const CropPlan& crop) {
                     if (status_) status_->setPaneText(0, cropStatusText(loaded_, slotCount_, fileName, crop));
-                });
+                },
+                framing);
             const bool low = isLowResolution(d.fittedWidth, d.fittedHeight, inner.width(), inner.height());
             if (record) {
                 record->rotated = d.rotated ? 1 : 0;
                 record->cropped = d.cropped ? 1 : 0;
+                record->framed = d.framed ? 1 : 0;
                 record->fittedWidth = d.fittedWidth;
                 record->fittedHeight = d.fittedHeight;
                 record->resolutionDeficit =

@@ -23,6 +23,7 @@
 #include "core/Seams.h"
 #include "image/PhotoImage.h"
 #include "layout/Fitting.h"
+#include "layout/Framing.h"
 #include "layout/PhotoSupply.h"
 #include "layout/TemplateCatalogue.h"
 
@@ -55,6 +56,10 @@ struct SlotRecord {
     int rotated = 0;
     int failed = 0;
     int lowResolution = 0;
+    int framed = 0;      // placed by the person's framing instead of the automatic crop
+    QRect rect;          // the slot's inner rectangle on the page, where framing picks it up
+    int autoRotate = 0;  // the automatic turn, which a framing's turns add to
+    int place = 0;       // the photo's own place in the list (listIndex is its first)
 };
 
 // Records 1 to 62; record 0 is never filled.
@@ -100,6 +105,7 @@ struct SlotDrawing {
     int fittedHeight = 0;
     bool rotated = false;
     bool cropped = false;
+    bool framed = false;  // drawn by a framing made by hand
     CropPlan crop;
 };
 
@@ -108,15 +114,19 @@ struct SlotDrawing {
 // and before the draw (the pass shows the crop in the status bar then). Where it can,
 // the turn and the cut are drawn as a view of the photo without copying it, so the
 // photo is left filtered but not necessarily turned or cut: it is spent afterwards.
+// A framing made by hand, when given, takes the place of the automatic crop: the
+// photo then covers the inner rectangle as the framing places it.
 SlotDrawing DrawPhotoInSlot(QPainter& painter, PhotoImage& photo, const QRect& inner,
                             const SlotFitContext& fit, const AppSettings& settings,
-                            const std::function<void(const CropPlan&)>& onCropped = {});
+                            const std::function<void(const CropPlan&)>& onCropped = {},
+                            const Framing* framing = nullptr);
 // The same for a supplied photo, which may hold a reduced decode: the turn, the cut,
 // the fitted size and everything recorded come from its full size, and only the
 // drawing reads the reduced pixels (the cut mapped onto them).
 SlotDrawing DrawSuppliedPhotoInSlot(QPainter& painter, SuppliedPhoto& supplied, const QRect& inner,
                                     const SlotFitContext& fit, const AppSettings& settings,
-                                    const std::function<void(const CropPlan&)>& onCropped = {});
+                                    const std::function<void(const CropPlan&)>& onCropped = {},
+                                    const Framing* framing = nullptr);
 
 // What the last pass found: what the statistics, the setup sheet and the wizard read
 // about the page on display.
@@ -168,6 +178,15 @@ public:
     // Where faces come from while KeepFacesInFrame is on; the program's finder when
     // none is set (opened the first time a face is looked for).
     void setFaceSource(FaceSource* source) { faceSource_ = source; }
+    // The framings made by hand for the list's photos (owned by the caller; null: none).
+    void setFramings(const FramingSet* framings) { framings_ = framings; }
+    const FramingSet* framings() const { return framings_; }
+    // The framing of the list's photo fileName, at its place in the list; null when it
+    // is not framed by hand. Anything automatic that would place the photo in its slot
+    // (the crop, faces) gives way to a framing.
+    const Framing* handFraming(const QString& fileName) const;
+    bool isFramedByHand(const QString& fileName) const { return handFraming(fileName) != nullptr; }
+
     // Photos of the last pass that were drawn from a reduced decode.
     int reducedPhotoCount() const { return reducedPhotos_; }
     // Decoding workers still alive; none once renderPage has returned.
@@ -237,7 +256,8 @@ public:
 private:
     void placeSlots(Canvas& canvas, const PagePlan& plan);
     QRect innerRect(const PlacedSlot& slot) const;
-    DecodeTarget decodeTarget(const PhotoTarget& target, const std::optional<SlotFitContext>& fit) const;
+    DecodeTarget decodeTarget(const PhotoTarget& target, const std::optional<SlotFitContext>& fit,
+                              bool framed = false) const;
     void startSupply(const std::vector<DecodeTarget>& perFrame);
     void announceSlots(const PagePlan& plan);
     SuppliedPhoto supplyPhoto(const QString& fileName, const DecodeTarget& target);
@@ -250,6 +270,7 @@ private:
     IndexSheetDrawer* indexSheets_ = nullptr;
     Clock* clock_ = nullptr;
     SystemClock systemClock_;
+    const FramingSet* framings_ = nullptr;
 
     PhotoSupply supply_;
     std::optional<PagePlan> preparedPlan_;  // planned by preparePage, taken by renderPage

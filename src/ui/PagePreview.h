@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class PrintDocument;
+class SlotFramingOverlay;
 
 class DocumentPagePreview : public QWidget {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
     const QImage& previewImage() const { return image_; }
     // Scales the page again.
     void refresh();
+    // Lets the person frame the photos of the page right here, as in the main view.
+    void enableFraming();
+    SlotFramingOverlay* slotFraming() const { return framing_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,4 +28,7 @@ protected:
 private:
     PrintDocument& document_;
     QImage image_;
+    QImage fullPage_;  // the page at full size while a framing is drawn live
+    SlotFramingOverlay* framing_ = nullptr;
+    bool keepOnDrop_ = false;
 };

@@ -211,6 +211,8 @@ TEST(Fitting, TransformationSummaryTexts) {
     EXPECT_EQ(transformationSummary(false, true, -250.0), QStringLiteral("[cropped][compressed by 250.0%]"));
     EXPECT_EQ(transformationSummary(true, false, 0.0), QStringLiteral("[rotated][compressed by 0.0%]"));
     EXPECT_EQ(transformationSummary(false, false, 0.04), QStringLiteral("[stretched by 0.0%]"));
+    EXPECT_EQ(transformationSummary(true, false, 5.0, true),
+              QStringLiteral("[rotated][framed][stretched by 5.0%]"));
 
     CropPlan p;
     p.left = 12;

@@ -286,3 +286,53 @@ TEST_F(RenderCliTest, CutMarksAndKeepFacesAreSwitchesOfTheRun) {
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("unknown option --cut-mark")));
 }
+
+TEST_F(RenderCliTest, FramesAndProjectsFromScripts) {
+    makePhotos(3);
+    const QStringList layout = {QStringLiteral("--template"), QStringLiteral("Three 4 x 6 Prints"),
+                                QStringLiteral("--dpi"), QStringLiteral("40")};
+    const QString project = path(QStringLiteral("job.svp"));
+    CliRun r = render(layout + QStringList{QStringLiteral("--frame"), QStringLiteral("2=-1,0.5,3,1"),
+                                           QStringLiteral("--frame"), QStringLiteral("3=1,1"),
+                                           QStringLiteral("--save-project"), project, photos(),
+                                           QStringLiteral("--out"), path(QStringLiteral("framed.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(project));
+    const QByteArray text = readFileBytes(project);
+    EXPECT_TRUE(text.contains("\nframe=2 -1 0.5 3 1\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nframe=3 1 1 1 0\n"));
+
+    // The project alone draws the same page; without the framings it differs.
+    r = render(
+        {QStringLiteral("--project"), project, QStringLiteral("--out"), path(QStringLiteral("again.png"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFileBytes(path(QStringLiteral("again.png"))),
+              readFileBytes(path(QStringLiteral("framed.png"))));
+    r = render(layout + QStringList{photos(), QStringLiteral("--out"), path(QStringLiteral("plain.png"))});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NE(readFileBytes(path(QStringLiteral("plain.png"))),
+              readFileBytes(path(QStringLiteral("framed.png"))));
+
+    struct Bad {
+        QStringList args;
+        int code;
+        const char* says;
+    };
+    const Bad bad[] = {
+        {{QStringLiteral("--frame"), QStringLiteral("1=0,0,1e9"), photos()},
+         2,
+         "the zoom must be a number from 1 to 4: \"1e9\""},
+        {{QStringLiteral("--frame"), QStringLiteral("9=0,0"), photos()},
+         2,
+         "--frame 9: the list has 3 photos"},
+        {{QStringLiteral("--frame")}, 2, "--frame needs a value"},
+        {{QStringLiteral("--project"), project, photos()}, 2, "--project and a SOURCE exclude each other"},
+        {{QStringLiteral("--project"), path(QStringLiteral("none.svp"))}, 1, "cannot read"},
+    };
+    for (const Bad& b : bad) {
+        r = render(b.args + QStringList{QStringLiteral("--out"), path(QStringLiteral("bad.png"))});
+        EXPECT_EQ(r.code, b.code) << b.says;
+        EXPECT_TRUE(r.err.contains(QLatin1String(b.says))) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("bad.png"))));
+}

@@ -52,6 +52,9 @@ TEST(SlotStatsModel, StatisticsTextOfASlot) {
     r.rotated = r.cropped = 0;
     r.resolutionDeficit = -40.0;
     EXPECT_TRUE(statisticsText(s, report, 2).endsWith("Transformations: [compressed by 40.0%]"));
+    // A photo framed by hand says so.
+    r.rotated = r.framed = 1;
+    EXPECT_TRUE(statisticsText(s, report, 2).endsWith("Transformations: [rotated][framed][compressed by 40.0%]"));
 }
 
 TEST(SlotStatsModel, HistogramGeometryAndGrid) {

@@ -57,6 +57,7 @@ CPhotoLayoutSetupDlg::CPhotoLayoutSetupDlg(const LayoutSetupContext& context, in
     sheet_->addTab(advancedPage_, tr("Ad&vanced"));
 
     preview_ = new DocumentPagePreview(document(), tr("Page preview"), this);
+    preview_->enableFraming();
 
     slotList_ = new QTreeWidget(this);
     slotList_->setAccessibleName(tr("Slots of the page"));

@@ -58,9 +58,9 @@ std::vector<SlotRow> slotRows(const PageReport& report, bool gridOnly) {
         const int slash = r.fileName.lastIndexOf(QLatin1Char('/'));
         row.columns[2] = r.fileName.mid(slash + 1) + QStringLiteral(" [+] ") + r.fileName.left(slash + 1);
         row.columns[3] = r.sizeText;
-        row.columns[4] = r.failed
-                             ? QCoreApplication::translate("LayoutSetup", "Image error!")
-                             : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
+        row.columns[4] = r.failed ? QCoreApplication::translate("LayoutSetup", "Image error!")
+                                  : transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit,
+                                                          r.framed != 0);
         rows.push_back(row);
     }
     return rows;

@@ -38,7 +38,7 @@ QString statisticsText(const AppSettings& s, const PageReport& report, int slot)
     const SlotRecord* found = report.slots.at(slot);
     const SlotRecord& r = found ? *found : none;
     const QString transformations =
-        transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit);
+        transformationSummary(r.rotated != 0, r.cropped != 0, r.resolutionDeficit, r.framed != 0);
     return QString::asprintf(
         QCoreApplication::translate(
             "SlotStats",
