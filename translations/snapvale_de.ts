@@ -835,6 +835,30 @@
         <source>Auto Crop (OFF)</source>
         <translation>Automatischer Zuschnitt (AUS)</translation>
     </message>
+    <message>
+        <source>C&amp;ut Marks</source>
+        <translation>Sch&amp;nittmarken</translation>
+    </message>
+    <message>
+        <source>Cut Marks</source>
+        <translation>Schnittmarken</translation>
+    </message>
+    <message>
+        <source>Draw short marks in the margins and gutters at the corners of each print, for cutting a sheet of several prints with a trimmer</source>
+        <translation>Kurze Marken in Rändern und Zwischenräumen an den Ecken jedes Abzugs zeichnen, um einen Bogen mit mehreren Abzügen mit einer Schneidemaschine zu schneiden</translation>
+    </message>
+    <message>
+        <source>Select Logo BMP File...</source>
+        <translation>BMP-Logodatei auswählen...</translation>
+    </message>
+    <message>
+        <source>Keep faces in frame</source>
+        <translation>Gesichter im Bild behalten</translation>
+    </message>
+    <message>
+        <source>Where the auto crop must cut a photo, keep the faces found in it in the print</source>
+        <translation>Wo der automatische Zuschnitt ein Foto beschneiden muss, die darin gefundenen Gesichter im Abzug behalten</translation>
+    </message>
 </context>
 <context>
     <name>CPPageImageListControl</name>
@@ -1256,10 +1280,6 @@
         <translation>Das Histogramm des Fotos ein- oder ausschalten</translation>
     </message>
     <message>
-        <source>Histogram</source>
-        <translation>Histogramm</translation>
-    </message>
-    <message>
         <source>Show the photo&apos;s histogram above it</source>
         <translation>Das Histogramm des Fotos darüber zeigen</translation>
     </message>
@@ -1363,6 +1383,10 @@
         <source>Default Printer</source>
         <translation>Standarddrucker</translation>
     </message>
+    <message>
+        <source>Histogram %1</source>
+        <translation>Histogramm %1</translation>
+    </message>
 </context>
 <context>
     <name>CSnapvaleApp</name>
@@ -1414,10 +1438,6 @@ oben oder an den Seiten jedes Fotos!</translation>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <source>The page could not be sent to the printer &quot;%1&quot;.</source>
-        <translation>Die Seite konnte nicht an den Drucker „%1“ gesendet werden.</translation>
-    </message>
-    <message>
         <source>This command is not available yet.</source>
         <translation>Dieser Befehl ist noch nicht verfügbar.</translation>
     </message>
@@ -1435,6 +1455,10 @@ oben oder an den Seiten jedes Fotos!</translation>
             <numerusform>%n abgelegtes Element war kein Foto, das die Liste aufnimmt, und wurde ausgelassen.</numerusform>
             <numerusform>%n abgelegte Elemente waren keine Fotos, die die Liste aufnimmt, und wurden ausgelassen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Zuletzt verwendete Projekte</translation>
     </message>
 </context>
 <context>
@@ -1751,12 +1775,47 @@ oben oder an den Seiten jedes Fotos!</translation>
         <source>Default Printer</source>
         <translation>Standarddrucker</translation>
     </message>
+    <message>
+        <source>Open Pro&amp;ject...	Ctrl+Shift+O</source>
+        <translation>Pro&amp;jekt öffnen...	Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Open a print project: its photos, template, settings and framing.</source>
+        <translation>Druckprojekt öffnen: seine Fotos, Vorlage, Einstellungen und Ausschnitte.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Project...	Ctrl+Shift+S</source>
+        <translation>Projekt spei&amp;chern...	Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the photos, template, settings and framing as a print project.</source>
+        <translation>Fotos, Vorlage, Einstellungen und Ausschnitte als Druckprojekt speichern.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentPagePreview</name>
     <message>
         <source>The page as it will print</source>
         <translation>Die Seite, wie sie gedruckt wird</translation>
+    </message>
+</context>
+<context>
+    <name>FaceFinder</name>
+    <message>
+        <source>Faces cannot be looked for: the face finder module (%1) is not installed.</source>
+        <translation>Gesichter können nicht gesucht werden: Das Modul zur Gesichtssuche (%1) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Faces cannot be looked for: OpenCV&apos;s face model (%1) is missing. Install the opencv-data package.</source>
+        <translation>Gesichter können nicht gesucht werden: Das Gesichtsmodell von OpenCV (%1) fehlt. Installieren Sie das Paket opencv-data.</translation>
+    </message>
+    <message>
+        <source>Faces cannot be looked for: the face finder module could not be loaded (%1).</source>
+        <translation>Gesichter können nicht gesucht werden: Das Modul zur Gesichtssuche konnte nicht geladen werden (%1).</translation>
+    </message>
+    <message>
+        <source>it was built for another version of the program</source>
+        <translation>es wurde für eine andere Version des Programms erstellt</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +2211,10 @@ Klicken Sie auf „Ja“, um sie automatisch zurückzusetzen.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>The page could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>Die Seite konnte nicht an den Drucker „%1“ gesendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterSetup</name>
@@ -2162,6 +2225,78 @@ Klicken Sie auf „Ja“, um sie automatisch zurückzusetzen.</translation>
     <message>
         <source>No printer is installed on this computer.</source>
         <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectCommands</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>No Recent Projects</source>
+        <translation>Keine zuletzt verwendeten Projekte</translation>
+    </message>
+    <message>
+        <source>Open Print Project</source>
+        <translation>Druckprojekt öffnen</translation>
+    </message>
+    <message>
+        <source>Snapvale List Empty</source>
+        <translation>Snapvale: Liste leer</translation>
+    </message>
+    <message>
+        <source>Your image list is empty!</source>
+        <translation>Ihre Bildliste ist leer!</translation>
+    </message>
+    <message>
+        <source>Save Print Project</source>
+        <translation>Druckprojekt speichern</translation>
+    </message>
+    <message>
+        <source>Snapvale Error: Project Not Saved</source>
+        <translation>Snapvale-Fehler: Projekt nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Print project saved: %1</source>
+        <translation>Druckprojekt gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Snapvale Error: Project Not Opened</source>
+        <translation>Snapvale-Fehler: Projekt nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Snapvale Error: Project Photos Missing</source>
+        <translation>Snapvale-Fehler: Projektfotos fehlen</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n photo(s) of %1 was found.</source>
+        <translation>
+            <numerusform>Das %n Foto von %1 wurde nicht gefunden.</numerusform>
+            <numerusform>Keines der %n Fotos von %1 wurde gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weiteres</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Snapvale Warning: Photos Missing</source>
+        <translation>Snapvale-Warnung: Fotos fehlen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) of the project could not be found and were left out:</source>
+        <translation>
+            <numerusform>%n Foto des Projekts wurde nicht gefunden und ausgelassen:</numerusform>
+            <numerusform>%n Fotos des Projekts wurden nicht gefunden und ausgelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Print project opened: %1</source>
+        <translation>Druckprojekt geöffnet: %1</translation>
     </message>
 </context>
 <context>
@@ -2226,6 +2361,49 @@ Open a folder of photos with File &gt; Open Image List... (Ctrl+O).</source>
     <message>
         <source>The photo as its file holds it, without the page&apos;s filters, turns or crops</source>
         <translation>Das Foto, wie es in seiner Datei steht, ohne Filter, Drehung oder Zuschnitt der Seite</translation>
+    </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+    <message>
+        <source>The commands that do not fit on the tool bar</source>
+        <translation>Die Befehle, die nicht in die Werkzeugleiste passen</translation>
+    </message>
+</context>
+<context>
+    <name>SlotFrameHandle</name>
+    <message>
+        <source>Drag to move the photo in its slot, Ctrl+wheel or +/- to zoom, arrow keys to move, double-click to go back to the automatic fit</source>
+        <translation>Ziehen, um das Foto im Platz zu verschieben; Strg+Mausrad oder +/- zum Zoomen, Pfeiltasten zum Verschieben, Doppelklick für die automatische Einpassung</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+    <message>
+        <source>Framed by hand: zoom %1, moved %2, %3</source>
+        <translation>Von Hand ausgerichtet: Zoom %1, verschoben %2, %3</translation>
+    </message>
+    <message>
+        <source>Automatic fit</source>
+        <translation>Automatische Einpassung</translation>
+    </message>
+    <message>
+        <source>Turn a &amp;Quarter	R</source>
+        <translation>Um eine &amp;Vierteldrehung drehen	R</translation>
+    </message>
+    <message>
+        <source>Turn the photo a quarter turn counter-clockwise in its slot</source>
+        <translation>Das Foto im Platz eine Vierteldrehung gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Framing	Backspace</source>
+        <translation>Ausschnitt &amp;zurücksetzen	Backspace</translation>
+    </message>
+    <message>
+        <source>Back to the automatic turn and crop</source>
+        <translation>Zurück zur automatischen Drehung und zum automatischen Zuschnitt</translation>
     </message>
 </context>
 <context>
@@ -2547,6 +2725,10 @@ HTML-Tabelleneintrag %2 von %3 **fehlerhaft** für Foto:
     <message>
         <source>The printer &quot;%1&quot; is %2.</source>
         <translation>Der Drucker „%1“ ist %2.</translation>
+    </message>
+    <message>
+        <source>[framed]</source>
+        <translation>[ausgerichtet]</translation>
     </message>
 </context>
 <context>

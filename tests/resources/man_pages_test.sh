@@ -12,11 +12,12 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Prints the page as plain text: no bold, no underlining, hyphens as typed.
+# Prints the page as plain text: no bold, no underlining, hyphens as typed, and wide
+# enough that the longest usage line stays one line.
 render() {
     local page=$man1/$1.1
     if [[ -f $page.gz ]]; then gzip -dc "$page.gz"; else cat "$page"; fi |
-        LC_ALL=C.UTF-8 MANWIDTH=200 groff -man -Tascii -rLL=200n -dAD=l -P-cbou -ww 2>"$warnings"
+        LC_ALL=C.UTF-8 MANWIDTH=400 groff -man -Tascii -rLL=400n -dAD=l -P-cbou -ww 2>"$warnings"
 }
 
 warnings=$(mktemp)
