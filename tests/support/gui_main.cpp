@@ -2,10 +2,15 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include "support/TestMain.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    isolateTestFolders();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    removeTestFolders();
+    return result;
 }
