@@ -205,15 +205,7 @@ protected:
         AppSettings& s = doc->settings();
         chooseFullPageTemplate(s, nullptr, QStringLiteral("Three 4 x 6 Prints"));
         choosePageResolution(s, nullptr, 20);
-        QStringList photos;
-        for (int i = 0; i < 3; ++i) {
-            const QString file = path(QStringLiteral("p%1.jpg").arg(i));
-            QImage photo(60 + 10 * i, 40, QImage::Format_RGB32);
-            photo.fill(QColor(40 * i, 200, 100));
-            photo.save(file, "JPG");
-            photos << file;
-        }
-        doc->setImageList(photos);
+        doc->setImageList(writeSmallPhotos(3));
         doc->setServices(fakes.services(&store()));
         doc->ensurePage();
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 void TempDirTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
@@ -22,4 +23,16 @@ QByteArray readFileBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return QByteArray();
     return f.readAll();
+}
+
+QStringList TempDirTest::writeSmallPhotos(int count) const {
+    QStringList photos;
+    for (int i = 0; i < count; ++i) {
+        const QString file = path(QStringLiteral("p%1.jpg").arg(i));
+        QImage photo(60 + 10 * i, 40, QImage::Format_RGB32);
+        photo.fill(QColor(40 * i, 200, 100));
+        photo.save(file, "JPG");
+        photos << file;
+    }
+    return photos;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "core/SettingsStore.h"
@@ -14,6 +15,8 @@ protected:
     QString dirPath() const { return dir_.path(); }
     // Writes bytes into a file of the temporary folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
+    // Writes count small JPEGs p0.jpg, p1.jpg, ... of different widths and returns their paths.
+    QStringList writeSmallPhotos(int count) const;
     SettingsStore& store() { return *store_; }
 
 private:
